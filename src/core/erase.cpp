@@ -1,0 +1,43 @@
+#include "core/number_text.h"
+#include "shell/kolven_window.h"
+
+namespace kolven {
+
+void KolvenWindow::EFFACERS_Click()
+{
+    DEPASSE.hide();
+    F_H_G_Image.show();
+    if (ORIGINE_I == 0)
+        F_H_G_Image.hide();
+    F_H_D_Image.show();
+    if (ORIGINE_I + HORIZON_I == 240)
+        F_H_D_Image.hide();
+    F_V_P_Image.hide();
+    F_V_M_Image.hide();
+    MAX_L = 0;
+    eraseSeries();
+}
+
+// Puts the series back to empty and the plot to a fresh start: 30 counts
+// fill its height. The reading position in the interval file stays.
+void KolvenWindow::eraseSeries()
+{
+    EFFACERS.setEnabled(false);
+    S2N_D = 0;
+    MAX_L = 0;
+    SN_L = 0;
+    S1_L = 0;
+    for (int k = 0; k <= 240; ++k)
+        HISTO_COMPT[k] = 0;
+    for (Control* c : {&NOMB_COMPT, &VAL_COMPT, &Nmoyen, &EQM2_N, &SIGMA2})
+        c->hide();
+    ANALYSES.setEnabled(false);
+    TRACE_CADRE();
+    ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 30.0f;
+    CONTENUS.setCaption(fixedText(std::int64_t{fullScaleCount()}));
+    CONTENUS.show();
+    for (Control* c : {&POISS, &GAUSSIEN, &ASSOCIATIONS_List, &THEORIQUE_Label})
+        c->hide();
+}
+
+}  // namespace kolven

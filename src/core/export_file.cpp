@@ -1,0 +1,24 @@
+#include "shell/kolven_window.h"
+
+namespace kolven {
+
+// Rewrites the export file with the whole histogram. A folder or file that
+// cannot be written is said once on screen; the run and the series go on,
+// and the notice goes away when a later writing succeeds.
+void KolvenWindow::writeExportFile()
+{
+    platform::ReplacedFile& file = services.files.exportFile();
+    if (DISQUE_T.empty())
+        DISQUE_T = file.path().substr(0, file.path().rfind('/'));
+    exportText(HISTO_COMPT, m_exportBuffer);
+    const bool written = file.write(m_exportBuffer);
+    if (!written && !m_exportFailureShown) {
+        m_exportFailureShown = true;
+        showNotice("  Le fichier " + file.path() + " ne peut pas être écrit : l'histogramme n'y est pas exporté  ");
+    } else if (written && m_exportFailureShown) {
+        m_exportFailureShown = false;
+        AVIS.hide();
+    }
+}
+
+}  // namespace kolven

@@ -1,0 +1,40 @@
+#include "core/interval_file.h"
+
+#include <utility>
+
+namespace kolven {
+
+IntervalFile::IntervalFile(platform::FileSystem& files, std::string path)
+    : m_files(files), m_path(std::move(path))
+{
+    reopen();
+}
+
+void IntervalFile::reopen()
+{
+    m_reader = m_files.openNumbers(m_path);
+    if (!m_reader)
+        throw IntervalFileUnreadable(m_path);
+}
+
+float IntervalFile::next()
+{
+    if (const auto value = m_reader->next())
+        return static_cast<float>(*value);
+    reopen();
+    if (const auto value = m_reader->next())
+        return static_cast<float>(*value);
+    throw IntervalFileUnreadable(m_path);
+}
+
+std::string findIntervalFile(const platform::FileSystem& files)
+{
+    for (const std::string& folder : {files.workingDirectory(), files.programDirectory()}) {
+        const std::string path = folder + '/' + kIntervalFileName;
+        if (files.isFile(path))
+            return path;
+    }
+    return {};
+}
+
+}  // namespace kolven

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "core/simulated_count.h"
+#include "platform/files.h"
+
+namespace kolven {
+
+constexpr const char* kIntervalFileName = "KOLVEN_11.KVL";
+
+// The interval file cannot give a single number: missing, empty, or nothing
+// but text that is not a number.
+class IntervalFileUnreadable : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The interval file read value by value. At the end of the file, or on a
+// field that is not a number, it is opened again and the read made again
+// from its first value; a file that then gives no number at all throws
+// rather than going round for ever.
+class IntervalFile final : public IntervalSource {
+public:
+    IntervalFile(platform::FileSystem& files, std::string path);
+    float next() override;
+    const std::string& path() const { return m_path; }
+
+private:
+    void reopen();
+
+    platform::FileSystem& m_files;
+    std::string m_path;
+    std::unique_ptr<platform::NumberReader> m_reader;
+};
+
+// Where the interval file is found: the working folder first, then the
+// program's own folder. Empty when it is in neither.
+std::string findIntervalFile(const platform::FileSystem& files);
+
+}  // namespace kolven

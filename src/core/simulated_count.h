@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kolven {
+
+// Interval values in the order of the stream, wrapping to the first value
+// at the end; each value is an interval in 1/250 of the counting time unit.
+class IntervalSource {
+public:
+    virtual ~IntervalSource() = default;
+    virtual float next() = 0;
+};
+
+// The state a simulated count reads and leaves behind; the window's own
+// variables of the same names.
+struct CountWalk {
+    float& A_S;               // last interval, divided by 250
+    float& B_S;               // time reached in the current window
+    std::string& DONNEES_T;   // origin code; "ASSOCIATIONS4" during the second phase
+};
+
+// One simulated count over windows of length TEMPS_S walked on the stream:
+// a plain count, the sum of two successive counts, their half-sum (odd sums
+// thrown away) or the sum minus the next count (negative values made again).
+// Every time quantity is single precision, as the counting has always been
+// done: a window that closes exactly on its length in single precision
+// counts one detection fewer than it would in double.
+std::int16_t simulatedCount(IntervalSource& source, float TEMPS_S, CountWalk walk);
+
+}  // namespace kolven

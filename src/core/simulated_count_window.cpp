@@ -1,0 +1,59 @@
+#include <algorithm>
+
+#include "core/number_text.h"
+#include "shell/kolven_window.h"
+
+namespace kolven {
+
+namespace {
+
+const char* const kIntervalNotice =
+    "  Le fichier des intervalles KOLVEN_11.KVL est absent, vide ou illisible : comptage impossible  ";
+
+}  // namespace
+
+// Opens the interval file and skips a number of values taken from the time
+// of day (0 … 100), so that two sessions do not start on the same stretch.
+bool KolvenWindow::openIntervalFile()
+{
+    try {
+        const std::string path = findIntervalFile(services.files);
+        if (path.empty())
+            throw IntervalFileUnreadable(kIntervalFileName);
+        m_intervals = std::make_unique<IntervalFile>(services.files, path);
+        double seconds = roundEven(services.clock.secondsSinceMidnight());
+        while (seconds >= 101)
+            seconds -= 100;
+        A_L = static_cast<std::int32_t>(seconds);
+        for (std::int32_t i = 0; i < A_L; ++i)
+            A_I = static_cast<std::int16_t>(std::clamp(roundEven(m_intervals->next()), -32768.0, 32767.0));
+        FICHIER_T = path;
+        if (AVIS.caption() == kIntervalNotice)
+            AVIS.hide();
+        return true;
+    } catch (const IntervalFileUnreadable&) {
+        m_intervals.reset();
+        FICHIER_T.clear();
+        showNotice(kIntervalNotice);
+        return false;
+    }
+}
+
+// One simulated count into NC_I. False when the interval file gave out
+// (removed and unreadable when it had to be read again from its start).
+bool KolvenWindow::makeSimulatedCount()
+{
+    try {
+        NC_I = simulatedCount(*m_intervals, TEMPS_S, CountWalk{A_S, B_S, DONNEES_T});
+        return true;
+    } catch (const IntervalFileUnreadable&) {
+        m_intervals.reset();
+        FICHIER_T.clear();
+        if (DONNEES_T == "ASSOCIATIONS4")
+            DONNEES_T = "ASSOCIATIONS3";
+        showNotice(kIntervalNotice);
+        return false;
+    }
+}
+
+}  // namespace kolven

@@ -1,0 +1,25 @@
+#include "platform/clock.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace kolven::platform {
+
+double SystemClock::secondsSinceMidnight() const
+{
+    if (m_fixed)
+        return m_fixedTime;
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    tm local{};
+    localtime_r(&now.tv_sec, &local);
+    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + now.tv_nsec * 1e-9;
+}
+
+double SystemClock::monotonicSeconds() const
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace kolven::platform

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kolven::platform {
+
+// Sequential reading of decimal numbers from a text file: fields separated by
+// commas, blanks or line breaks, a point as decimal separator.
+class NumberReader {
+public:
+    virtual ~NumberReader() = default;
+    // The next number; nothing at the end of the file or on a field that is
+    // not a number (a read error).
+    virtual std::optional<double> next() = 0;
+};
+
+// A text file rewritten whole at each writing.
+class ReplacedFile {
+public:
+    virtual ~ReplacedFile() = default;
+    // Replaces the file's contents by text. False when the folder or the file
+    // cannot be written; a later call tries again.
+    virtual bool write(std::string_view text) = 0;
+    virtual const std::string& path() const = 0;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // Null when the file cannot be opened for reading.
+    virtual std::unique_ptr<NumberReader> openNumbers(const std::string& path) = 0;
+    virtual bool isFile(const std::string& path) const = 0;
+    virtual std::string workingDirectory() const = 0;
+    virtual std::string programDirectory() const = 0;
+    // The histogram export file, in its folder, where this system puts it.
+    virtual ReplacedFile& exportFile() = 0;
+};
+
+}  // namespace kolven::platform

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/geometry.h"
+
+class QFontMetricsF;
+
+namespace kolven::platform::qt {
+
+// Text is laid out as if every screen had 96 dots per inch, so a caption has
+// the same width in twips on every machine: 1 point = 20 twips = 4/3 pixel.
+constexpr int kReferenceDpi = 96;
+// 96 dpi in dots per metre, as QImage stores it (96 / 0.0254, rounded).
+constexpr int kReferenceDotsPerMeter = 3780;
+
+// The Qt font that draws a design font on a device of the given logical
+// resolution at its 96-dpi pixel size. The design font of the window is not
+// installed on free systems; Liberation Sans has the same metrics and is the
+// same on every machine that has it.
+QFont qtFont(const Font& font, int deviceDpi = kReferenceDpi);
+
+// An image whose logical resolution is the reference one.
+QImage referenceImage(QSize size, QImage::Format format, qreal devicePixelRatio = 1.0);
+
+// Measures single lines of text in twips, at the reference resolution.
+// A run of counts measures three new captions per count, so results and font
+// metrics are kept; the result table is emptied when it grows large.
+class TextMetrics {
+public:
+    TextMetrics();
+    ~TextMetrics();
+    Size measure(const Font& font, const std::string& text) const;
+    // Width in pixels, unrounded: what the painter will use when it lays the
+    // text out.
+    qreal advance(const Font& font, const QString& text) const;
+
+private:
+    const QFontMetricsF& metricsFor(const Font& font) const;
+
+    QImage m_device;
+    mutable std::vector<std::pair<Font, std::unique_ptr<QFontMetricsF>>> m_metrics;
+    mutable std::unordered_map<std::string, Size> m_sizes;
+    mutable std::string m_key;
+};
+
+}  // namespace kolven::platform::qt

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include "platform/surface.h"
+
+namespace kolven::platform::qt {
+
+class TextMetrics;
+
+// Twips to logical pixels, rounding towards minus infinity so that the pixel
+// holding twip 0 … 14 is pixel 0 and negative positions stay off the window.
+constexpr int toPixels(int twips)
+{
+    return twips >= 0 ? twips / kTwipsPerPixel : -((-twips + kTwipsPerPixel - 1) / kTwipsPerPixel);
+}
+
+inline QRect toPixels(const Rect& r)
+{
+    const int left = toPixels(r.left), top = toPixels(r.top);
+    return QRect(left, top, toPixels(r.right()) - left, toPixels(r.bottom()) - top);
+}
+
+// The window's stored drawing, kept at the device pixel ratio. Screen-only
+// drawing goes into a transparent overlay over it; persistent drawing clears
+// the overlay where it lands, as repainting that part of the window from the
+// stored image would. Every operation widens a dirty rectangle, which the
+// window takes at display rate: nothing here repaints.
+class ImageSurface final : public Surface {
+public:
+    ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor background, const TextMetrics& metrics);
+    ~ImageSurface() override;
+
+    void clear() override;
+    void line(int x1, int y1, int x2, int y2, Color color) override;
+    void fillBlock(int x1, int x2, int y1, int y2, Color color) override;
+    void point(int x, int y, Color color) override;
+    void text(int x, int y, const std::string& text, Color color, const Font& font) override;
+    void setPersistent(bool persistent) override { m_persistent = persistent; }
+
+    // The part drawn since the last call, in logical pixels.
+    QRect takeDirty();
+    // Both images, ready to be read: ends the painters kept open between
+    // operations (beginning a painter per bar of a run would cost more than
+    // the bar).
+    const QImage& image();
+    const QImage* overlay();
+    QColor background() const { return m_background; }
+
+private:
+    QPainter& painterFor(const QRect& drawn);
+    void drawn(const QRect& rect) { m_dirty |= rect; }
+
+    const TextMetrics& m_metrics;
+    QSize m_logicalSize;
+    QColor m_background;
+    QImage m_image;
+    QImage m_overlay;
+    QPainter m_imagePainter;
+    QPainter m_overlayPainter;
+    bool m_persistent = true;
+    bool m_overlayUsed = false;
+    QRect m_dirty;
+};
+
+}  // namespace kolven::platform::qt

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/geometry.h"
+#include "platform/surface.h"
+
+namespace kolven::platform {
+
+// The window system as the behaviour sees it: the screen, text measurement,
+// the drawing surface, and the yield that lets pending events run.
+class WindowSystem : public TextMeasurer {
+public:
+    virtual int screenWidthPixels() const = 0;
+    virtual int screenHeightPixels() const = 0;
+    virtual Surface& surface() = 0;
+    // Handles every pending event (pointer, close, repaint) and returns.
+    virtual void yield() = 0;
+    // Asks the window system to end the program once the current handler returns.
+    virtual void endProgram() = 0;
+    virtual void setArrowCursor() = 0;
+    // The user's decimal separator for the series read-outs.
+    virtual char decimalSeparator() const = 0;
+};
+
+}  // namespace kolven::platform

@@ -1,0 +1,157 @@
+#include "shell/kolven_window.h"
+
+namespace kolven {
+
+KolvenWindow::KolvenWindow(platform::Services services) : services(services)
+{
+    for (int i = 1; i <= 32; ++i)
+        pageLines.push_back(std::make_unique<Control>("Label" + std::to_string(i), platform::ControlKind::Label));
+    buildControlList();
+    wireHandlers();
+}
+
+void KolvenWindow::buildControlList()
+{
+    // Bottom of the stacking order first: the pop-up menus open over the
+    // read-outs and the plot, and an information page covers everything.
+    m_controls = {
+        &Picture1,  &KOLVEN_Image1, &TITRE,    &FIN,
+
+        &TEMPS,     &VAL_COMPT,     &NOMB_COMPT, &Nmoyen,   &EQM2_N,     &SIGMA2,      &DEPASSE,
+        &CONTENUS,  &DISTR_COMPTAGES, &DISTR_POISSON, &DISTR_GAUSS,
+        &EFF_EXP,   &EFF_COMPT,     &EFF_POI,    &EFF_GAUSS, &SOMME_COMPT, &SOMME_POIS, &SOMME_GAUSS,
+        &NMOYENEX,  &EQM2_EX,       &SIGMA2EX,   &NMOYENP,  &EQM2_P,     &SIGMA2P,
+        &NMOYENG,   &EQM2_G,        &SIGMA2G,
+        &F_H_G_Image, &F_H_G_10,    &F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1,
+        &F_V_P_Image, &F_V_M_Image, &AVIS,
+
+        &LANCER1,   &ARRET_Label,   &Label36,    &EFFACERS, &DUREES1,    &ORIGINE,     &ANALYSES,
+        &INFORMATIONS,
+
+        &Label34,   &LANCER_N,
+        &Label33,   &AUGMENT1,      &AUGMENT2,   &VALEUR_A_Label, &VALEUR_A_List, &DIMINUE1, &DIMINUE2,
+        &Label37,   &THEORIQUE_Label, &Label38,  &POISS,    &GAUSSIEN,   &ASSOCIATIONS_List,
+        &Label35,   &INFOS,
+
+        &Picture2,  &BLANCS,
+    };
+    for (auto& line : pageLines)
+        m_controls.push_back(line.get());
+    m_controls.insert(m_controls.end(), {&STAT_Image1, &STAT_Image2, &STAT_Image3, &MOT1});
+
+    for (Control* c : m_controls)
+        c->attach(&services.window, nullptr);
+    for (Control* c : {&KOLVEN_Image1, &TITRE, &FIN})
+        c->attach(&services.window, &Picture1);
+    BLANCS.attach(&services.window, &Picture2);
+    for (auto& line : pageLines)
+        line->attach(&services.window, &BLANCS);
+    for (Control* c : {&STAT_Image1, &STAT_Image2, &STAT_Image3})
+        c->attach(&services.window, &BLANCS);
+}
+
+void KolvenWindow::wireHandlers()
+{
+    FIN.onClick = [this] { FIN_Click(); };
+    FIN.onPointerOver = [this](int, int) { FIN_PointerOver(); };
+    Picture1.onPointerOver = [this](int, int) { Picture1_PointerOver(); };
+    KOLVEN_Image1.onPointerOver = Picture1.onPointerOver;
+    TITRE.onPointerOver = Picture1.onPointerOver;
+
+    LANCER1.onPointerOver = [this](int, int) { LANCER1_PointerOver(); };
+    LANCER_N.onClick = [this] { LANCER_N_Click(); };
+    ARRET_Label.onMouseDown = [this] { ARRET_Label_MouseDown(); };
+    ARRET_Label.onPointerOver = [this](int, int) { ARRET_Label_PointerOver(); };
+    EFFACERS.onClick = [this] { EFFACERS_Click(); };
+    EFFACERS.onPointerOver = [this](int, int) { EFFACERS_PointerOver(); };
+    DUREES1.onPointerOver = [this](int, int) { DUREES1_PointerOver(); };
+    AUGMENT2.onClick = [this] { AUGMENT2_Click(); };
+    DIMINUE2.onClick = [this] { DIMINUE2_Click(); };
+    VALEUR_A_List.onClick = [this] { VALEUR_A_List_Click(); };
+    ORIGINE.onPointerOver = [this](int, int) { ORIGINE_PointerOver(); };
+    THEORIQUE_Label.onPointerOver = [this](int, int) { THEORIQUE_Label_PointerOver(); };
+    Label38.onPointerOver = [this](int, int) { Label38_PointerOver(); };
+    ASSOCIATIONS_List.onClick = [this] { ASSOCIATIONS_List_Click(); };
+    ANALYSES.onPointerOver = [this](int, int) { ANALYSES_PointerOver(); };
+    INFORMATIONS.onPointerOver = [this](int, int) { INFORMATIONS_PointerOver(); };
+    Label36.onPointerOver = [this](int, int) { Label36_PointerOver(); };
+    for (Control* arrow : {&F_H_G_Image, &F_H_G_10, &F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1,
+                           &F_V_P_Image, &F_V_M_Image})
+        arrow->onPointerOver = [this](int, int) { EFFACE_CHOIX(); };
+}
+
+Control* KolvenWindow::control(const std::string& name) const
+{
+    for (Control* c : m_controls)
+        if (c->name() == name)
+            return c;
+    return nullptr;
+}
+
+Control* KolvenWindow::controlAt(int x, int y) const
+{
+    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
+        const Control* c = *it;
+        if (c->onScreen() && c->windowRect().contains(x, y))
+            return c->enabled() ? *it : nullptr;
+    }
+    return nullptr;
+}
+
+void KolvenWindow::pointerMoved(int x, int y)
+{
+    Control* c = controlAt(x, y);
+    if (!c)
+        Form_PointerOver(x, y);
+    else if (c->onPointerOver)
+        c->onPointerOver(x, y);
+}
+
+void KolvenWindow::pointerPressed(int x, int y)
+{
+    m_pressed = controlAt(x, y);
+    if (m_pressed && m_pressed->onMouseDown)
+        m_pressed->onMouseDown();
+}
+
+void KolvenWindow::pointerReleased(int x, int y)
+{
+    // A click is a press and a release on the same control. The handler may
+    // run a whole series of counts, with events of its own in between.
+    Control* pressed = m_pressed;
+    m_pressed = nullptr;
+    Control* c = controlAt(x, y);
+    if (c != pressed)
+        return;
+    if (!c) {
+        Form_Click();
+        return;
+    }
+    if (c->kind() == platform::ControlKind::List) {
+        const int entry = c->entryAt(y);
+        if (entry < 0)
+            return;
+        c->setIndex(entry);
+    }
+    if (c->onClick)
+        c->onClick();
+}
+
+bool KolvenWindow::closeRequested()
+{
+    if (MARCHE_I == 0)
+        return true;
+    // The run ends after the count in progress, and the program with it.
+    COMPTAGE_I = 0;
+    m_closeAfterRun = true;
+    return false;
+}
+
+void KolvenWindow::showNotice(const std::string& text)
+{
+    AVIS.setCaption(text);
+    AVIS.setLeft(static_cast<int>((m_windowWidth - AVIS.width()) / 2));
+    AVIS.show();
+}
+
+}  // namespace kolven

@@ -1,0 +1,275 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/export_text.h"
+#include "core/interval_file.h"
+#include "platform/control.h"
+#include "platform/platform.h"
+
+namespace kolven {
+
+using platform::Control;
+
+// The main window: every control, every variable of the series, the settings
+// and the display, and the handlers of their events. Handlers are defined in
+// the folder of the subsystem they belong to.
+class KolvenWindow {
+public:
+    explicit KolvenWindow(platform::Services services);
+    KolvenWindow(const KolvenWindow&) = delete;
+    KolvenWindow& operator=(const KolvenWindow&) = delete;
+
+    // --- Events from the window system (window coordinates, twips) -------
+    void pointerMoved(int x, int y);
+    void pointerPressed(int x, int y);
+    void pointerReleased(int x, int y);
+    // The window system wants the window closed (Alt+F4, logging out). True
+    // when it may close now; during a run the run ends first, then the
+    // program ends.
+    bool closeRequested();
+    bool endRequested() const { return m_endRequested; }
+
+    // Every control, bottom of the stacking order first.
+    const std::vector<Control*>& controls() const { return m_controls; }
+    Control* control(const std::string& name) const;
+    // The control that takes pointer events at x, y: the topmost one shown
+    // there, or null for the window background (also when that control is
+    // disabled: a disabled control passes its events to the window).
+    Control* controlAt(int x, int y) const;
+    int windowWidth() const { return m_windowWidth; }
+    int windowHeight() const { return m_windowHeight; }
+    const platform::Font& windowFont() const { return m_windowFont; }
+
+    // --- Title band ---------------------------------------------------------
+    Control Picture1{"Picture1", platform::ControlKind::Panel};
+    Control KOLVEN_Image1{"KOLVEN_Image1", platform::ControlKind::Picture};
+    Control TITRE{"TITRE", platform::ControlKind::Label};
+    Control FIN{"FIN", platform::ControlKind::Label};
+
+    // --- Command row --------------------------------------------------------
+    Control LANCER1{"LANCER1", platform::ControlKind::Label};
+    Control ARRET_Label{"ARRET_Label", platform::ControlKind::Label};
+    Control EFFACERS{"EFFACERS", platform::ControlKind::Label};
+    Control DUREES1{"DUREES1", platform::ControlKind::Label};
+    Control ORIGINE{"ORIGINE", platform::ControlKind::Label};
+    Control ANALYSES{"ANALYSES", platform::ControlKind::Label};
+    Control Label36{"Label36", platform::ControlKind::Label};
+    Control INFORMATIONS{"INFORMATIONS", platform::ControlKind::Label};
+
+    // --- Read-outs of the series and the mean -------------------------------
+    Control TEMPS{"TEMPS", platform::ControlKind::Label};
+    Control VAL_COMPT{"VAL_COMPT", platform::ControlKind::Label};
+    Control NOMB_COMPT{"NOMB_COMPT", platform::ControlKind::Label};
+    Control Nmoyen{"Nmoyen", platform::ControlKind::Label};
+    Control EQM2_N{"EQM2_N", platform::ControlKind::Label};
+    Control SIGMA2{"SIGMA2", platform::ControlKind::Picture};
+    Control DEPASSE{"DEPASSE", platform::ControlKind::Label};
+    // Messages of this program's own about its files (no dialog boxes).
+    Control AVIS{"AVIS", platform::ControlKind::Label};
+
+    // --- Plot ---------------------------------------------------------------
+    Control CONTENUS{"CONTENUS", platform::ControlKind::Label};
+    Control DISTR_COMPTAGES{"DISTR_COMPTAGES", platform::ControlKind::Label};
+    Control DISTR_POISSON{"DISTR_POISSON", platform::ControlKind::Label};
+    Control DISTR_GAUSS{"DISTR_GAUSS", platform::ControlKind::Label};
+    Control EFF_EXP{"EFF_EXP", platform::ControlKind::Label};
+    Control EFF_COMPT{"EFF_COMPT", platform::ControlKind::Label};
+    Control EFF_POI{"EFF_POI", platform::ControlKind::Label};
+    Control EFF_GAUSS{"EFF_GAUSS", platform::ControlKind::Label};
+    Control SOMME_COMPT{"SOMME_COMPT", platform::ControlKind::Label};
+    Control SOMME_POIS{"SOMME_POIS", platform::ControlKind::Label};
+    Control SOMME_GAUSS{"SOMME_GAUSS", platform::ControlKind::Label};
+    Control NMOYENEX{"NMOYENEX", platform::ControlKind::Label};
+    Control EQM2_EX{"EQM2_EX", platform::ControlKind::Label};
+    Control SIGMA2EX{"SIGMA2EX", platform::ControlKind::Picture};
+    Control NMOYENP{"NMOYENP", platform::ControlKind::Label};
+    Control EQM2_P{"EQM2_P", platform::ControlKind::Label};
+    Control SIGMA2P{"SIGMA2P", platform::ControlKind::Picture};
+    Control NMOYENG{"NMOYENG", platform::ControlKind::Label};
+    Control EQM2_G{"EQM2_G", platform::ControlKind::Label};
+    Control SIGMA2G{"SIGMA2G", platform::ControlKind::Picture};
+    Control F_H_G_Image{"F_H_G_Image", platform::ControlKind::Picture};
+    Control F_H_G_10{"F_H_G_10", platform::ControlKind::Picture};
+    Control F_H_D_Image{"F_H_D_Image", platform::ControlKind::Picture};
+    Control F_H_D_10{"F_H_D_10", platform::ControlKind::Picture};
+    Control F_H_P_Image{"F_H_P_Image", platform::ControlKind::Picture};
+    Control F_H_M_Image1{"F_H_M_Image1", platform::ControlKind::Picture};
+    Control F_V_P_Image{"F_V_P_Image", platform::ControlKind::Picture};
+    Control F_V_M_Image{"F_V_M_Image", platform::ControlKind::Picture};
+
+    // --- Pop-up menus -------------------------------------------------------
+    Control Label34{"Label34", platform::ControlKind::Label};
+    Control LANCER_N{"LANCER_N", platform::ControlKind::List};
+    Control Label33{"Label33", platform::ControlKind::Label};
+    Control AUGMENT1{"AUGMENT1", platform::ControlKind::Label};
+    Control AUGMENT2{"AUGMENT2", platform::ControlKind::List};
+    Control VALEUR_A_Label{"VALEUR_A_Label", platform::ControlKind::Label};
+    Control VALEUR_A_List{"VALEUR_A_List", platform::ControlKind::List};
+    Control DIMINUE1{"DIMINUE1", platform::ControlKind::Label};
+    Control DIMINUE2{"DIMINUE2", platform::ControlKind::List};
+    Control Label37{"Label37", platform::ControlKind::Label};
+    Control THEORIQUE_Label{"THEORIQUE_Label", platform::ControlKind::Label};
+    Control Label38{"Label38", platform::ControlKind::Label};
+    Control POISS{"POISS", platform::ControlKind::Label};
+    Control GAUSSIEN{"GAUSSIEN", platform::ControlKind::Label};
+    Control ASSOCIATIONS_List{"ASSOCIATIONS_List", platform::ControlKind::List};
+    Control Label35{"Label35", platform::ControlKind::Label};
+    Control INFOS{"INFOS", platform::ControlKind::List};
+
+    // --- Information pages --------------------------------------------------
+    Control Picture2{"Picture2", platform::ControlKind::Panel};
+    Control BLANCS{"BLANCS", platform::ControlKind::Panel};
+    std::vector<std::unique_ptr<Control>> pageLines;  // Label1 … Label32
+    Control STAT_Image1{"STAT_Image1", platform::ControlKind::Picture};
+    Control STAT_Image2{"STAT_Image2", platform::ControlKind::Picture};
+    Control STAT_Image3{"STAT_Image3", platform::ControlKind::Picture};
+    Control MOT1{"MOT1", platform::ControlKind::Label};
+
+    // --- Count series -------------------------------------------------------
+    Histogram HISTO_COMPT{};
+    std::int16_t NC_I = 0;
+    std::int32_t SN_L = 0;
+    std::int32_t S1_L = 0;
+    double S2N_D = 0;
+    float MOY_S = 0;
+    std::string NMOYEN_T;
+    std::string DONNEES_T = "EXPERIENCE";
+    std::string MODE_T;
+    std::int16_t COMPTAGE_I = 0;
+    std::int16_t MARCHE_I = 0;
+    std::int32_t MAX_L = 0;
+    std::int32_t MAXS_L = 0;
+    float A_S = 0;
+    float B_S = 0;
+    std::string FICHIER_T;
+    std::string DISQUE_T;
+    std::int16_t A_I = 0;
+    std::int32_t A_L = 0;
+
+    // --- Settings -----------------------------------------------------------
+    std::int16_t TEMPS_I = 90;
+    float TEMPS_S = 9.0f;
+
+    // --- Display geometry ---------------------------------------------------
+    float ECHHORIZ_S = 1;
+    float ECHVERTI_S = 1;
+    std::int16_t D1_I = 0;
+    std::int16_t DECAL1_I = 0;
+    std::int16_t DECAL2_I = 150;
+    std::int16_t DECAL3_I = 250;
+    std::int16_t DECAL4_I = 300;
+    std::int16_t POSAXE_I = 0;
+    std::int32_t ECHELLEH0_L = 0;
+    float ECHELLEH_S = 0;
+    float ECHELLEHS_S = 0;
+    std::int16_t ORIGINE_I = 0;
+    std::int16_t HORIZON_I = 80;
+    std::int16_t CURSEUR_I = 0;
+
+    // --- Handlers and procedures, by subsystem ------------------------------
+    // shell/load.cpp
+    void Form_Load();
+    void FIN_Click();
+    // shell/popup_menus.cpp
+    void closeAllMenus();
+    void restoreCoveredItems();
+    void EFFACE_CHOIX();
+    void Form_Click();
+    void Form_PointerOver(int x, int y);
+    void Picture1_PointerOver();
+    void ANALYSES_PointerOver();
+    void EFFACERS_PointerOver();
+    void FIN_PointerOver();
+    void INFORMATIONS_PointerOver();
+    void Label36_PointerOver();
+    // core/count_run.cpp
+    void LANCER1_PointerOver();
+    void LANCER_N_Click();
+    void ARRET_Label_MouseDown();
+    void ARRET_Label_PointerOver();
+    void countProcedure();
+    void lockCommands();
+    void unlockCommands();
+    // core/series.cpp
+    void classCount();
+    bool seriesCanTake(int count) const;
+    // core/simulated_count_window.cpp
+    bool openIntervalFile();
+    bool makeSimulatedCount();
+    // core/erase.cpp
+    void EFFACERS_Click();
+    void eraseSeries();
+    // core/export_file.cpp
+    void writeExportFile();
+    // settings/theoretical_mean.cpp
+    void DUREES1_PointerOver();
+    void AUGMENT2_Click();
+    void DIMINUE2_Click();
+    void VALEUR_A_List_Click();
+    // settings/origin_menu.cpp
+    enum class Group { None, Theoretical, Simulation };
+    Group highlightedGroup() const;
+    void ORIGINE_PointerOver();
+    void THEORIQUE_Label_PointerOver();
+    void Label38_PointerOver();
+    // laws/associations.cpp
+    void ASSOCIATIONS_List_Click();
+    // display/series_plot.cpp
+    void TRACE_CADRE();
+    void TRACE_HISTO();
+    void drawBar(int bin, platform::Color color);
+    // display/arrows.cpp
+    void FLECHES();
+    void BASE();
+    void NORM();
+
+    // Says something about the program's files on screen, once per kind of
+    // trouble, without stopping anything.
+    void showNotice(const std::string& text);
+
+    platform::Services services;
+
+private:
+    void buildControlList();
+    void wireHandlers();
+    int scaledX(double design) const;
+    int scaledY(double design) const;
+    int fullScaleCount() const;
+    void layOut();
+    void layOutTitleBand();
+    void layOutCommandRow();
+    void layOutReadouts();
+    void layOutPlotArea();
+    void layOutMenus();
+    void fillLists();
+    void sizeListToEntries(Control& list);
+    void setMeanText(const std::string& mean);
+    void applyMeanStep();
+    void setSeriesTitle(const std::string& title);
+    int largestBin() const;
+    bool meanReadsZero() const;
+
+    std::vector<Control*> m_controls;
+    int m_windowWidth = 15360;
+    int m_windowHeight = 11520;
+    platform::Font m_windowFont;
+    Control* m_pressed = nullptr;
+    bool m_endRequested = false;
+    bool m_closeAfterRun = false;
+    std::unique_ptr<IntervalFile> m_intervals;
+    std::string m_exportBuffer;
+    bool m_exportFailureShown = false;
+    double m_pauseStart = 0;
+};
+
+// The design font, and the window's scale from the screen.
+constexpr const char* kDesignFont = "Microsoft Sans Serif";
+constexpr int kDesignWidth = 15360;
+constexpr int kDesignHeight = 11520;
+
+}  // namespace kolven

@@ -1,0 +1,414 @@
+#include <algorithm>
+
+#include "core/number_text.h"
+#include "shell/kolven_window.h"
+
+namespace kolven {
+
+namespace {
+
+using platform::Alignment;
+using platform::Color;
+using platform::Picture;
+namespace colors = platform::colors;
+
+// Design values, in twips on the 1024 × 768 design screen.
+constexpr double kBandHeight = 800;
+constexpr double kBandMargin = 120;
+constexpr double kAxisY = 9300;
+constexpr double kReadoutGap = 150;
+constexpr double kFinFontSize = 15;
+constexpr double kTitleFontSize = 20;
+constexpr double kWindowFontSize = 12;
+constexpr double kArrowWidth = 600;
+constexpr double kArrowHeight = 450;
+constexpr double kArrowRowTop = 10050;
+constexpr double kArrowGap = 75;
+constexpr double kNoticeTop = 10800;
+
+const char* const kRunEntries[] = {
+    "             1 ", "             2 ", "             5 ", "           10 ", "           20 ",
+    "           50 ", "         100 ", "         200 ", "         500 ", "       1000 ",
+    "       2000 ", "       5000 ", "     10000 ", "     20000 ", "     50000 ",
+    "   100000 ", " 1000000 ", " en continu ",
+};
+const char* const kStepEntries[] = {
+    "    0.1    ", "    0.2    ", "    0.5    ", "    1.0    ",
+    "    2.0    ", "    5.0    ", "  10.0    ", "  20.0    ",
+};
+const char* const kValueEntries[] = {
+    "      0.1    ", "      1.0    ", "      4.0    ", "      9.0    ",
+    "    16.0    ", "    25.0    ", "    36.0    ", "    49.0    ",
+};
+const char* const kAssociationEntries[] = {
+    " Histogramme des comptages ",
+    " Histogramme de la somme de 2 comptages successifs ",
+    " Histogramme de la 1/2 somme ",
+    " Histogramme de la somme - le comptage suivant ",
+};
+const char* const kInformationEntries[] = {
+    " Utilisation  ", " Radioactivité et Comptage", " Statistiques sur les comptages ",
+    " Distributions théoriques ", " A propos de KOLVEN",
+};
+
+void label(Control& c, const char* caption, const platform::Font& font, Color fore, Color back)
+{
+    c.setFont(font);
+    c.setAutoSize(true);
+    c.setCaption(caption);
+    c.setFore(fore);
+    c.setBack(back);
+}
+
+}  // namespace
+
+void KolvenWindow::Form_Load()
+{
+    auto& ws = services.window;
+    ECHHORIZ_S = static_cast<float>(ws.screenWidthPixels() * platform::kTwipsPerPixel) / kDesignWidth;
+    ECHVERTI_S = static_cast<float>(ws.screenHeightPixels() * platform::kTwipsPerPixel) / kDesignHeight;
+    m_windowWidth = ws.screenWidthPixels() * platform::kTwipsPerPixel;
+    m_windowHeight = ws.screenHeightPixels() * platform::kTwipsPerPixel;
+    m_windowFont = {kDesignFont, kWindowFontSize * ECHVERTI_S, false};
+
+    for (Control* c : m_controls)
+        c->hide();
+    layOut();
+
+    TEMPS_I = 90;
+    TEMPS_S = 9.0f;
+    DONNEES_T = "EXPERIENCE";
+    ORIGINE_I = 0;
+    HORIZON_I = 80;
+    ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 20.0f;
+    // The full-scale label tells the scale the first bars are drawn at.
+    TRACE_CADRE();
+    TRACE_HISTO();
+}
+
+int KolvenWindow::scaledX(double design) const
+{
+    return static_cast<int>(roundEven(design * ECHHORIZ_S));
+}
+
+int KolvenWindow::scaledY(double design) const
+{
+    return static_cast<int>(roundEven(design * ECHVERTI_S));
+}
+
+void KolvenWindow::layOut()
+{
+    layOutTitleBand();
+    layOutCommandRow();
+    layOutReadouts();
+    layOutPlotArea();
+    fillLists();
+    layOutMenus();
+}
+
+void KolvenWindow::layOutTitleBand()
+{
+
+    Picture1.move(0, 0);
+    Picture1.setWidth(m_windowWidth);
+    Picture1.setHeight(scaledY(kBandHeight));
+    Picture1.setBack(platform::rgb(0, 0, 128));
+    Picture1.show();
+
+    const int logoSide = static_cast<int>(roundEven(0.8 * Picture1.height()));
+    KOLVEN_Image1.setPicture(Picture::Logo);
+    KOLVEN_Image1.move(scaledX(kBandMargin), (Picture1.height() - logoSide) / 2);
+    KOLVEN_Image1.setWidth(logoSide);
+    KOLVEN_Image1.setHeight(logoSide);
+    KOLVEN_Image1.show();
+
+    const platform::Font commandFont{kDesignFont, kFinFontSize * ECHVERTI_S, false};
+    label(FIN, " Quitter ", commandFont, colors::black, colors::grey);
+    FIN.setTooltip(" Cliquez pour QUITTER ");
+    FIN.move(m_windowWidth - FIN.width() - scaledX(kBandMargin), (Picture1.height() - FIN.height()) / 2);
+    FIN.show();
+
+    // The title takes the room between the logo and " Quitter ", shrunk a
+    // point at a time until it fits.
+    const int margin = scaledX(kBandMargin);
+    const int room = FIN.left() - KOLVEN_Image1.left() - KOLVEN_Image1.width() - 3 * margin;
+    platform::Font titleFont{kDesignFont, kTitleFontSize * ECHVERTI_S, true};
+    label(TITRE, "KOLVEN : comptage et histogramme, loi de POISSON et loi de GAUSS", titleFont, colors::white,
+          platform::rgb(0, 0, 128));
+    while (TITRE.width() >= room && TITRE.font().size > 1)
+        TITRE.setFontSize(TITRE.font().size - 1);
+    TITRE.move(KOLVEN_Image1.left() + KOLVEN_Image1.width() + margin + margin / 2 + (room - TITRE.width()) / 2,
+               (Picture1.height() - TITRE.height()) / 2);
+    TITRE.show();
+}
+
+void KolvenWindow::layOutCommandRow()
+{
+    const platform::Font& font = FIN.font();
+    const int top = Picture1.height();
+    int left = 0;
+    const auto place = [&](Control& c, const char* caption, const char* tooltip) {
+        label(c, caption, font, colors::black, colors::grey);
+        c.setTooltip(tooltip);
+        c.move(left, top);
+        left += c.width();
+    };
+    place(LANCER1, " Comptage(s) ", "");
+    place(EFFACERS, " Effacer ", " Cliquez pour effacer ");
+    place(DUREES1, " Moyenne des comptages ", "");
+    place(ORIGINE, " Origine ", "");
+    place(ANALYSES, " Analyse statistique ", " Cliquez pour comparer les distributions ");
+    place(INFORMATIONS, " Informations ", "");
+    for (Control* c : {&LANCER1, &EFFACERS, &DUREES1, &ORIGINE, &ANALYSES, &INFORMATIONS})
+        c->show();
+    for (Control* c : {&LANCER1, &EFFACERS, &DUREES1, &ANALYSES})
+        c->setEnabled(false);
+
+    // The stop and return labels take the place right after " Comptage(s) ".
+    label(ARRET_Label, "  Arrêter  ", font, colors::white, colors::red);
+    ARRET_Label.setTooltip(" Cliquez pour Arrêter ");
+    ARRET_Label.move(LANCER1.left() + LANCER1.width(), top);
+    label(Label36, "  Retour  ", font, colors::black, colors::grey);
+    Label36.setTooltip(" Cliquez pour retourner ");
+    Label36.move(LANCER1.left() + LANCER1.width(), top);
+}
+
+void KolvenWindow::layOutReadouts()
+{
+    const platform::Font& font = FIN.font();
+    const int top = LANCER1.top() + LANCER1.height() + scaledY(kReadoutGap);
+
+    label(TEMPS, " Moyenne = 9 ", font, colors::black, colors::green);
+    TEMPS.move(DUREES1.left() + (DUREES1.width() - TEMPS.width()) / 2, top);
+
+    label(VAL_COMPT, " Valeur du comptage =0 ", font, colors::blue, colors::white);
+    VAL_COMPT.move(TEMPS.left() + TEMPS.width() + TEMPS.height(), top);
+
+    label(Nmoyen, " Nmoyen =0 ", font, colors::blue, colors::white);
+    Nmoyen.move(scaledX(1800), top);
+    label(EQM2_N, " =0 ", font, colors::blue, colors::white);
+    EQM2_N.move(Nmoyen.left(), static_cast<int>(roundEven(top + 1.2 * Nmoyen.height())));
+    SIGMA2.setPicture(Picture::Sigma2);
+    SIGMA2.setWidth(EQM2_N.height());
+    SIGMA2.setHeight(EQM2_N.height());
+    SIGMA2.move(EQM2_N.left() - EQM2_N.height(), EQM2_N.top());
+
+    label(NOMB_COMPT, " Nombre de comptage =0 ", font, colors::blue, colors::white);
+    NOMB_COMPT.move(scaledX(10000), top);
+
+    label(DEPASSE, "  La valeur du comptage dépasse la limite  située à 240  ", font, colors::red, colors::white);
+    DEPASSE.move((m_windowWidth - DEPASSE.width()) / 2, EQM2_N.top());
+
+    label(AVIS, "", font, colors::red, platform::rgb(255, 255, 192));
+    AVIS.setTop(scaledY(kNoticeTop));
+
+    label(MOT1, "", font, colors::black, colors::grey);
+}
+
+void KolvenWindow::layOutPlotArea()
+{
+
+    const int arrowWidth = scaledX(kArrowWidth);
+    const int arrowHeight = scaledY(kArrowHeight);
+    const int arrowTop = scaledY(kArrowRowTop);
+    const int gap = scaledX(kArrowGap);
+    const auto arrow = [&](Control& c, Picture picture, int left, int top) {
+        c.setPicture(picture);
+        c.move(left, top);
+        c.setWidth(arrowWidth);
+        c.setHeight(arrowHeight);
+    };
+    arrow(F_H_G_10, Picture::ArrowLeft10, 2 * gap, arrowTop);
+    arrow(F_H_G_Image, Picture::ArrowLeft1, F_H_G_10.left() + arrowWidth + gap, arrowTop);
+    arrow(F_H_D_10, Picture::ArrowRight10, m_windowWidth - 2 * gap - arrowWidth, arrowTop);
+    arrow(F_H_D_Image, Picture::ArrowRight1, F_H_D_10.left() - gap - arrowWidth, arrowTop);
+    arrow(F_H_M_Image1, Picture::FewerBins, m_windowWidth / 2 - gap - arrowWidth, arrowTop);
+    arrow(F_H_P_Image, Picture::MoreBins, m_windowWidth / 2 + gap, arrowTop);
+
+    POSAXE_I = static_cast<std::int16_t>(roundEven(kAxisY * ECHVERTI_S));
+    ECHELLEH0_L = static_cast<std::int32_t>(roundEven(POSAXE_I - EQM2_N.top() - EQM2_N.height()));
+    D1_I = static_cast<std::int16_t>(roundEven(2.0 * F_H_D_Image.height()));
+    DECAL1_I = static_cast<std::int16_t>(roundEven((m_windowWidth - 2.0 * D1_I) / 80));
+
+    // The vertical scale arrows sit between the vertical axis and bin 0.
+    const int verticalLeft = LANCER1.height() / 2 + gap;
+    arrow(F_V_P_Image, Picture::ScaleUp, verticalLeft, EQM2_N.top() + EQM2_N.height() + scaledY(300));
+    arrow(F_V_M_Image, Picture::ScaleDown, verticalLeft, F_V_P_Image.top() + arrowHeight + gap);
+    for (Control* c : {&F_V_P_Image, &F_V_M_Image})
+        c->setWidth(std::min(arrowWidth, D1_I - DECAL1_I / 2 - verticalLeft - gap));
+
+    // Start-up arrows: bins 0 … 80 shown, an empty series.
+    for (Control* c : {&F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1})
+        c->show();
+
+    const platform::Font& font = FIN.font();
+    label(CONTENUS, " 30", m_windowFont, platform::paletteColor(9), colors::black);
+    CONTENUS.setTransparent(true);
+    CONTENUS.move(0, EQM2_N.top());
+
+    label(EFF_EXP, "", font, colors::black, colors::magenta);
+    EFF_EXP.move(F_H_G_Image.left() + F_H_G_Image.width() + 2 * gap, arrowTop);
+    EFF_EXP.show();
+
+    // The titles and the read-outs of the comparison, in three columns.
+    const int columnWidth = m_windowWidth / 3;
+    const int titleTop = EQM2_N.top() + EQM2_N.height() + scaledY(100);
+    label(DISTR_COMPTAGES, " Histogramme des comptages ", font, colors::black, colors::green);
+    label(DISTR_POISSON, "Histogramme avec POISSON", font, colors::black, colors::green);
+    label(DISTR_GAUSS, " Histogramme avec GAUSS ", font, colors::black, colors::green);
+    DISTR_POISSON.move((columnWidth - DISTR_POISSON.width()) / 2, titleTop);
+    DISTR_COMPTAGES.move((m_windowWidth - DISTR_COMPTAGES.width()) / 2, titleTop);
+    DISTR_GAUSS.move(2 * columnWidth + (columnWidth - DISTR_GAUSS.width()) / 2, titleTop);
+
+    const int countTop = titleTop + DISTR_COMPTAGES.height() + scaledY(60);
+    int column = 0;
+    for (auto [count, total] : {std::pair{&EFF_POI, &SOMME_POIS}, {&EFF_COMPT, &SOMME_COMPT}, {&EFF_GAUSS, &SOMME_GAUSS}}) {
+        label(*count, "", font, colors::black, colors::magenta);
+        label(*total, "", font, colors::black, colors::cyan);
+        count->move(column * columnWidth + scaledX(300), countTop);
+        total->move(column * columnWidth + scaledX(300), countTop + count->height());
+        ++column;
+    }
+    column = 0;
+    for (auto [mean, deviation, sigma] : {std::tuple{&NMOYENP, &EQM2_P, &SIGMA2P}, {&NMOYENEX, &EQM2_EX, &SIGMA2EX},
+                                          {&NMOYENG, &EQM2_G, &SIGMA2G}}) {
+        label(*mean, "", font, colors::blue, colors::white);
+        label(*deviation, " = 23.02 ", font, colors::blue, colors::white);
+        mean->move(column * columnWidth + scaledX(300), Nmoyen.top());
+        deviation->move(mean->left() + scaledX(900), EQM2_N.top());
+        sigma->setPicture(Picture::Sigma2);
+        sigma->setWidth(deviation->height());
+        sigma->setHeight(deviation->height());
+        sigma->move(deviation->left() - deviation->height(), deviation->top());
+        ++column;
+    }
+}
+
+void KolvenWindow::fillLists()
+{
+    for (const char* e : kRunEntries)
+        LANCER_N.addEntry(e);
+    for (const char* e : kStepEntries) {
+        AUGMENT2.addEntry(e);
+        DIMINUE2.addEntry(e);
+    }
+    for (const char* e : kValueEntries)
+        VALEUR_A_List.addEntry(e);
+    for (const char* e : kAssociationEntries)
+        ASSOCIATIONS_List.addEntry(e);
+    for (const char* e : kInformationEntries)
+        INFOS.addEntry(e);
+
+    for (Control* list : {&LANCER_N, &AUGMENT2, &DIMINUE2, &VALEUR_A_List, &ASSOCIATIONS_List, &INFOS}) {
+        list->setFont(FIN.font());
+        list->setFore(colors::blue);
+        list->setBack(colors::lightGrey);
+        list->setIndex(-1);
+        sizeListToEntries(*list);
+    }
+    LANCER_N.setTooltip(" Cliquez sur le choix du nombre de comptage(s) ");
+    AUGMENT2.setTooltip(" Cliquez sur la valeur à ajouter à la moyenne ");
+    VALEUR_A_List.setTooltip(" Cliquez sur la valeur à imposer à la moyenne ");
+    DIMINUE2.setTooltip(" Cliquez sur la valeur à soustraire à la moyenne ");
+    ASSOCIATIONS_List.setTooltip(" Cliquez sur votre choix ");
+    INFOS.setTooltip(" Cliquez sur l'information désirée ");
+    LANCER_N.setFore(colors::black);
+    INFOS.setFore(colors::black);
+}
+
+// A list is as wide as its widest entry, measured in its own font with MOT1.
+void KolvenWindow::sizeListToEntries(Control& list)
+{
+    MOT1.setFont(list.font());
+    int widest = 0;
+    for (const std::string& entry : list.entries()) {
+        MOT1.setCaption(entry);
+        widest = std::max(widest, MOT1.width());
+    }
+    list.setWidth(widest + platform::kListFrame);
+    list.setHeight(static_cast<int>(list.entries().size()) * list.itemHeight() + platform::kListFrame);
+}
+
+void KolvenWindow::layOutMenus()
+{
+    const platform::Font& font = FIN.font();
+    const int top = LANCER1.top() + LANCER1.height();
+
+    // Number of counts, under " Comptage(s) ".
+    label(Label34, " Nombre de comptage(s) à réaliser ", font, colors::black, colors::grey);
+    Label34.move(LANCER1.left(), top);
+    LANCER_N.move(LANCER1.left(), top + Label34.height());
+
+    // Theoretical mean, under " Moyenne des comptages ": three columns, each
+    // caption over its list.
+    label(Label33, " Moyenne théorique des comptages ", font, colors::black, colors::grey);
+    label(AUGMENT1, " augmentée de ", font, colors::black, colors::grey);
+    label(VALEUR_A_Label, "fixée à", font, colors::black, colors::grey);
+    label(DIMINUE1, " diminuée de ", font, colors::black, colors::grey);
+    const int columnWidth = std::max({AUGMENT1.width(), VALEUR_A_Label.width(), DIMINUE1.width(), AUGMENT2.width(),
+                                      VALEUR_A_List.width(), DIMINUE2.width()});
+    const int menuWidth = std::max(3 * columnWidth, Label33.width());
+    const int menuLeft = std::clamp(DUREES1.left() + (DUREES1.width() - menuWidth) / 2, 0, m_windowWidth - menuWidth);
+    Label33.move(menuLeft + (menuWidth - Label33.width()) / 2, top);
+    const int captionTop = top + Label33.height();
+    const int listTop = captionTop + AUGMENT1.height();
+    int column = 0;
+    for (auto [caption, list] : {std::pair{&AUGMENT1, &AUGMENT2}, {&VALEUR_A_Label, &VALEUR_A_List},
+                                 {&DIMINUE1, &DIMINUE2}}) {
+        const int columnLeft = menuLeft + (menuWidth - 3 * columnWidth) / 2 + column * columnWidth;
+        caption->move(columnLeft + (columnWidth - caption->width()) / 2, captionTop);
+        list->move(columnLeft + (columnWidth - list->width()) / 2, listTop);
+        ++column;
+    }
+    Label33.setCaption("");
+
+    // Origin, under " Origine ": the two groups side by side, their choices below.
+    label(Label37, "  Choix sur l'origine des comptages  ", font, colors::black, colors::grey);
+    label(THEORIQUE_Label, " Théorique ", font, colors::black, colors::grey);
+    label(Label38, "  Par Simulation  ", font, colors::black, colors::grey);
+    THEORIQUE_Label.setTooltip(" Cliquez pour Valider cette origine ");
+    Label38.setTooltip(" Cliquez pour Valider cette origine ");
+    Label37.move(ORIGINE.left(), top);
+    const int groupTop = top + Label37.height();
+    THEORIQUE_Label.move(ORIGINE.left(), groupTop);
+    Label38.move(THEORIQUE_Label.left() + THEORIQUE_Label.width() + THEORIQUE_Label.height(), groupTop);
+    label(POISS, " avec POISSON ", font, colors::blue, colors::lightGrey);
+    label(GAUSSIEN, " avec GAUSS ", font, colors::blue, colors::lightGrey);
+    POISS.setTooltip(" Cliquez pour valider ");
+    GAUSSIEN.setTooltip(" Cliquez pour valider ");
+    POISS.move(THEORIQUE_Label.left(), groupTop + THEORIQUE_Label.height());
+    GAUSSIEN.move(THEORIQUE_Label.left(), POISS.top() + POISS.height());
+    ASSOCIATIONS_List.setTop(groupTop + Label38.height());
+    // The widest choice must stay on screen when centred under its group.
+    const int overflow = Label38.left() + Label38.width() / 2 + ASSOCIATIONS_List.width() / 2 - m_windowWidth;
+    if (overflow > 0)
+        for (Control* c : {&Label37, &THEORIQUE_Label, &Label38, &POISS, &GAUSSIEN})
+            c->setLeft(c->left() - overflow);
+    for (Control* c : {&Label37, &THEORIQUE_Label, &Label38})
+        c->show();
+
+    // Information, under " Informations ", kept on screen.
+    label(Label35, "  Choix sur l'information  ", font, colors::black, colors::grey);
+    const int infoLeft = std::min(INFORMATIONS.left(), m_windowWidth - std::max(Label35.width(), INFOS.width()));
+    Label35.move(infoLeft, top);
+    INFOS.move(infoLeft, top + Label35.height());
+
+    for (Control* page : {&Picture2, &BLANCS}) {
+        page->setBack(colors::white);
+        page->move(0, 0);
+        page->setWidth(m_windowWidth);
+        page->setHeight(m_windowHeight);
+        page->setTooltip(" Cliquez pour fermer cette page ");
+    }
+    for (auto& line : pageLines)
+        line->setTooltip(" Cliquez pour fermer cette page ");
+}
+
+void KolvenWindow::FIN_Click()
+{
+    COMPTAGE_I = 0;
+    m_endRequested = true;
+    services.window.endProgram();
+}
+
+}  // namespace kolven

@@ -1,0 +1,94 @@
+#include "shell/kolven_window.h"
+
+namespace kolven {
+
+void KolvenWindow::closeAllMenus()
+{
+    for (Control* c : {&LANCER_N, &VALEUR_A_Label, &VALEUR_A_List, &Label33, &Label34, &Label35, &Label37, &Label38,
+                       &AUGMENT1, &AUGMENT2, &DIMINUE1, &DIMINUE2, &THEORIQUE_Label, &POISS, &GAUSSIEN,
+                       &ASSOCIATIONS_List, &INFOS})
+        c->hide();
+}
+
+// The menus open over the Gauss column of the analysis and the σ² symbol of
+// the series; closing them brings those back when their owner is on screen.
+void KolvenWindow::restoreCoveredItems()
+{
+    if (Label36.visible())
+        for (Control* c : {&NMOYENG, &EQM2_G, &SIGMA2G})
+            c->show();
+    if (EQM2_N.visible())
+        SIGMA2.show();
+}
+
+void KolvenWindow::EFFACE_CHOIX()
+{
+    LANCER_N.hide();
+    F_H_D_Image.show();
+    if (ORIGINE_I == 0)
+        F_H_G_Image.hide();
+    if (ORIGINE_I + HORIZON_I == 240)
+        F_H_D_Image.hide();
+    restoreCoveredItems();
+    closeAllMenus();
+}
+
+void KolvenWindow::Form_Click()
+{
+    if (ARRET_Label.visible())
+        return;  // during a run an open menu stays open
+    closeAllMenus();
+    restoreCoveredItems();
+}
+
+// The bin read-out under the pointer belongs to the plot's read-out, which
+// is not part of the window yet; the background takes pointer moves quietly.
+void KolvenWindow::Form_PointerOver(int, int)
+{
+}
+
+void KolvenWindow::Picture1_PointerOver()
+{
+    EFFACE_CHOIX();
+}
+
+void KolvenWindow::ANALYSES_PointerOver()
+{
+    if (EQM2_N.visible())
+        SIGMA2.show();
+    closeAllMenus();
+}
+
+void KolvenWindow::EFFACERS_PointerOver()
+{
+    if (EQM2_N.visible())
+        SIGMA2.show();
+    closeAllMenus();
+}
+
+void KolvenWindow::FIN_PointerOver()
+{
+    for (Control* c : {&LANCER_N, &AUGMENT1, &AUGMENT2, &DIMINUE1, &DIMINUE2, &POISS, &GAUSSIEN, &INFOS})
+        c->hide();
+}
+
+void KolvenWindow::INFORMATIONS_PointerOver()
+{
+    for (Control* c : {&NMOYENG, &EQM2_G, &SIGMA2G, &LANCER_N})
+        c->hide();
+    if (EQM2_N.visible())
+        SIGMA2.show();
+    closeAllMenus();
+    Label35.show();
+    INFOS.show();
+}
+
+void KolvenWindow::Label36_PointerOver()
+{
+    for (Control* c : {&NMOYENG, &EQM2_G, &SIGMA2G})
+        c->show();
+    Label35.hide();
+    INFOS.hide();
+}
+
+}  // namespace kolven
