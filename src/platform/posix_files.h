@@ -32,7 +32,7 @@ private:
     double m_lastFailure = -1e9;
 };
 
-class PosixFileSystem final : public FileSystem {
+class PosixFileSystem : public FileSystem {
 public:
     // exportRoot: the folder that stands for the root of the working drive;
     // empty for the default rule (the root of the file system that holds the

@@ -23,8 +23,4 @@ private:
     std::map<Key, QImage> m_images;
 };
 
-// Draws one picture over the box (0, 0) – size; exposed for the pictures'
-// own preview.
-void drawPicture(QPainter& painter, Picture picture, QSizeF size);
-
 }  // namespace kolven::platform::qt

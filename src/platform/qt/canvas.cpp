@@ -1,0 +1,262 @@
+#include "platform/qt/canvas.h"
+
+#include <QCloseEvent>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/qt/fonts.h"
+#include "platform/qt/image_surface.h"
+
+namespace kolven::platform::qt {
+
+namespace {
+
+const QColor kDisabledText(128, 128, 128);
+const QColor kDisabledShadow(255, 255, 255);
+const QColor kListFrameColour(128, 128, 128);
+const QColor kSelection(0, 0, 128);
+const QColor kSelectedText(255, 255, 255);
+
+QColor toQColor(Color c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+int toTwips(qreal pixels)
+{
+    return static_cast<int>(std::floor(pixels)) * kTwipsPerPixel;
+}
+
+Qt::Alignment toQt(Alignment alignment)
+{
+    switch (alignment) {
+    case Alignment::Center:
+        return Qt::AlignHCenter;
+    case Alignment::Right:
+        return Qt::AlignRight;
+    case Alignment::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+}  // namespace
+
+Canvas::Canvas(ImageSurface& surface, const TextMetrics& metrics) : m_surface(surface), m_metrics(metrics)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setWindowTitle(QStringLiteral("KOLVEN"));
+    setCursor(Qt::ArrowCursor);
+}
+
+void Canvas::setTarget(WindowTarget* target)
+{
+    m_target = target;
+    m_shown.clear();
+}
+
+void Canvas::catchUp()
+{
+    QRegion region(m_surface.takeDirty());
+    if (m_target) {
+        const auto& controls = m_target->controls();
+        if (m_shown.size() != controls.size()) {
+            m_shown.assign(controls.size(), Snapshot{});
+            region = rect();
+        }
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const Control* c = controls[i];
+            Snapshot& shown = m_shown[i];
+            const Snapshot now{c, c->version(), c->windowRect(), c->onScreen()};
+            if (shown.control == now.control && shown.version == now.version && shown.rect == now.rect &&
+                shown.onScreen == now.onScreen)
+                continue;
+            if (shown.onScreen)
+                region += toPixels(shown.rect);
+            if (now.onScreen)
+                region += toPixels(now.rect);
+            shown = now;
+        }
+    }
+    if (!region.isEmpty())
+        update(region);
+}
+
+void Canvas::dispatched()
+{
+    if (afterDispatch)
+        afterDispatch();
+}
+
+bool Canvas::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && m_target) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const Control* c = m_target->controlAt(toTwips(help->pos().x()), toTwips(help->pos().y()));
+        if (c && !c->tooltip().empty()) {
+            QToolTip::showText(help->globalPos(), QString::fromStdString(c->tooltip()), this,
+                               toPixels(c->windowRect()));
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void Canvas::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_target)
+        return;
+    m_target->pointerMoved(toTwips(event->position().x()), toTwips(event->position().y()));
+    dispatched();
+}
+
+void Canvas::mousePressEvent(QMouseEvent* event)
+{
+    if (!m_target || event->button() != Qt::LeftButton)
+        return;
+    m_target->pointerPressed(toTwips(event->position().x()), toTwips(event->position().y()));
+    dispatched();
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!m_target || event->button() != Qt::LeftButton)
+        return;
+    m_target->pointerReleased(toTwips(event->position().x()), toTwips(event->position().y()));
+    dispatched();
+}
+
+void Canvas::mouseDoubleClickEvent(QMouseEvent*)
+{
+    // The second press of a double click has already come as a press; the
+    // window knows no double click.
+}
+
+void Canvas::closeEvent(QCloseEvent* event)
+{
+    if (closingForGood || !m_target) {
+        event->accept();
+        return;
+    }
+    if (m_target->closeRequested()) {
+        closingForGood = true;
+        event->accept();
+        if (closed)
+            closed();
+        return;
+    }
+    event->ignore();
+    dispatched();
+}
+
+void Canvas::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    const QImage& image = m_surface.image();
+    const QImage* overlay = m_surface.overlay();
+    const qreal ratio = image.devicePixelRatio();
+    for (const QRect& r : event->region()) {
+        const QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
+        p.drawImage(r, image, source);
+        if (overlay)
+            p.drawImage(r, *overlay, source);
+    }
+    if (!m_target)
+        return;
+    const QRect bounds = event->region().boundingRect();
+    for (const Control* c : m_target->controls()) {
+        if (!c->onScreen())
+            continue;
+        const QRect r = toPixels(c->windowRect());
+        if (r.isEmpty() || !r.intersects(bounds))
+            continue;
+        paintControl(p, *c, r);
+    }
+}
+
+void Canvas::paintControl(QPainter& p, const Control& c, const QRect& r)
+{
+    switch (c.kind()) {
+    case ControlKind::Panel:
+        p.fillRect(r, toQColor(c.back()));
+        break;
+    case ControlKind::Picture:
+        m_pictures.paint(p, c.picture(), r);
+        break;
+    case ControlKind::Label:
+        paintLabel(p, c, r);
+        break;
+    case ControlKind::List:
+        paintList(p, c, r);
+        break;
+    }
+}
+
+void Canvas::paintLabel(QPainter& p, const Control& c, const QRect& r)
+{
+    if (!c.transparent())
+        p.fillRect(r, toQColor(c.back()));
+    if (c.caption().empty())
+        return;
+    const QString text = QString::fromStdString(c.caption());
+    int flags = toQt(c.alignment()) | Qt::AlignTop;
+    // A caption wider than its label goes on to further lines at word breaks;
+    // one that fits (an automatically sized label, always) stays on one line
+    // even where the painter's rounding differs from the measurement's.
+    if (m_metrics.advance(c.font(), text) > r.width() + 0.5)
+        flags |= Qt::TextWordWrap;
+    p.save();
+    p.setClipRect(r, Qt::IntersectClip);
+    p.setFont(qtFont(c.font(), p.device()->logicalDpiY()));
+    if (!c.enabled()) {
+        // Disabled text is engraved: a white copy one pixel down and right
+        // under the grey one.
+        p.setPen(kDisabledShadow);
+        p.drawText(r.translated(1, 1), flags, text);
+        p.setPen(kDisabledText);
+    } else {
+        p.setPen(toQColor(c.fore()));
+    }
+    p.drawText(r, flags, text);
+    p.restore();
+}
+
+void Canvas::paintList(QPainter& p, const Control& c, const QRect& r)
+{
+    p.fillRect(r, toQColor(c.back()));
+    p.setPen(kListFrameColour);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    const int frame = toPixels(kListFrame / 2);
+    const QRect inside = r.adjusted(frame, frame, -frame, -frame);
+    const int itemHeight = std::max(1, toPixels(c.itemHeight()));
+    p.save();
+    p.setClipRect(inside, Qt::IntersectClip);
+    p.setFont(qtFont(c.font(), p.device()->logicalDpiY()));
+    const auto& entries = c.entries();
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+        const QRect row(inside.left(), inside.top() + i * itemHeight, inside.width(), itemHeight);
+        if (row.top() > inside.bottom())
+            break;
+        if (i == c.index()) {
+            p.fillRect(row, kSelection);
+            p.setPen(kSelectedText);
+        } else {
+            p.setPen(c.enabled() ? toQColor(c.fore()) : kDisabledText);
+        }
+        p.drawText(row, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::fromStdString(entries[i]));
+    }
+    p.restore();
+}
+
+}  // namespace kolven::platform::qt

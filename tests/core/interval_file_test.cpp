@@ -1,0 +1,150 @@
+// The interval file read through the program's own reader: separators,
+// wrapping at the end or on text, files that give no number, where the file
+// is looked for, and a count that runs past the end of the file.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/interval_file.h"
+#include "core/simulated_count.h"
+#include "platform/posix_files.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using kolven::IntervalFile;
+using kolven::platform::PosixFileSystem;
+using kolven::test::TempFolder;
+
+TEST(IntervalFile, ReadsValuesAndWraps)
+{
+    const struct {
+        const char* name;
+        std::string contents;
+        std::vector<float> values;  // the first reads, wraps included
+    } rows[] = {
+        {"blanks between values, back to the first at the end", "250 500 750", {250, 500, 750, 250, 500}},
+        {"commas, line breaks and runs of separators", "1,2\r\n3  ,  4\r\n\r\n", {1, 2, 3, 4, 1}},
+        {"a decimal comma splits a value in two", "12,5", {12, 5, 12}},
+        {"decimals with a point", "249.5 0.25\n", {249.5f, 0.25f, 249.5f}},
+        {"text after some values sends reading back to the first", "1 2 x 3", {1, 2, 1, 2, 1}},
+        {"a value followed by letters is text", "5 12a 6", {5, 5, 5}},
+        {"inf and nan are text, not intervals", "1 inf 2 nan 3", {1, 1, 1}},
+        // The reader fills 64 KiB at a time: 123 lies across the first refill.
+        {"a value cut by the reader's buffer", std::string(65534, ' ') + "123 456", {123, 456, 123}},
+    };
+    TempFolder folder;
+    PosixFileSystem files(folder.path(), folder.path());
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        IntervalFile file(files, folder.write(kolven::kIntervalFileName, row.contents));
+        std::vector<float> read;
+        for (std::size_t i = 0; i < row.values.size(); ++i)
+            read.push_back(file.next());
+        EXPECT_EQ(read, row.values);
+    }
+}
+
+TEST(IntervalFile, NoNumberAtAllThrowsRatherThanLoops)
+{
+    const struct {
+        const char* name;
+        const char* contents;  // null: no file
+    } rows[] = {
+        {"missing file", nullptr},
+        {"empty file", ""},
+        {"separators only", " \r\n,, \t\n"},
+        {"text only", "abc def"},
+        {"text before the numbers", "x 1 2"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempFolder folder;
+        PosixFileSystem files(folder.path(), folder.path());
+        const std::string path = row.contents ? folder.write(kolven::kIntervalFileName, row.contents)
+                                              : folder.file(kolven::kIntervalFileName);
+        EXPECT_THROW(
+            {
+                IntervalFile file(files, path);
+                file.next();
+            },
+            kolven::IntervalFileUnreadable);
+    }
+}
+
+TEST(IntervalFile, CountRunningPastTheEndGoesOnFromTheFirstValue)
+{
+    // Intervals 1, 2, 7 (time units) repeated, TEMPS_S 10, lead-in 1:
+    // 1 lead-in, 3 → 2, 9, 10 closes → 2;  2 → 1, 8, 9, 11 closes → 3;
+    // 7 → 6, 7, 9, 16 closes → 3;  then as the first → 2.
+    TempFolder folder;
+    PosixFileSystem files(folder.path(), folder.path());
+    IntervalFile file(files, folder.write(kolven::kIntervalFileName, "250\n500\n1750\n"));
+    float A_S = 0, B_S = 0;
+    std::string DONNEES_T = "EXPERIENCE";
+    std::vector<int> counts;
+    for (int i = 0; i < 4; ++i)
+        counts.push_back(kolven::simulatedCount(file, 10.0f, {A_S, B_S, DONNEES_T}));
+    EXPECT_EQ(counts, (std::vector<int>{2, 3, 3, 2}));
+}
+
+// Two folders of a test's own stand for the working folder and the program's.
+class TwoFolders final : public kolven::platform::FileSystem {
+public:
+    TwoFolders(std::string working, std::string program)
+        : m_working(std::move(working)), m_program(std::move(program)), m_posix(m_working, m_working)
+    {
+    }
+    std::unique_ptr<kolven::platform::NumberReader> openNumbers(const std::string& path) override
+    {
+        return m_posix.openNumbers(path);
+    }
+    bool isFile(const std::string& path) const override { return m_posix.isFile(path); }
+    std::string workingDirectory() const override { return m_working; }
+    std::string programDirectory() const override { return m_program; }
+    kolven::platform::ReplacedFile& exportFile() override { return m_posix.exportFile(); }
+
+private:
+    std::string m_working;
+    std::string m_program;
+    PosixFileSystem m_posix;
+};
+
+TEST(IntervalFile, FoundInTheWorkingFolderFirst)
+{
+    enum What { None, File, Folder };
+    const struct {
+        const char* name;
+        What inWorking;
+        What inProgram;
+        const char* foundIn;  // "working", "program" or "" for nowhere
+    } rows[] = {
+        {"in both folders: the working folder's", File, File, "working"},
+        {"only in the working folder", File, None, "working"},
+        {"only beside the program", None, File, "program"},
+        {"a folder of that name is not the file", Folder, File, "program"},
+        {"in neither", None, None, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempFolder working, program;
+        for (auto [what, folder] : {std::pair{row.inWorking, &working}, std::pair{row.inProgram, &program}}) {
+            if (what == File)
+                folder->write(kolven::kIntervalFileName, "250");
+            if (what == Folder)
+                std::filesystem::create_directory(folder->file(kolven::kIntervalFileName));
+        }
+        const std::string expected = std::string(row.foundIn) == "working"   ? working.file(kolven::kIntervalFileName)
+                                     : std::string(row.foundIn) == "program" ? program.file(kolven::kIntervalFileName)
+                                                                              : std::string();
+        EXPECT_EQ(kolven::findIntervalFile(TwoFolders(working.path(), program.path())), expected);
+    }
+}
+
+}  // namespace
+

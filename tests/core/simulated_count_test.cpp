@@ -1,0 +1,131 @@
+// Simulated counts walked by hand on short streams. Intervals are written in
+// time units of TEMPS_S (the stream holds them ×250, as the file does); W is
+// the window (TEMPS_S, or twice it for the associations) and W/10 the lead-in.
+// Every value below is exact in single precision unless a row says otherwise.
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "core/simulated_count.h"
+#include "support/vector_stream.h"
+
+namespace {
+
+using kolven::test::inFileUnits;
+using kolven::test::VectorStream;
+
+struct Walk {
+    float A_S = 0;
+    float B_S = 0;
+    std::string DONNEES_T;
+    kolven::CountWalk view() { return {A_S, B_S, DONNEES_T}; }
+};
+
+struct Row {
+    const char* name;
+    const char* origin;
+    float TEMPS_S;
+    std::vector<float> values;  // as the file holds them; the stream wraps
+    std::vector<int> counts;    // successive counts on the same stream
+    std::size_t reads;          // values consumed by all of them
+};
+
+const Row rows[] = {
+    // Lead-in ends at 1 > 0.9, first detection at 0.1, then 1.1 … 8.1 counted,
+    // 9.1 closes: 10 values per count.
+    {"intervals of 250 at TEMPS_S 9 give 9 every count", "EXPERIENCE", 9.0f, {250}, {9, 9, 9}, 30},
+    // Lead-in ends at 1 > 0.11: no detection in the window.
+    {"TEMPS_S 0.1 under intervals of 250 gives 0 from one value", "EXPERIENCE", 0.1f, {250}, {0, 0, 0}, 3},
+    // W 10, lead-in 1: 2 → 1, then 3 5 7 9 counted, 10 closes (10 < 10 is false).
+    {"a detection exactly on W closes the window", "EXPERIENCE", 10.0f, inFileUnits({2, 2, 2, 2, 2, 1}), {5}, 6},
+    // W 160, lead-in 16: 17 → 1, +158 → 159, + (1 − 2⁻¹⁷) → 160 − 2⁻¹⁷, a tie
+    // between two floats that rounds to the even one, 160: the window closes.
+    // In double it would stay below 160 and count a third detection.
+    {"a window that reaches W only in single precision closes", "EXPERIENCE", 160.0f,
+     {17 * 250.0f, 158 * 250.0f, 249.9980926513671875f /* 250 (1 − 2⁻¹⁷) */}, {2}, 3},
+    // W 10: a detection at exactly 1 is still in the lead-in; 2 → 1; 10 closes.
+    {"a detection exactly at W/10 stays in the lead-in", "EXPERIENCE", 10.0f, inFileUnits({1, 1, 9}), {1}, 3},
+    // W 10: 11 is not beyond W + W/10, so the window holds one detection at 10.
+    {"a first detection exactly at W + W/10 still counts", "EXPERIENCE", 10.0f, inFileUnits({11, 1}), {1}, 2},
+    // W 10. First: 2 → 1, 4, 11 closes → 2. Second starts after the closing
+    // value: 0.5 lead-in, 1.5 → 0.5, 10 closes → 1. Third wraps: as the first.
+    {"each count goes on after the value that closed the last", "EXPERIENCE", 10.0f,
+     inFileUnits({2, 3, 7, 0.5f, 1, 9.5f}), {2, 1, 2}, 9},
+    // W 18, lead-in 1.8: 1, 2 → 0.2, then 1.2 … 17.2 counted, 18.2 closes.
+    {"the sum of two counts is the count over twice TEMPS_S", "ASSOCIATIONS1", 9.0f, {250}, {18, 18}, 40},
+    {"the half-sum of an even sum", "ASSOCIATIONS2", 9.0f, {250}, {9, 9}, 40},
+    // Sum 18 as above (20 values), then a window of 9 from the closing
+    // detection: 1 … 8 counted, 9 closes (9 values): 18 − 8.
+    {"sum minus next count on a regular stream", "ASSOCIATIONS3", 9.0f, {250}, {10, 10}, 58},
+    // W 10, lead-in 1: 2 → 1, 4, 7 counted, 11 closes: 3 is odd. The new
+    // window opens at that detection without lead-in and without counting it:
+    // 4, 9 counted, 10.5 closes: 2 → 1.
+    {"an odd sum is thrown away and remade from the closing detection", "ASSOCIATIONS2", 5.0f,
+     inFileUnits({2, 3, 3, 4, 4, 5, 1.5f}), {1}, 7},
+    // W 10: 2 → 1, 11 closes: sum 1. Next window 5: 1 2 3 counted, 6 closes:
+    // 1 − 3 < 0, remade from that detection: 4 8 counted, 12 closes: sum 2;
+    // next window 5: 2 counted, 6 closes: 2 − 1.
+    {"a negative difference is remade over 2 TEMPS_S then TEMPS_S", "ASSOCIATIONS3", 5.0f,
+     inFileUnits({2, 10, 1, 1, 1, 3, 4, 4, 4, 2, 4}), {1}, 11},
+    // Sum 1 as above; next window 5: 1 counted, 5 closes: 1 − 1 = 0, kept.
+    {"a difference of exactly 0 is kept", "ASSOCIATIONS3", 5.0f, inFileUnits({2, 10, 1, 4}), {0}, 4},
+    // 12 is beyond W + W/10 = 11: 0 at once, and no second window is read.
+    {"no detection in the sum's window gives 0 without a second phase", "ASSOCIATIONS3", 5.0f,
+     inFileUnits({12}), {0, 0}, 2},
+};
+
+TEST(SimulatedCount, HandWorkedStreams)
+{
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        VectorStream stream(row.values, 1000);
+        Walk walk{.DONNEES_T = row.origin};
+        std::vector<int> counts;
+        try {
+            for (std::size_t i = 0; i < row.counts.size(); ++i) {
+                counts.push_back(kolven::simulatedCount(stream, row.TEMPS_S, walk.view()));
+                EXPECT_EQ(walk.DONNEES_T, row.origin) << "after count " << i + 1;
+            }
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << e.what();
+        }
+        EXPECT_EQ(counts, row.counts);
+        EXPECT_EQ(stream.reads(), row.reads);
+    }
+}
+
+// Notes the origin code at each read: its last character, 3 in the first
+// phase of a difference and 4 in the second.
+class PhaseRecorder final : public kolven::IntervalSource {
+public:
+    PhaseRecorder(kolven::IntervalSource& inner, const std::string& code) : m_inner(inner), m_code(code) {}
+    float next() override
+    {
+        m_phases += m_code.back();
+        return m_inner.next();
+    }
+    const std::string& phases() const { return m_phases; }
+
+private:
+    kolven::IntervalSource& m_inner;
+    const std::string& m_code;
+    std::string m_phases;
+};
+
+TEST(SimulatedCount, DifferenceShowsItsSecondPhaseInTheOriginCode)
+{
+    // The stream of the remade difference above: lead-in and sum (2 values),
+    // next count (4), sum again (3), next count (2).
+    VectorStream stream(inFileUnits({2, 10, 1, 1, 1, 3, 4, 4, 4, 2, 4}), 1000);
+    Walk walk{.DONNEES_T = "ASSOCIATIONS3"};
+    PhaseRecorder recorder(stream, walk.DONNEES_T);
+    EXPECT_EQ(kolven::simulatedCount(recorder, 5.0f, walk.view()), 1);
+    EXPECT_EQ(recorder.phases(), "33444433344");
+    EXPECT_EQ(walk.DONNEES_T, "ASSOCIATIONS3");
+}
+
+}  // namespace

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/posix_files.h"
+#include "platform/window_system.h"
+
+namespace kolven::testing {
+
+// Remembers what was drawn since the surface was last cleared.
+class RecordingSurface final : public platform::Surface {
+public:
+    enum class Kind { Line, Block, Point, Text };
+    struct Op {
+        Kind kind;
+        int x1, y1, x2, y2;
+        platform::Color color;
+        std::string text;
+        bool persistent;
+    };
+
+    void clear() override
+    {
+        ops.clear();
+        ++clears;
+    }
+    void line(int x1, int y1, int x2, int y2, platform::Color color) override
+    {
+        ops.push_back({Kind::Line, x1, y1, x2, y2, color, {}, persistent});
+    }
+    void fillBlock(int x1, int x2, int y1, int y2, platform::Color color) override
+    {
+        ops.push_back({Kind::Block, x1, y1, x2, y2, color, {}, persistent});
+    }
+    void point(int x, int y, platform::Color color) override
+    {
+        ops.push_back({Kind::Point, x, y, x, y, color, {}, persistent});
+    }
+    void text(int x, int y, const std::string& text, platform::Color color, const platform::Font&) override
+    {
+        ops.push_back({Kind::Text, x, y, x, y, color, text, persistent});
+    }
+    void setPersistent(bool on) override { persistent = on; }
+
+    std::vector<Op> ofKind(Kind kind) const
+    {
+        std::vector<Op> found;
+        for (const Op& op : ops)
+            if (op.kind == kind)
+                found.push_back(op);
+        return found;
+    }
+
+    std::vector<Op> ops;
+    int clears = 0;
+    bool persistent = true;
+};
+
+// A window system without a display: text measures that depend only on the
+// text's length and the font size, a recording surface, and a hook on each
+// yield where a test plays the user's part during a run.
+class FakeWindowSystem final : public platform::WindowSystem {
+public:
+    platform::Size measure(const platform::Font& font, const std::string& text) const override
+    {
+        int characters = 0;
+        for (unsigned char c : text)
+            characters += (c & 0xC0) != 0x80;  // UTF-8: count code points
+        return {characters * static_cast<int>(font.size * 8), static_cast<int>(font.size * 23)};
+    }
+    int screenWidthPixels() const override { return widthPixels; }
+    int screenHeightPixels() const override { return heightPixels; }
+    platform::Surface& surface() override { return recorded; }
+    void yield() override
+    {
+        ++yields;
+        if (onYield)
+            onYield(yields);
+    }
+    void endProgram() override { ended = true; }
+    void setArrowCursor() override {}
+    char decimalSeparator() const override { return separator; }
+
+    int widthPixels = 1024;
+    int heightPixels = 768;
+    char separator = ',';
+    RecordingSurface recorded;
+    std::function<void(int yieldNumber)> onYield;
+    int yields = 0;
+    bool ended = false;
+};
+
+// The time of day stays where the test puts it; the monotonic clock moves a
+// millisecond at each reading, so pauses end without sleeping.
+class FakeClock final : public platform::Clock {
+public:
+    double secondsSinceMidnight() const override { return timeOfDay; }
+    double monotonicSeconds() const override { return monotonic += 0.001; }
+
+    double timeOfDay = 0;
+    mutable double monotonic = 0;
+};
+
+// Real files, with the program's own folder set by the test so that the
+// interval file of the build never stands in for the test's own.
+class TestFileSystem final : public platform::PosixFileSystem {
+public:
+    TestFileSystem(std::string exportRoot, std::string workingDirectory, std::string programDirectory)
+        : PosixFileSystem(std::move(exportRoot), std::move(workingDirectory)),
+          m_programDirectory(std::move(programDirectory))
+    {
+    }
+    std::string programDirectory() const override { return m_programDirectory; }
+
+private:
+    std::string m_programDirectory;
+};
+
+}  // namespace kolven::testing

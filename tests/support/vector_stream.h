@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/simulated_count.h"
+
+namespace kolven::test {
+
+// Interval values held in memory, wrapping to the first at the end as the
+// interval file does. Reading past a limit throws, so that a count that never
+// closes fails its test instead of hanging it.
+class VectorStream final : public IntervalSource {
+public:
+    explicit VectorStream(std::vector<float> values, std::size_t readLimit = 1'000'000)
+        : m_values(std::move(values)), m_readLimit(readLimit)
+    {
+        if (m_values.empty())
+            throw std::invalid_argument("a stream needs at least one value");
+    }
+
+    float next() override
+    {
+        if (m_reads == m_readLimit)
+            throw std::runtime_error("stream read " + std::to_string(m_reads) + " values: the count does not close");
+        return m_values[m_reads++ % m_values.size()];
+    }
+
+    // Values read so far, wraps included.
+    std::size_t reads() const { return m_reads; }
+
+private:
+    std::vector<float> m_values;
+    std::size_t m_readLimit;
+    std::size_t m_reads = 0;
+};
+
+// Intervals given in time units of TEMPS_S, as the file holds them (×250).
+inline std::vector<float> inFileUnits(std::initializer_list<float> times)
+{
+    std::vector<float> values;
+    for (float t : times)
+        values.push_back(t * 250.0f);
+    return values;
+}
+
+}  // namespace kolven::test

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace kolven::drive {
+
+enum class Verb { Hover, Click, Down, Pick, Move, BackgroundClick, StopAfter, Dump, Export, Shot, Quit };
+
+struct Command {
+    Verb verb;
+    std::string name;  // control name, or the file of a shot
+    int a = 0;         // list index, x, or number of counts
+    int b = 0;         // y
+};
+
+struct ParseError {
+    std::string message;
+};
+
+// One line of a script; nothing for a blank line or a comment.
+std::optional<std::variant<Command, ParseError>> parseLine(std::string_view line);
+
+}  // namespace kolven::drive
