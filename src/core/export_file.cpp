@@ -10,8 +10,7 @@ void KolvenWindow::writeExportFile()
     platform::ReplacedFile& file = services.files.exportFile();
     if (DISQUE_T.empty())
         DISQUE_T = file.path().substr(0, file.path().rfind('/'));
-    exportText(HISTO_COMPT, m_exportBuffer);
-    const bool written = file.write(m_exportBuffer);
+    const bool written = file.write(m_exportText.render(HISTO_COMPT));
     if (!written && !m_exportFailureShown) {
         m_exportFailureShown = true;
         showNotice("  Le fichier " + file.path() + " ne peut pas être écrit : l'histogramme n'y est pas exporté  ");

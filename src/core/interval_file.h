@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -19,9 +20,10 @@ public:
 };
 
 // The interval file read value by value. At the end of the file, or on a
-// field that is not a number, it is opened again and the read made again
-// from its first value; a file that then gives no number at all throws
-// rather than going round for ever.
+// field that is not an interval (not a number, or a negative one), it is
+// opened again and the read made again from its first value. A file that
+// gives no interval at all, or whose intervals add up to no time at all,
+// throws rather than letting a count go round it for ever.
 class IntervalFile final : public IntervalSource {
 public:
     IntervalFile(platform::FileSystem& files, std::string path);
@@ -30,10 +32,12 @@ public:
 
 private:
     void reopen();
+    std::optional<float> read();
 
     platform::FileSystem& m_files;
     std::string m_path;
     std::unique_ptr<platform::NumberReader> m_reader;
+    double m_timeSinceOpening = 0;
 };
 
 // Where the interval file is found: the working folder first, then the

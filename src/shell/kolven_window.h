@@ -262,7 +262,7 @@ private:
     bool m_endRequested = false;
     bool m_closeAfterRun = false;
     std::unique_ptr<IntervalFile> m_intervals;
-    std::string m_exportBuffer;
+    ExportText m_exportText;
     bool m_exportFailureShown = false;
     double m_pauseStart = 0;
 };

@@ -21,8 +21,7 @@ std::string linesFor(const kolven::Histogram& histogram)
 TEST(ExportText, EmptyHistogram)
 {
     kolven::Histogram histogram{};
-    std::string text = "text left from an earlier writing, longer than nothing";
-    kolven::exportText(histogram, text);
+    const std::string text = kolven::ExportText().render(histogram);
     // Line k is 7 bytes plus its digits; the digits of 0 … 240 number
     // 10 × 1 + 90 × 2 + 141 × 3 = 613.
     EXPECT_EQ(text.size(), 241u * 7 + 613);
@@ -49,8 +48,7 @@ TEST(ExportText, OneFilledBin)
         SCOPED_TRACE(row.name);
         kolven::Histogram histogram{};
         histogram[row.value] = row.counts;
-        std::string text;
-        kolven::exportText(histogram, text);
+        const std::string text = kolven::ExportText().render(histogram);
         EXPECT_NE(text.find(row.line), std::string::npos);
         EXPECT_EQ(text, linesFor(histogram));
     }
@@ -60,9 +58,36 @@ TEST(ExportText, EntryBeyond240IsNotWritten)
 {
     kolven::Histogram histogram{};
     histogram[241] = 9;
-    std::string text;
-    kolven::exportText(histogram, text);
-    EXPECT_EQ(text, linesFor(kolven::Histogram{}));
+    EXPECT_EQ(kolven::ExportText().render(histogram), linesFor(kolven::Histogram{}));
+}
+
+// The text is kept between writings and only changed lines are rewritten:
+// lines that grow or shrink must move everything after them.
+TEST(ExportText, FollowsTheHistogramFromOneWritingToTheNext)
+{
+    const struct {
+        const char* name;
+        int value;
+        std::int32_t counts;
+    } steps[] = {
+        {"a first count of 9", 9, 1},
+        {"bin 9 grows to two digits", 9, 10},
+        {"a count at the first value", 0, 1},
+        {"a count at the last value", 240, 1},
+        {"bin 9 grows to seven digits", 9, 1'000'000},
+        {"bin 9 falls back to nothing", 9, 0},
+        {"bin 0 jumps to ten digits", 0, 2'000'000'000},
+    };
+    kolven::ExportText exportText;
+    kolven::Histogram histogram{};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        histogram[step.value] = step.counts;
+        EXPECT_EQ(exportText.render(histogram), linesFor(histogram));
+    }
+    histogram = {};
+    EXPECT_EQ(exportText.render(histogram), linesFor(histogram)) << "after an erase";
+    EXPECT_EQ(exportText.render(histogram), linesFor(histogram)) << "two writings in a row";
 }
 
 }  // namespace

@@ -35,6 +35,8 @@ TEST(IntervalFile, ReadsValuesAndWraps)
         {"text after some values sends reading back to the first", "1 2 x 3", {1, 2, 1, 2, 1}},
         {"a value followed by letters is text", "5 12a 6", {5, 5, 5}},
         {"inf and nan are text, not intervals", "1 inf 2 nan 3", {1, 1, 1}},
+        {"a negative value is no interval", "1 2 -3 4", {1, 2, 1, 2}},
+        {"zero intervals among others are kept", "0 250", {0, 250, 0}},
         // The reader fills 64 KiB at a time: 123 lies across the first refill.
         {"a value cut by the reader's buffer", std::string(65534, ' ') + "123 456", {123, 456, 123}},
     };
@@ -61,6 +63,8 @@ TEST(IntervalFile, NoNumberAtAllThrowsRatherThanLoops)
         {"separators only", " \r\n,, \t\n"},
         {"text only", "abc def"},
         {"text before the numbers", "x 1 2"},
+        {"negative intervals only", "-250 -250"},
+        {"intervals that add up to no time", "0 0 0.000"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -71,7 +75,8 @@ TEST(IntervalFile, NoNumberAtAllThrowsRatherThanLoops)
         EXPECT_THROW(
             {
                 IntervalFile file(files, path);
-                file.next();
+                for (int i = 0; i < 10; ++i)
+                    file.next();
             },
             kolven::IntervalFileUnreadable);
     }

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -10,6 +11,12 @@ namespace kolven::platform::qt {
 namespace {
 
 constexpr std::size_t kMaxCachedSizes = 8192;
+// Basic Latin, Latin-1 and Latin Extended-A: no character there is shaped
+// differently from its own advance by the fonts this program uses, except
+// the soft hyphen, which Qt does not show.
+constexpr char32_t kFirstSummed = 0x20;
+constexpr char32_t kLastSummed = 0x17F;
+constexpr char32_t kSoftHyphen = 0xAD;
 
 QString familyFor(const std::string& family)
 {
@@ -18,7 +25,33 @@ QString familyFor(const std::string& family)
     return QString::fromStdString(family);
 }
 
+// The next code point of UTF-8 text, or 0 for a malformed sequence (which
+// then goes through Qt's own decoding).
+char32_t nextCodePoint(const std::string& text, std::size_t& i)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    if ((lead & 0xE0) == 0xC0 && i + 1 < text.size() && (byte(i + 1) & 0xC0) == 0x80) {
+        const char32_t c = (char32_t(lead & 0x1F) << 6) | (byte(i + 1) & 0x3F);
+        i += 2;
+        return c >= 0x80 ? c : 0;
+    }
+    return 0;
+}
+
 }  // namespace
+
+struct TextMetrics::FontEntry {
+    FontEntry(const Font& f, const QImage& device) : font(f), metrics(qtFont(f), &device) { advances.fill(-1); }
+
+    Font font;
+    QFontMetricsF metrics;
+    std::array<double, kLastSummed - kFirstSummed + 1> advances;
+};
 
 QFont qtFont(const Font& font, int deviceDpi)
 {
@@ -28,8 +61,11 @@ QFont qtFont(const Font& font, int deviceDpi)
     f.setPointSizeF(font.size * kReferenceDpi / (deviceDpi > 0 ? deviceDpi : kReferenceDpi));
     f.setBold(font.bold);
     // Hinting would snap advances to the screen's grid and make widths depend
-    // on the machine's font settings.
+    // on the machine's font settings. Kerning is off, as it was in the
+    // program's first home, and so that a text's width is the sum of its
+    // characters' widths.
     f.setHintingPreference(QFont::PreferNoHinting);
+    f.setKerning(false);
     return f;
 }
 
@@ -46,22 +82,44 @@ TextMetrics::TextMetrics() : m_device(referenceImage(QSize(1, 1), QImage::Format
 
 TextMetrics::~TextMetrics() = default;
 
-const QFontMetricsF& TextMetrics::metricsFor(const Font& font) const
+TextMetrics::FontEntry& TextMetrics::entryFor(const Font& font) const
 {
-    for (const auto& [f, metrics] : m_metrics)
-        if (f == font)
-            return *metrics;
-    m_metrics.emplace_back(font, std::make_unique<QFontMetricsF>(qtFont(font), &m_device));
-    return *m_metrics.back().second;
+    if (m_last && m_last->font == font)
+        return *m_last;
+    for (const auto& entry : m_fonts)
+        if (entry->font == font)
+            return *(m_last = entry.get());
+    m_fonts.push_back(std::make_unique<FontEntry>(font, m_device));
+    return *(m_last = m_fonts.back().get());
 }
 
 qreal TextMetrics::advance(const Font& font, const QString& text) const
 {
-    return metricsFor(font).horizontalAdvance(text);
+    return entryFor(font).metrics.horizontalAdvance(text);
 }
 
 Size TextMetrics::measure(const Font& font, const std::string& text) const
 {
+    FontEntry& entry = entryFor(font);
+    const int height = static_cast<int>(std::ceil(entry.metrics.height())) * kTwipsPerPixel;
+
+    // Advances are whole 64ths of a pixel, so this sum is exact, as Qt's is.
+    double width = 0;
+    bool summed = true;
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t c = nextCodePoint(text, i);
+        if (c < kFirstSummed || c > kLastSummed || c == kSoftHyphen) {
+            summed = false;
+            break;
+        }
+        double& advance = entry.advances[c - kFirstSummed];
+        if (advance < 0)
+            advance = entry.metrics.horizontalAdvance(QChar(static_cast<char16_t>(c)));
+        width += advance;
+    }
+    if (summed)
+        return Size{static_cast<int>(std::ceil(width)) * kTwipsPerPixel, height};
+
     m_key.clear();
     m_key.append(font.family);
     m_key.push_back('\0');
@@ -72,11 +130,9 @@ Size TextMetrics::measure(const Font& font, const std::string& text) const
     m_key.append(text);
     if (auto found = m_sizes.find(m_key); found != m_sizes.end())
         return found->second;
-
-    const QFontMetricsF& metrics = metricsFor(font);
     const Size size{
-        static_cast<int>(std::ceil(metrics.horizontalAdvance(QString::fromStdString(text)))) * kTwipsPerPixel,
-        static_cast<int>(std::ceil(metrics.height())) * kTwipsPerPixel};
+        static_cast<int>(std::ceil(entry.metrics.horizontalAdvance(QString::fromStdString(text)))) * kTwipsPerPixel,
+        height};
     if (m_sizes.size() >= kMaxCachedSizes)
         m_sizes.clear();
     m_sizes.emplace(m_key, size);

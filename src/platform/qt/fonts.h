@@ -30,22 +30,26 @@ QFont qtFont(const Font& font, int deviceDpi = kReferenceDpi);
 QImage referenceImage(QSize size, QImage::Format format, qreal devicePixelRatio = 1.0);
 
 // Measures single lines of text in twips, at the reference resolution.
-// A run of counts measures three new captions per count, so results and font
-// metrics are kept; the result table is emptied when it grows large.
+// A run of counts measures three new captions per count, too many to shape
+// each one: text in the Latin alphabets is measured as the sum of its
+// characters' advances, which is what Qt finds when it shapes it, since
+// kerning is off. Other text goes through Qt's shaping, and its results are
+// kept.
 class TextMetrics {
 public:
     TextMetrics();
     ~TextMetrics();
     Size measure(const Font& font, const std::string& text) const;
-    // Width in pixels, unrounded: what the painter will use when it lays the
-    // text out.
+    // Width in pixels, unrounded, as the painter will lay the text out.
     qreal advance(const Font& font, const QString& text) const;
 
 private:
-    const QFontMetricsF& metricsFor(const Font& font) const;
+    struct FontEntry;
+    FontEntry& entryFor(const Font& font) const;
 
     QImage m_device;
-    mutable std::vector<std::pair<Font, std::unique_ptr<QFontMetricsF>>> m_metrics;
+    mutable std::vector<std::unique_ptr<FontEntry>> m_fonts;
+    mutable FontEntry* m_last = nullptr;
     mutable std::unordered_map<std::string, Size> m_sizes;
     mutable std::string m_key;
 };

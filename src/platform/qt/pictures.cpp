@@ -1,5 +1,6 @@
 #include "platform/qt/pictures.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -56,22 +57,33 @@ void arrow(QPainter& p, QPointF base, QPointF tip, qreal shaftHalf, qreal headHa
     p.drawPolygon(shape);
 }
 
-void label(QPainter& p, const QRectF& box, const QString& text, qreal pixelSize)
+// Text on a stretched button keeps its proportions: it is laid out in the
+// image's own pixels, at a size taken from the button's height.
+void label(QPainter& p, const QRectF& box, const QString& text, qreal heightFraction)
 {
-    p.setFont(designFont(pixelSize, true));
+    const QRectF target = p.transform().mapRect(box);
+    const qreal buttonHeight = p.transform().m22() * 100;
+    p.save();
+    p.resetTransform();
+    QFont font = designFont(buttonHeight * heightFraction, true);
+    const qreal width = QFontMetricsF(font, p.device()).horizontalAdvance(text);
+    if (width > target.width())
+        font.setPointSizeF(font.pointSizeF() * target.width() / width);
+    p.setFont(font);
     p.setPen(kGlyph);
-    p.drawText(box, Qt::AlignCenter, text);
+    p.drawText(target, Qt::AlignCenter, text);
+    p.restore();
 }
 
 // Two chevrons: pointing inwards (> <) or outwards (< >).
 void chevrons(QPainter& p, bool inwards)
 {
-    p.setPen(QPen(kGlyph, 9, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setPen(QPen(kGlyph, 8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     const qreal d = inwards ? 1 : -1;
-    const qreal leftTip = inwards ? 44 : 14, rightTip = inwards ? 56 : 86;
-    p.drawPolyline(QPolygonF({{leftTip - d * 26, 24}, {leftTip, 50}, {leftTip - d * 26, 76}}));
-    p.drawPolyline(QPolygonF({{rightTip + d * 26, 24}, {rightTip, 50}, {rightTip + d * 26, 76}}));
+    const qreal leftTip = inwards ? 40 : 18, rightTip = inwards ? 60 : 82;
+    p.drawPolyline(QPolygonF({{leftTip - d * 20, 26}, {leftTip, 50}, {leftTip - d * 20, 74}}));
+    p.drawPolyline(QPolygonF({{rightTip + d * 20, 26}, {rightTip, 50}, {rightTip + d * 20, 74}}));
 }
 
 void logo(QPainter& p)
@@ -103,10 +115,10 @@ void logo(QPainter& p)
 void sigmaSquared(QPainter& p)
 {
     p.setPen(kBlue);
-    p.setFont(designFont(86, false, "Liberation Serif"));
-    p.drawText(QRectF(0, 0, 70, 100), Qt::AlignLeft | Qt::AlignBottom, QString(QChar(0x03C3)));
-    p.setFont(designFont(46, false, "Liberation Serif"));
-    p.drawText(QRectF(58, 0, 42, 55), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("2"));
+    p.setFont(designFont(120, false, "Liberation Serif"));
+    p.drawText(QPointF(0, 88), QString(QChar(0x03C3)));
+    p.setFont(designFont(54, false, "Liberation Serif"));
+    p.drawText(QPointF(68, 44), QStringLiteral("2"));
 }
 
 // The statistics page, designed at 930 × 590.
@@ -179,13 +191,13 @@ void draw(QPainter& p, Picture picture, QSizeF size)
     switch (picture) {
     case Picture::ArrowLeft1:
     case Picture::ArrowLeft10:
-        arrow(p, {50, 50}, {10, 50}, 8, 22, 22);
-        label(p, QRectF(48, 10, 48, 80), minus + (picture == Picture::ArrowLeft1 ? "1" : "10"), 26);
+        arrow(p, {44, 50}, {8, 50}, 7, 22, 20);
+        label(p, QRectF(44, 10, 52, 80), minus + (picture == Picture::ArrowLeft1 ? "1" : "10"), 0.5);
         break;
     case Picture::ArrowRight1:
     case Picture::ArrowRight10:
-        arrow(p, {50, 50}, {90, 50}, 8, 22, 22);
-        label(p, QRectF(4, 10, 48, 80), QStringLiteral("+") + (picture == Picture::ArrowRight1 ? "1" : "10"), 26);
+        arrow(p, {56, 50}, {92, 50}, 7, 22, 20);
+        label(p, QRectF(4, 10, 52, 80), QStringLiteral("+") + (picture == Picture::ArrowRight1 ? "1" : "10"), 0.5);
         break;
     case Picture::FewerBins:
         chevrons(p, true);

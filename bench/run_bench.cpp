@@ -1,0 +1,291 @@
+// The count run's benchmark: counts per second of a whole run, with and
+// without the window, and the cost per count of each stage (simulation,
+// classing, drawing and yield, export). Every figure is the median of
+// several repetitions, and the stages are measured in the same process so
+// that their sum can be set beside the whole run.
+//
+//   kolven-bench [--counts N] [--repeat R] [--no-window] [--window-only]
+//
+// With the window it needs a display: the offscreen platform by default
+// (QT_QPA_PLATFORM=offscreen), or a real X server (xvfb-run with
+// QT_QPA_PLATFORM=xcb).
+
+#include <QApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "core/interval_file.h"
+#include "platform/clock.h"
+#include "platform/posix_files.h"
+#include "platform/qt/qt_window_system.h"
+#include "shell/kolven_window.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kMillionEntry = 16;  // " 1000000 " in the list of run lengths
+
+// A window system with no display at all: what the behaviour costs alone.
+class NoSurface final : public kolven::platform::Surface {
+public:
+    void clear() override {}
+    void line(int, int, int, int, kolven::platform::Color) override {}
+    void fillBlock(int, int, int, int, kolven::platform::Color) override {}
+    void point(int, int, kolven::platform::Color) override {}
+    void text(int, int, const std::string&, kolven::platform::Color, const kolven::platform::Font&) override {}
+    void setPersistent(bool) override {}
+};
+
+class NoDisplay final : public kolven::platform::WindowSystem {
+public:
+    kolven::platform::Size measure(const kolven::platform::Font& font, const std::string& text) const override
+    {
+        return {static_cast<int>(text.size() * font.size * 8), static_cast<int>(font.size * 23)};
+    }
+    int screenWidthPixels() const override { return 1024; }
+    int screenHeightPixels() const override { return 768; }
+    kolven::platform::Surface& surface() override { return m_surface; }
+    void yield() override
+    {
+        if (hook)
+            hook(++m_yields);
+    }
+    void endProgram() override {}
+    void setArrowCursor() override {}
+    char decimalSeparator() const override { return ','; }
+
+    std::function<void(int)> hook;
+
+private:
+    NoSurface m_surface;
+    int m_yields = 0;
+};
+
+double seconds(Clock::time_point from)
+{
+    return std::chrono::duration<double>(Clock::now() - from).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+long residentKilobytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+std::string programFolder()
+{
+    return std::filesystem::canonical("/proc/self/exe").parent_path().string();
+}
+
+struct Folder {
+    Folder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "kolven-bench-XXXXXX").string();
+        path = mkdtemp(pattern.data());
+    }
+    ~Folder() { std::filesystem::remove_all(path); }
+    std::string path;
+};
+
+// A window ready to count plain simulated counts at the given mean.
+void prepare(kolven::KolvenWindow& window, float mean)
+{
+    window.Form_Load();
+    window.ASSOCIATIONS_List.setIndex(0);
+    window.Label38.setFore(kolven::platform::colors::blue);
+    window.ASSOCIATIONS_List_Click();
+    window.TEMPS_S = mean;
+}
+
+struct RunResult {
+    double seconds;
+    long residentGrowthKb;
+};
+
+// A whole run of `counts` counts through the run list, stopped by a press
+// on the stop label when shorter than a million.
+RunResult wholeRun(kolven::KolvenWindow& window, int counts,
+                   const std::function<void(std::function<void(int)>)>& setHook)
+{
+    long firstResident = 0, lastResident = 0;
+    setHook([&](int n) {
+        if (n == 1)
+            firstResident = residentKilobytes();
+        if (n == counts) {
+            lastResident = residentKilobytes();
+            window.COMPTAGE_I = 0;
+        }
+    });
+    window.LANCER_N.setIndex(kMillionEntry);
+    const auto start = Clock::now();
+    window.LANCER_N_Click();
+    const double elapsed = seconds(start);
+    if (window.SN_L < counts / 2)
+        std::fprintf(stderr, "warning: only %d counts classed\n", window.SN_L);
+    return {elapsed, lastResident - firstResident};
+}
+
+struct Options {
+    int counts = 1000000;
+    int repeat = 3;
+    bool headless = true;
+    bool windowed = true;
+};
+
+Options parse(int argc, char** argv)
+{
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--counts") && i + 1 < argc)
+            o.counts = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--repeat") && i + 1 < argc)
+            o.repeat = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--no-window"))
+            o.windowed = false;
+        else if (!std::strcmp(argv[i], "--window-only"))
+            o.headless = false;
+    }
+    return o;
+}
+
+// Cost per count of each stage, alone, on a headless window.
+void stages(const Options& o, float mean)
+{
+    std::vector<double> simulation, classing, exporting;
+    for (int r = 0; r < o.repeat; ++r) {
+        Folder exportRoot;
+        NoDisplay display;
+        kolven::platform::SystemClock clock(0);
+        kolven::platform::PosixFileSystem files(exportRoot.path, programFolder());
+        kolven::KolvenWindow window({display, clock, files});
+        prepare(window, mean);
+
+        kolven::IntervalFile intervals(files, kolven::findIntervalFile(files));
+        std::vector<std::int16_t> counts(static_cast<size_t>(o.counts));
+        auto start = Clock::now();
+        for (auto& c : counts)
+            c = kolven::simulatedCount(intervals, mean, {window.A_S, window.B_S, window.DONNEES_T});
+        simulation.push_back(seconds(start) / o.counts * 1e6);
+
+        window.MODE_T = "C_1000000";
+        start = Clock::now();
+        for (std::int16_t c : counts) {
+            window.NC_I = std::min<std::int16_t>(c, 240);
+            window.classCount();
+        }
+        classing.push_back(seconds(start) / o.counts * 1e6);
+
+        start = Clock::now();
+        for (int i = 0; i < o.counts; ++i) {
+            ++window.HISTO_COMPT[counts[static_cast<size_t>(i)] % 241];
+            window.writeExportFile();
+        }
+        exporting.push_back(seconds(start) / o.counts * 1e6);
+    }
+    std::printf("  stages, µs per count (median of %d): simulation %.3f  classing %.3f  export %.3f\n", o.repeat,
+                median(simulation), median(classing), median(exporting));
+}
+
+void headlessRuns(const Options& o, float mean)
+{
+    std::vector<double> times;
+    std::vector<double> growth;
+    for (int r = 0; r < o.repeat; ++r) {
+        Folder exportRoot;
+        NoDisplay display;
+        kolven::platform::SystemClock clock;
+        kolven::platform::PosixFileSystem files(exportRoot.path, programFolder());
+        kolven::KolvenWindow window({display, clock, files});
+        prepare(window, mean);
+        const RunResult result = wholeRun(window, o.counts, [&](auto hook) { display.hook = hook; });
+        times.push_back(result.seconds);
+        growth.push_back(static_cast<double>(result.residentGrowthKb));
+    }
+    const double t = median(times);
+    std::printf("  whole run without window: %.2f s for %d counts (median of %d), %.0f counts/s, %.2f µs/count, "
+                "resident growth %.0f kB\n",
+                t, o.counts, o.repeat, o.counts / t, t / o.counts * 1e6, median(growth));
+}
+
+void windowedRuns(const Options& o, float mean)
+{
+    std::vector<double> times;
+    std::vector<double> growth;
+    std::vector<double> yieldCost;
+    for (int r = 0; r < o.repeat; ++r) {
+        Folder exportRoot;
+        kolven::platform::SystemClock clock;
+        kolven::platform::PosixFileSystem files(exportRoot.path, programFolder());
+        kolven::platform::qt::QtWindowSystem display;
+        kolven::KolvenWindow window({display, clock, files});
+        display.attach(window);
+        prepare(window, mean);
+        display.showWindow();
+        QApplication::processEvents();
+
+        // The window's own work per count: the bar and the yield.
+        const int probes = std::min(o.counts, 200000);
+        auto start = Clock::now();
+        for (int i = 0; i < probes; ++i) {
+            window.drawBar(i % 81, kolven::platform::paletteColor(9));
+            display.yield();
+        }
+        yieldCost.push_back(seconds(start) / probes * 1e6);
+
+        const RunResult result =
+            wholeRun(window, o.counts, [&](auto hook) {
+                const int offset = display.yieldCount();
+                display.setYieldHook([hook, offset](int n) { hook(n - offset); });
+            });
+        times.push_back(result.seconds);
+        growth.push_back(static_cast<double>(result.residentGrowthKb));
+    }
+    const double t = median(times);
+    std::printf("  drawing and yield with the window: %.3f µs per count (median of %d)\n", median(yieldCost),
+                o.repeat);
+    std::printf("  whole run with the window (%s): %.2f s for %d counts (median of %d), %.0f counts/s, "
+                "%.2f µs/count, resident growth %.0f kB\n",
+                qPrintable(QApplication::platformName()), t, o.counts, o.repeat, o.counts / t,
+                t / o.counts * 1e6, median(growth));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const Options o = parse(argc, argv);
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    for (float mean : {9.0f, 170.0f}) {
+        std::printf("mean %g\n", mean);
+        if (o.headless) {
+            stages(o, mean);
+            headlessRuns(o, mean);
+        }
+        if (o.windowed)
+            windowedRuns(o, mean);
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -1,0 +1,160 @@
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "support/window_fixture.h"
+
+namespace kolven::testing {
+namespace {
+
+struct Entry {
+    const char* code;
+    const char* title;
+};
+// ASSOCIATIONS_List, entries 0 … 3.
+const Entry kEntries[] = {
+    {"EXPERIENCE", " Histogramme des comptages crées par simulation "},
+    {"ASSOCIATIONS1", " Histogramme de la somme de deux comptages en simulation "},
+    {"ASSOCIATIONS2", " Histogramme de la 1/2 somme de deux comptages en simulation "},
+    {"ASSOCIATIONS3", " Histogramme de la somme - le comptage suivant en simulation "},
+};
+
+const std::vector<double> kRegular(20, 250.0);
+
+using AssociationsTest = WindowFixture;
+
+TEST_F(AssociationsTest, EachEntrySetsItsOriginAndTitleAndClosesTheOriginMenu)
+{
+    for (int entry = 0; entry < 4; ++entry) {
+        SCOPED_TRACE(kEntries[entry].code);
+        start();
+        ASSERT_FALSE(window->LANCER1.enabled());
+        ASSERT_FALSE(window->TEMPS.visible());
+        chooseSimulation(entry);
+        EXPECT_EQ(window->DONNEES_T, kEntries[entry].code);
+        EXPECT_EQ(window->DISTR_COMPTAGES.caption(), kEntries[entry].title);
+        EXPECT_TRUE(window->DISTR_COMPTAGES.visible());
+        EXPECT_TRUE(window->TEMPS.visible());
+        EXPECT_EQ(window->DUREES1.caption(), " Moyenne des comptages ");
+        EXPECT_TRUE(window->DUREES1.enabled());
+        EXPECT_TRUE(window->LANCER1.enabled());
+        for (const Control* c : {&window->Label37, &window->Label38, &window->THEORIQUE_Label,
+                                 &window->ASSOCIATIONS_List, &window->POISS, &window->GAUSSIEN})
+            EXPECT_FALSE(c->visible()) << c->name();
+    }
+}
+
+TEST_F(AssociationsTest, ChoosingAgainErasesTheSeries)
+{
+    writeIntervals(intervalText(kRegular));
+    start();
+    chooseSimulation(0);
+    run(2);
+    ASSERT_EQ(window->HISTO_COMPT[9], 5);
+    window->DEPASSE.show();
+    hover(window->ORIGINE);
+    pick(window->ASSOCIATIONS_List, 1);
+    EXPECT_EQ(window->DONNEES_T, "ASSOCIATIONS1");
+    EXPECT_EQ(window->SN_L, 0);
+    EXPECT_EQ(window->HISTO_COMPT[9], 0);
+    EXPECT_FALSE(window->DEPASSE.visible());
+    EXPECT_FALSE(window->EFFACERS.enabled());
+    EXPECT_FALSE(window->Nmoyen.visible());
+}
+
+// The list is only on screen while the simulation group is highlighted, so
+// the other case is reached by calling the handler with " Théorique "
+// highlighted: the origin code stays, only entry 3 retitles the plot, and
+// the series is still erased.
+TEST_F(AssociationsTest, EntryChosenWithoutTheSimulationGroupOnlyErases)
+{
+    struct Row {
+        const char* name;
+        int entry;
+        const char* title;
+    };
+    const Row rows[] = {
+        {"sum keeps the title", 1, " Histogramme des comptages "},
+        {"sum minus next gives the difference title", 3, " Histogramme de la différence "},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        start();
+        hover(window->THEORIQUE_Label);
+        window->HISTO_COMPT[5] = 1;
+        window->SN_L = 1;
+        window->S1_L = 5;
+        window->ASSOCIATIONS_List.setIndex(row.entry);
+        window->ASSOCIATIONS_List_Click();
+        EXPECT_EQ(window->DONNEES_T, "EXPERIENCE");
+        EXPECT_EQ(window->DISTR_COMPTAGES.caption(), row.title);
+        EXPECT_FALSE(window->TEMPS.visible());
+        EXPECT_TRUE(window->DISTR_COMPTAGES.visible());
+        EXPECT_TRUE(window->DUREES1.enabled());
+        EXPECT_TRUE(window->LANCER1.enabled());
+        EXPECT_EQ(window->SN_L, 0);
+        EXPECT_EQ(window->HISTO_COMPT[5], 0);
+    }
+}
+
+// Runs of five counts at TEMPS_S 2 (intervals in time units, × 250 in the
+// file; the clock at 0 skips nothing, and every stream below is used up by
+// exactly one count, so that each count of the run is the same).
+// Plain window W = 2, lead-in 0.2; associations W = 4, lead-in 0.4.
+//
+// All 1:
+//  plain: lead-in 1 → first detection at 0.8, then 1.8, 2.8 ≥ 2: count 2.
+//  sum: 0.6, 1.6, 2.6, 3.6, then 4.6 ≥ 4: sum 4; half-sum 4 / 2 = 2.
+//  sum minus next: sum 4, then the next window opens at the closing
+//  detection: 1 < 2 counts, 2 < 2 does not (strictly below): 4 − 1 = 3.
+// Odd then even (1, 1, 1, 2, 0.25, 0.5 × 5, 3):
+//  0.6, 1.6, 2.6, 4.6: 3 detections, odd, thrown away; a new window opens
+//  at 4.6 without lead-in: 0.25, 0.75 … 2.75 (6 detections), 5.75 closes:
+//  6 / 2 = 3. (With a lead-in the first 0.25 would be skipped and the sum
+//  odd again; halving 3 would give 1.)
+// Difference made again (1, 4, 0.5, 0.5, 0.5, 1, 0.25, 1, 1, 2.5, 2.5):
+//  sum: 0.6, 4.6 closes: 1; next: 0.5, 1, 1.5, 2.5 closes: 3; 1 − 3 < 0.
+//  Again from that detection, no lead-in, W back to 4: 0.25, 1.25, 2.25,
+//  4.75 closes: 3; next: 2.5 closes at once: 0; 3 − 0 = 3. (A lead-in, or
+//  a window left at 2, would close the sum after 2 detections.)
+TEST_F(AssociationsTest, EachAssociationClassesItsValue)
+{
+    const std::vector<double> oddThenEven = {250, 250, 250, 500, 62.5, 125, 125, 125, 125, 125, 750};
+    const std::vector<double> madeAgain = {250, 1000, 125, 125, 125, 250, 62.5, 250, 250, 625, 625};
+    struct Row {
+        const char* name;
+        int entry;
+        std::vector<double> intervals;
+        int value;
+        const char* exportLine;
+    };
+    const Row rows[] = {
+        {"plain count", 0, kRegular, 2, "\r\n 2  5 \r\n"},
+        {"sum of two", 1, kRegular, 4, "\r\n 4  5 \r\n"},
+        {"half-sum", 2, kRegular, 2, "\r\n 2  5 \r\n"},
+        {"half-sum throws an odd sum away", 2, oddThenEven, 3, "\r\n 3  5 \r\n"},
+        {"sum minus next", 3, kRegular, 3, "\r\n 3  5 \r\n"},
+        {"sum minus next made again", 3, madeAgain, 3, "\r\n 3  5 \r\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeIntervals(intervalText(row.intervals));
+        start();
+        chooseSimulation(row.entry);
+        hover(window->DUREES1);
+        pick(window->VALEUR_A_List, 1);  // 1.0
+        pick(window->AUGMENT2, 3);       // + 1.0
+        ASSERT_EQ(window->TEMPS_S, 2.0f);
+        run(2);
+        EXPECT_EQ(window->HISTO_COMPT[row.value], 5);
+        EXPECT_EQ(window->SN_L, 5);
+        EXPECT_EQ(std::accumulate(window->HISTO_COMPT.begin(), window->HISTO_COMPT.begin() + 241, 0), 5);
+        EXPECT_EQ(window->DONNEES_T, kEntries[row.entry].code);
+        const auto file = exportFile();
+        ASSERT_TRUE(file);
+        EXPECT_NE(file->find(row.exportLine), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace kolven::testing

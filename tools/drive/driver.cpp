@@ -1,0 +1,255 @@
+#include "driver.h"
+
+#include <QCoreApplication>
+#include <QPixmap>
+#include <QWidget>
+#include <QWindow>
+#include <QtTest/QTest>
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+#include "platform/qt/image_surface.h"
+#include "platform/qt/qt_window_system.h"
+#include "shell/kolven_window.h"
+#include "shell/state_dump.h"
+
+namespace kolven::drive {
+
+using platform::kTwipsPerPixel;
+
+namespace {
+
+// The pixel whose twips hold x (the canvas reports a pixel as its first twip).
+QPoint pixelOf(int x, int y)
+{
+    return QPoint(platform::qt::toPixels(x), platform::qt::toPixels(y));
+}
+
+// The middle of the pixels whose first twip lies inside [from, to).
+int middlePixel(int from, int to)
+{
+    const int first = platform::qt::toPixels(from + kTwipsPerPixel - 1);
+    const int last = platform::qt::toPixels(to - 1);
+    return last >= first ? (first + last) / 2 : platform::qt::toPixels(from);
+}
+
+std::optional<std::string> fileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+Driver::Driver(KolvenWindow& window, platform::qt::QtWindowSystem& windowSystem, std::ostream& out)
+    : m_window(window), m_windowSystem(windowSystem), m_qwindow(windowSystem.widget().windowHandle()), m_out(out)
+{
+    m_windowSystem.setYieldHook([this](int n) { onYield(n); });
+}
+
+bool Driver::ended() const
+{
+    return m_windowSystem.ended();
+}
+
+void Driver::error(const std::string& message)
+{
+    m_out << "{\"error\": " << jsonString(message) << "}" << std::endl;
+}
+
+void Driver::catchUp()
+{
+    m_windowSystem.flush();
+    QCoreApplication::processEvents();
+}
+
+bool Driver::run(const Command& command)
+{
+    catchUp();
+    const int yieldsBefore = m_windowSystem.yieldCount();
+    const bool done = perform(command);
+    // stop-after aims at the next run only: once a run has been through its
+    // yields, an unspent stop is dropped.
+    if (m_stopArmed && command.verb != Verb::StopAfter && m_windowSystem.yieldCount() > yieldsBefore)
+        m_stopArmed = false;
+    return done;
+}
+
+const platform::Control* Driver::controlNamed(const std::string& name)
+{
+    const platform::Control* c = m_window.control(name);
+    if (!c)
+        error("unknown control: " + name);
+    return c;
+}
+
+QPoint Driver::centreOf(const platform::Control& control) const
+{
+    const platform::Rect r = control.windowRect();
+    return QPoint(middlePixel(r.left, r.right()), middlePixel(r.top, r.bottom()));
+}
+
+QPoint Driver::backgroundPoint() const
+{
+    // From the bottom right corner upwards: the plot's lower margin is the
+    // part of the window least likely to hold a control.
+    const int width = m_windowSystem.screenWidthPixels(), height = m_windowSystem.screenHeightPixels();
+    for (int y = height - 1; y >= 0; y -= 4)
+        for (int x = width - 1; x >= 0; x -= 4)
+            if (!m_window.controlAt(x * kTwipsPerPixel, y * kTwipsPerPixel))
+                return QPoint(x, y);
+    return QPoint(width - 1, height - 1);
+}
+
+// QTest takes the point (0, 0) for "the middle of the window"; that one
+// pixel goes to Qt's pointer entry directly, as QTest itself does.
+void Driver::moveTo(QPoint pixel)
+{
+    if (!pixel.isNull()) {
+        QTest::mouseMove(m_qwindow, pixel);
+        return;
+    }
+    QTest::lastMouseTimestamp += 1;
+    qt_handleMouseEvent(m_qwindow, pixel, m_qwindow->mapToGlobal(pixel), QTestPrivate::qtestMouseButtons,
+                        Qt::NoButton, QEvent::MouseMove, Qt::NoModifier, QTest::lastMouseTimestamp);
+    QCoreApplication::processEvents();
+}
+
+void Driver::press(QPoint pixel)
+{
+    if (!pixel.isNull()) {
+        QTest::mousePress(m_qwindow, Qt::LeftButton, Qt::NoModifier, pixel);
+        return;
+    }
+    QTest::lastMouseTimestamp += 1;
+    QTestPrivate::qtestMouseButtons.setFlag(Qt::LeftButton, true);
+    qt_handleMouseEvent(m_qwindow, pixel, m_qwindow->mapToGlobal(pixel), QTestPrivate::qtestMouseButtons,
+                        Qt::LeftButton, QEvent::MouseButtonPress, Qt::NoModifier, QTest::lastMouseTimestamp);
+    QCoreApplication::processEvents();
+}
+
+void Driver::release(QPoint pixel)
+{
+    if (!pixel.isNull()) {
+        QTest::mouseRelease(m_qwindow, Qt::LeftButton, Qt::NoModifier, pixel);
+        return;
+    }
+    QTest::lastMouseTimestamp += 1;
+    QTestPrivate::qtestMouseButtons.setFlag(Qt::LeftButton, false);
+    qt_handleMouseEvent(m_qwindow, pixel, m_qwindow->mapToGlobal(pixel), QTestPrivate::qtestMouseButtons,
+                        Qt::LeftButton, QEvent::MouseButtonRelease, Qt::NoModifier, QTest::lastMouseTimestamp);
+    // No double click out of two quick clicks of a script.
+    QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
+    QCoreApplication::processEvents();
+}
+
+void Driver::clickAt(QPoint pixel)
+{
+    moveTo(pixel);
+    if (ended())
+        return;
+    press(pixel);
+    if (ended())
+        return;
+    release(pixel);
+}
+
+void Driver::onYield(int yieldNumber)
+{
+    if (!m_stopArmed || yieldNumber != m_stopBase + m_stopCount)
+        return;
+    m_stopArmed = false;
+    // A person's press on the stop label, made while the run counts: Qt
+    // delivers it within this yield.
+    const QPoint stop = centreOf(m_window.ARRET_Label);
+    moveTo(stop);
+    press(stop);
+    release(stop);
+}
+
+bool Driver::perform(const Command& c)
+{
+    switch (c.verb) {
+    case Verb::Hover:
+    case Verb::Click:
+    case Verb::Down: {
+        const platform::Control* control = controlNamed(c.name);
+        if (!control)
+            return false;
+        const QPoint centre = centreOf(*control);
+        if (c.verb == Verb::Hover) {
+            moveTo(centre);
+        } else if (c.verb == Verb::Click) {
+            clickAt(centre);
+        } else {
+            moveTo(centre);
+            if (ended())
+                return true;
+            press(centre);
+            if (ended())
+                return true;
+            const QPoint away = backgroundPoint();
+            moveTo(away);
+            release(away);
+        }
+        return true;
+    }
+    case Verb::Pick: {
+        const platform::Control* list = controlNamed(c.name);
+        if (!list)
+            return false;
+        if (list->kind() != platform::ControlKind::List) {
+            error("not a list: " + c.name);
+            return false;
+        }
+        const platform::Rect r = list->windowRect();
+        const int y = r.top + platform::kListFrame / 2 + (2 * c.a + 1) * list->itemHeight() / 2;
+        clickAt(QPoint(centreOf(*list).x(), platform::qt::toPixels(y)));
+        return true;
+    }
+    case Verb::Move:
+        moveTo(pixelOf(c.a, c.b));
+        return true;
+    case Verb::BackgroundClick:
+        clickAt(pixelOf(c.a, c.b));
+        return true;
+    case Verb::StopAfter:
+        m_stopArmed = true;
+        m_stopBase = m_windowSystem.yieldCount();
+        m_stopCount = c.a;
+        return true;
+    case Verb::Dump:
+        m_out << dumpJson(m_window) << std::endl;
+        return true;
+    case Verb::Export: {
+        const std::string path = m_window.services.files.exportFile().path();
+        m_out << exportJson(path, fileText(path)) << std::endl;
+        return true;
+    }
+    case Verb::Shot: {
+        catchUp();
+        const QPixmap shot = m_windowSystem.widget().grab();
+        if (!shot.save(QString::fromStdString(c.name), "PNG")) {
+            error("cannot write the picture " + c.name);
+            return false;
+        }
+        return true;
+    }
+    case Verb::Quit:
+        clickAt(centreOf(m_window.FIN));
+        if (!ended()) {
+            error("quit: the program did not end");
+            return false;
+        }
+        return true;
+    }
+    return false;
+}
+
+}  // namespace kolven::drive

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QPoint>
+
+#include <iosfwd>
+#include <string>
+
+#include "platform/control.h"
+#include "script_line.h"
+
+class QWindow;
+
+namespace kolven {
+class KolvenWindow;
+namespace platform::qt {
+class QtWindowSystem;
+}
+}  // namespace kolven
+
+namespace kolven::drive {
+
+// Plays script commands on the real window: pointer commands become Qt
+// pointer events on the window's canvas, read-outs are printed one JSON
+// object a line.
+class Driver {
+public:
+    Driver(KolvenWindow& window, platform::qt::QtWindowSystem& windowSystem, std::ostream& out);
+
+    // Runs one command; false when it could not be carried out (an error line
+    // has then been printed).
+    bool run(const Command& command);
+    void error(const std::string& message);
+    // The program has ended; the script stops.
+    bool ended() const;
+
+private:
+    bool perform(const Command& command);
+    const platform::Control* controlNamed(const std::string& name);
+    QPoint centreOf(const platform::Control& control) const;
+    QPoint backgroundPoint() const;
+    void moveTo(QPoint pixel);
+    void press(QPoint pixel);
+    void release(QPoint pixel);
+    void clickAt(QPoint pixel);
+    void catchUp();
+    void onYield(int yieldNumber);
+
+    KolvenWindow& m_window;
+    platform::qt::QtWindowSystem& m_windowSystem;
+    QWindow* m_qwindow;
+    std::ostream& m_out;
+    // A stop armed by stop-after: the press arrives in yield m_stopYield.
+    bool m_stopArmed = false;
+    int m_stopBase = 0;
+    int m_stopCount = 0;
+};
+
+}  // namespace kolven::drive
