@@ -1,0 +1,117 @@
+#include <vector>
+
+#include "core/number_text.h"
+#include "support/window_fixture.h"
+
+namespace kolven::testing {
+namespace {
+
+using Kind = RecordingSurface::Kind;
+
+class SeriesPlotTest : public WindowFixture {};
+
+// At 1024 × 768 both factors are 1: the arrow buttons are 450 high, so bin 0
+// sits at D1_I = 900, and 80 bins share the rest of the width: 13560 / 80 =
+// 169.5, which rounds to the even 170. The axis is at 9300.
+TEST_F(SeriesPlotTest, StartGeometryAtTheDesignSize)
+{
+    const KolvenWindow& w = start();
+    EXPECT_EQ(w.D1_I, 900);
+    EXPECT_EQ(w.DECAL1_I, 170);
+    EXPECT_EQ(w.POSAXE_I, 9300);
+    EXPECT_EQ(w.ECHELLEH0_L, w.POSAXE_I - w.EQM2_N.top() - w.EQM2_N.height());
+    EXPECT_FLOAT_EQ(w.ECHELLEH_S, static_cast<float>(w.ECHELLEH0_L) / 20.0f);
+    EXPECT_EQ(w.CONTENUS.caption(), " 20") << "the full-scale label tells the start scale";
+
+    const auto lines = display.recorded.ofKind(Kind::Line);
+    ASSERT_FALSE(lines.empty());
+    const auto& axis = lines.front();
+    EXPECT_EQ(axis.x1, 900 - 85);
+    EXPECT_EQ(axis.x2, 900 + 85 + 170 * 80);
+    EXPECT_EQ(axis.y1, 9300);
+    // One short mark per bin, one long mark every 5 bins and again every 10,
+    // the axis drawn by the frame and again by the bars, the vertical axis.
+    EXPECT_EQ(lines.size(), 81u + 17u + 9u + 2u + 1u);
+}
+
+struct LabelRow {
+    const char* name;
+    std::int16_t origin;
+    std::int16_t horizon;
+    std::vector<const char*> texts;
+    std::vector<int> x;  // D1_I − shift + (J − origin) × DECAL1_I
+};
+
+class PlotLabelTest : public SeriesPlotTest, public ::testing::WithParamInterface<LabelRow> {};
+
+TEST_P(PlotLabelTest, NumbersStandUnderTheirGraduations)
+{
+    const LabelRow& row = GetParam();
+    KolvenWindow& w = start();
+    w.ORIGINE_I = row.origin;
+    w.HORIZON_I = row.horizon;
+    w.DECAL1_I = static_cast<std::int16_t>(170 * 80 / row.horizon);
+    w.TRACE_CADRE();
+    std::vector<std::string> texts;
+    std::vector<int> x;
+    for (const auto& op : display.recorded.ofKind(Kind::Text)) {
+        texts.push_back(op.text);
+        x.push_back(op.x1);
+        EXPECT_EQ(op.y1, 9300 + 200);
+    }
+    EXPECT_EQ(texts, std::vector<std::string>(row.texts.begin(), row.texts.end()));
+    EXPECT_EQ(x, row.x);
+    EXPECT_EQ(display.recorded.ofKind(Kind::Point).size(), row.texts.size()) << "a dot places each label";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, PlotLabelTest,
+    ::testing::Values(
+        LabelRow{"bins_0_to_80_every_5", 0, 80,
+                 {" 0", " 5", " 10", " 15", " 20", " 25", " 30", " 35", " 40", " 45", " 50", " 55", " 60", " 65",
+                  " 70", " 75", " 80"},
+                 {750,  1600, 2350, 3200, 4050,  4900,  5750,  6600, 7450,
+                  8300, 9150, 10000, 10850, 11700, 12550, 13400, 14250}},
+        LabelRow{"bins_0_to_160_every_10", 0, 160,
+                 {" 0", " 10", " 20", " 30", " 40", " 50", " 60", " 70", " 80", " 90", " 100", " 110", " 120",
+                  " 130", " 140", " 150", " 160"},
+                 {750,  1500, 2350, 3200, 4050,  4900,  5750,  6600, 7450,
+                  8300, 9100, 9950, 10800, 11650, 12500, 13350, 14200}},
+        LabelRow{"bins_7_to_27_shift_by_digits", 7, 20, {" 7", " 12", " 17", " 22", " 27"},
+                 {750, 650 + 5 * 680, 650 + 10 * 680, 650 + 15 * 680, 650 + 20 * 680}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SeriesPlotTest, ABarIsTwoThirdsOfABinAndNeverClimbsPastTheScaleLabel)
+{
+    KolvenWindow& w = start();
+    w.HISTO_COMPT[10] = 1000;
+    w.HISTO_COMPT[11] = 2;
+    w.TRACE_HISTO();
+    const auto bars = display.recorded.ofKind(Kind::Block);
+    ASSERT_EQ(bars.size(), 2u) << "empty bins draw nothing";
+    const int centre = 900 + 170 * 10;
+    EXPECT_EQ(bars[0].x1, centre - 57);  // round(170 / 3) = 57
+    EXPECT_EQ(bars[0].x2, centre + 57);
+    EXPECT_EQ(bars[0].y1, w.CONTENUS.top() + w.CONTENUS.height());
+    EXPECT_EQ(bars[0].y2, 9300);
+    EXPECT_EQ(bars[1].y1, static_cast<int>(roundEven(9300 - static_cast<double>(w.ECHELLEH_S) * 2)));
+    EXPECT_EQ(bars[0].color, platform::paletteColor(9));
+}
+
+// The base scale is the plot height over 30 in single precision; for about
+// half of all heights the quotient falls a hair below 30, and the label must
+// still read 30.
+TEST_F(SeriesPlotTest, TheBaseScaleReadsThirtyOnEveryScreen)
+{
+    for (int height : {600, 720, 768, 800, 900, 1024, 1050, 1080, 1200, 1440, 2160}) {
+        SCOPED_TRACE(height);
+        display.heightPixels = height;
+        display.widthPixels = height * 4 / 3;
+        KolvenWindow& w = start();
+        w.eraseSeries();
+        EXPECT_EQ(w.CONTENUS.caption(), " 30");
+    }
+}
+
+}  // namespace
+}  // namespace kolven::testing
