@@ -14,8 +14,6 @@ int main(int argc, char* argv[])
     kolven::KolvenWindow window({windowSystem, clock, files});
     windowSystem.attach(window);
     window.Form_Load();
-    if (windowSystem.ended())
-        return 0;
     windowSystem.showWindow();
     return app.exec();
 }

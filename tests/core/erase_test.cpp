@@ -50,11 +50,8 @@ TEST_F(EraseTest, EffacerEmptiesASeriesThatExceededTheLimit)
     EXPECT_EQ(window->S2N_D, 0.0);
     EXPECT_EQ(window->MAX_L, 0);
     EXPECT_EQ(window->HISTO_COMPT[1], 0);
-    for (const Control* c : {&window->NOMB_COMPT, &window->VAL_COMPT, &window->Nmoyen, &window->EQM2_N,
-                             &window->SIGMA2})
-        EXPECT_FALSE(c->visible()) << c->name();
+    EXPECT_FALSE(window->NOMB_COMPT.visible());
     EXPECT_FALSE(window->EFFACERS.enabled());
-    EXPECT_FALSE(window->ANALYSES.enabled());
     // Left as they were: the last mean, the run length, the origin, the
     // setting, and the export file until the next count is classed.
     EXPECT_EQ(window->MOY_S, 1.0f);
@@ -76,8 +73,12 @@ TEST_F(EraseTest, EffacerEmptiesASeriesThatExceededTheLimit)
     EXPECT_FALSE(window->DEPASSE.visible());
 }
 
-TEST_F(EraseTest, ClearsBinsZeroToTwoHundredFortyAndResetsTheScale)
+TEST_F(EraseTest, ClearsBinsZeroToTwoHundredFortyHidesTheReadOutsAndResetsTheScale)
 {
+    // As a longer series within the limit would leave them.
+    for (Control* c : {&window->VAL_COMPT, &window->Nmoyen, &window->EQM2_N, &window->SIGMA2})
+        c->show();
+    window->ANALYSES.setEnabled(true);
     window->HISTO_COMPT[0] = 3;
     window->HISTO_COMPT[240] = 2;
     window->HISTO_COMPT[241] = 7;  // never set by counting, never erased
@@ -87,6 +88,9 @@ TEST_F(EraseTest, ClearsBinsZeroToTwoHundredFortyAndResetsTheScale)
     EXPECT_EQ(window->HISTO_COMPT[0], 0);
     EXPECT_EQ(window->HISTO_COMPT[240], 0);
     EXPECT_EQ(window->HISTO_COMPT[241], 7);
+    for (const Control* c : {&window->VAL_COMPT, &window->Nmoyen, &window->EQM2_N, &window->SIGMA2})
+        EXPECT_FALSE(c->visible()) << c->name();
+    EXPECT_FALSE(window->ANALYSES.enabled());
     // 30 counts fill the plot; the label shows the quotient truncated, which
     // in single precision may fall a hair below 30.
     EXPECT_FLOAT_EQ(window->ECHELLEH_S, window->ECHELLEH0_L / 30.0f);

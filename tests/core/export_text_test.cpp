@@ -77,6 +77,7 @@ TEST(ExportText, FollowsTheHistogramFromOneWritingToTheNext)
         {"bin 9 grows to seven digits", 9, 1'000'000},
         {"bin 9 falls back to nothing", 9, 0},
         {"bin 0 jumps to ten digits", 0, 2'000'000'000},
+        {"the longest line: 240 holding the largest count", 240, 2'147'483'647},
     };
     kolven::ExportText exportText;
     kolven::Histogram histogram{};
@@ -88,6 +89,14 @@ TEST(ExportText, FollowsTheHistogramFromOneWritingToTheNext)
     histogram = {};
     EXPECT_EQ(exportText.render(histogram), linesFor(histogram)) << "after an erase";
     EXPECT_EQ(exportText.render(histogram), linesFor(histogram)) << "two writings in a row";
+    // A theoretical build changes every bin at once, lines growing and
+    // shrinking side by side.
+    for (int k = 0; k <= 240; ++k)
+        histogram[k] = k % 3 == 0 ? 7 : k % 3 == 1 ? 123'456 : 0;
+    EXPECT_EQ(exportText.render(histogram), linesFor(histogram)) << "every bin at once";
+    for (int k = 0; k <= 240; ++k)
+        histogram[k] = k % 3 == 0 ? 98'765 : k % 3 == 1 ? 4 : 1'000'000'000;
+    EXPECT_EQ(exportText.render(histogram), linesFor(histogram)) << "every bin at once, again";
 }
 
 }  // namespace

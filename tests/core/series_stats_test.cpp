@@ -50,6 +50,8 @@ const DeviationRow deviationRows[] = {
     {"0, 0, 1 rounds to 0.22", 1, 1, 3, 0.22},
     // 1/8 − 1/64 = 7/64 = 0.109375: divided by N, not N − 1 (which gives 0.125).
     {"one 1 among eight: divided by N", 1, 1, 8, 0.11},
+    // Thirteen 0 and one each of 1, 2, 5: (30 − 64/16) / 16 = 1.625 exactly.
+    {"a tie 162.5 goes to the even 162", 30, 8, 16, 1.62},
     // 500 000 counts of 0 and of 240: S1² = 1.44e16 needs double; 120².
     {"a million counts, S1 squared far past 32 bits", 500'000.0 * 240 * 240, 120'000'000, 1'000'000, 14400.0},
 };

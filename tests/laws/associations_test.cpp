@@ -23,43 +23,32 @@ const std::vector<double> kRegular(20, 250.0);
 
 using AssociationsTest = WindowFixture;
 
-TEST_F(AssociationsTest, EachEntrySetsItsOriginAndTitleAndClosesTheOriginMenu)
+// Each choice also empties the series (seeded here) and removes the limit
+// message.
+TEST_F(AssociationsTest, EachEntrySetsItsOriginAndTitleAndErases)
 {
     for (int entry = 0; entry < 4; ++entry) {
         SCOPED_TRACE(kEntries[entry].code);
         start();
         ASSERT_FALSE(window->LANCER1.enabled());
         ASSERT_FALSE(window->TEMPS.visible());
+        window->HISTO_COMPT[5] = 1;
+        window->SN_L = 1;
+        window->DEPASSE.show();
         chooseSimulation(entry);
         EXPECT_EQ(window->DONNEES_T, kEntries[entry].code);
         EXPECT_EQ(window->DISTR_COMPTAGES.caption(), kEntries[entry].title);
         EXPECT_TRUE(window->DISTR_COMPTAGES.visible());
         EXPECT_TRUE(window->TEMPS.visible());
-        EXPECT_EQ(window->DUREES1.caption(), " Moyenne des comptages ");
         EXPECT_TRUE(window->DUREES1.enabled());
         EXPECT_TRUE(window->LANCER1.enabled());
         for (const Control* c : {&window->Label37, &window->Label38, &window->THEORIQUE_Label,
                                  &window->ASSOCIATIONS_List, &window->POISS, &window->GAUSSIEN})
             EXPECT_FALSE(c->visible()) << c->name();
+        EXPECT_EQ(window->SN_L, 0);
+        EXPECT_EQ(window->HISTO_COMPT[5], 0);
+        EXPECT_FALSE(window->DEPASSE.visible());
     }
-}
-
-TEST_F(AssociationsTest, ChoosingAgainErasesTheSeries)
-{
-    writeIntervals(intervalText(kRegular));
-    start();
-    chooseSimulation(0);
-    run(2);
-    ASSERT_EQ(window->HISTO_COMPT[9], 5);
-    window->DEPASSE.show();
-    hover(window->ORIGINE);
-    pick(window->ASSOCIATIONS_List, 1);
-    EXPECT_EQ(window->DONNEES_T, "ASSOCIATIONS1");
-    EXPECT_EQ(window->SN_L, 0);
-    EXPECT_EQ(window->HISTO_COMPT[9], 0);
-    EXPECT_FALSE(window->DEPASSE.visible());
-    EXPECT_FALSE(window->EFFACERS.enabled());
-    EXPECT_FALSE(window->Nmoyen.visible());
 }
 
 // The list is only on screen while the simulation group is highlighted, so

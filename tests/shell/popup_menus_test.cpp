@@ -9,11 +9,9 @@ namespace kolven::testing {
 namespace {
 
 // Every element of the four pop-up menus.
-const char* const kMenuElements[] = {
-    "LANCER_N", "VALEUR_A_Label", "VALEUR_A_List", "Label33", "Label34",  "Label35",
-    "Label37",  "Label38",        "AUGMENT1",      "AUGMENT2", "DIMINUE1", "DIMINUE2",
-    "THEORIQUE_Label", "POISS",   "GAUSSIEN",      "ASSOCIATIONS_List",    "INFOS",
-};
+const char* const kMenuElements[] = {"LANCER_N", "VALEUR_A_Label", "VALEUR_A_List", "Label33", "Label34", "Label35",
+                                     "Label37", "Label38", "AUGMENT1", "AUGMENT2", "DIMINUE1", "DIMINUE2",
+                                     "THEORIQUE_Label", "POISS", "GAUSSIEN", "ASSOCIATIONS_List", "INFOS"};
 
 struct Menu {
     const char* name;
@@ -48,6 +46,7 @@ protected:
         ASSERT_TRUE(window->ANALYSES.enabled());
         ASSERT_TRUE(window->EFFACERS.enabled());
         ASSERT_TRUE(window->EQM2_N.visible());
+        ASSERT_EQ(window->controlAt(5, 5), &window->Picture1);  // the bare title band
     }
 
     std::vector<std::string> openElements() const
@@ -102,12 +101,8 @@ TEST_F(PopupMenusTest, EveryCloserClosesEachMenu)
         bool partial;
     };
     const Row rows[] = {
-        {"title band", [&] {
-             ASSERT_EQ(window->controlAt(5, 5), &window->Picture1);
-             window->pointerMoved(5, 5);
-         }, false},
+        {"title band", [&] { window->pointerMoved(5, 5); }, false},
         {"title text", [&] { reach(window->TITRE); }, false},
-        {"logo", [&] { reach(window->KOLVEN_Image1); }, false},
         {"one bin right", [&] { reach(window->F_H_D_Image); }, false},
         {"ten bins right", [&] { reach(window->F_H_D_10); }, false},
         {"more bins", [&] { reach(window->F_H_P_Image); }, false},

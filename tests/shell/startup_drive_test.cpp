@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,11 @@ const Screen kScreens[] = {
     {"full_hd_grows_in_both_directions", 1920, 1080, 21.09375, 13078, 1125},
     {"axis_at_10462_5_rounds_to_even_10462", 1152, 864, 16.875, 10462, 900},
 };
+
+void PrintTo(const Screen& screen, std::ostream* out)
+{
+    *out << screen.name;
+}
 
 class StartupOnScreen : public ::testing::TestWithParam<Screen> {};
 
@@ -310,6 +316,95 @@ TEST(DriveScript, ShotWritesAPictureOfTheWholeScreen)
     };
     EXPECT_EQ(big(16), 1920);
     EXPECT_EQ(big(20), 1080);
+}
+
+struct Rgb {
+    int r, g, b;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const Rgb& c)
+    {
+        return out << "rgb(" << c.r << ", " << c.g << ", " << c.b << ")";
+    }
+};
+
+// A binary PPM picture ("P6", 8 bits a channel) as the drive's shot writes it.
+struct Picture {
+    int width = 0, height = 0;
+    QByteArray rgb;
+    Rgb at(int x, int y) const
+    {
+        const int i = 3 * (y * width + x);
+        return {uchar(rgb[i]), uchar(rgb[i + 1]), uchar(rgb[i + 2])};
+    }
+};
+
+Picture readPpm(const QString& path)
+{
+    QFile file(path);
+    Picture picture;
+    if (!file.open(QIODevice::ReadOnly))
+        return picture;
+    const QByteArray data = file.readAll();
+    // Four blank-separated fields (magic, width, height, maximum), then one
+    // blank and the pixels.
+    int at = 0;
+    QList<QByteArray> fields;
+    while (fields.size() < 4 && at < data.size()) {
+        while (at < data.size() && QChar(data[at]).isSpace())
+            ++at;
+        const int start = at;
+        while (at < data.size() && !QChar(data[at]).isSpace())
+            ++at;
+        fields << data.mid(start, at - start);
+    }
+    if (fields.size() < 4 || fields[0] != "P6" || fields[3] != "255")
+        return picture;
+    picture.width = fields[1].toInt();
+    picture.height = fields[2].toInt();
+    picture.rgb = data.mid(at + 1);
+    return picture;
+}
+
+TEST(DriveScript, EachBarOfARunStandsOnTheAxisUpToItsCount)
+{
+    QTemporaryDir folder;
+    const QString shot = folder.filePath("plot.ppm");
+    const DriveRun run = drive("hover ORIGINE\nhover Label38\npick ASSOCIATIONS_List 0\n"
+                               "hover LANCER1\npick LANCER_N 6\ndump\nshot " + shot + "\n");
+    ASSERT_EQ(run.lines.size(), 1u);
+    const QJsonObject dump = object(run.lines[0]);
+    const QJsonObject state = dump["state"].toObject();
+    const QJsonObject contenus = dump["controls"].toObject()["CONTENUS"].toObject();
+    const Picture picture = readPpm(shot);
+    ASSERT_EQ(picture.width, 1024);
+    ASSERT_EQ(picture.rgb.size(), 1024 * 768 * 3);
+    ASSERT_EQ(state["SN_L"].toInt(), 100);
+
+    const Rgb bar{0, 0, 255};
+    const int axis = state["POSAXE_I"].toInt();
+    const int ceiling = contenus["top"].toInt() + contenus["height"].toInt();
+    const int d1 = state["D1_I"].toInt(), step = state["DECAL1_I"].toInt();
+    const double scale = state["ECHELLEH_S"].toDouble();
+    const QJsonArray histogram = state["HISTO_COMPT"].toArray();
+    int bars = 0;
+    for (int bin = 0; bin <= state["HORIZON_I"].toInt(); ++bin) {
+        SCOPED_TRACE(bin);
+        const int count = histogram[bin].toInt();
+        const int x = (d1 + step * bin) / 15;
+        if (count == 0) {
+            EXPECT_EQ(picture.at(x, axis / 15 - 2), (Rgb{192, 192, 192}));
+            continue;
+        }
+        const double top = axis - scale * count;
+        if (top < ceiling + 45)
+            continue;
+        ++bars;
+        const int topRow = static_cast<int>(std::lround(top)) / 15;
+        EXPECT_EQ(picture.at(x, axis / 15 - 1), bar);
+        EXPECT_EQ(picture.at(x, topRow + 1), bar);
+        EXPECT_NE(picture.at(x, topRow - 1), bar);
+    }
+    EXPECT_GE(bars, 5);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "driver.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageWriter>
 #include <QPixmap>
 #include <QWidget>
 #include <QWindow>
@@ -235,7 +237,12 @@ bool Driver::perform(const Command& c)
     case Verb::Shot: {
         catchUp();
         const QPixmap shot = m_windowSystem.widget().grab();
-        if (!shot.save(QString::fromStdString(c.name), "PNG")) {
+        // PNG, unless the file's suffix names another format Qt writes (an
+        // uncompressed .ppm is easy for a test to read).
+        const QString file = QString::fromStdString(c.name);
+        const QByteArray suffix = QFileInfo(file).suffix().toLower().toLatin1();
+        const char* format = QImageWriter::supportedImageFormats().contains(suffix) ? suffix.constData() : "PNG";
+        if (!shot.save(file, format)) {
             error("cannot write the picture " + c.name);
             return false;
         }

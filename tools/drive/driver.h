@@ -49,7 +49,7 @@ private:
     platform::qt::QtWindowSystem& m_windowSystem;
     QWindow* m_qwindow;
     std::ostream& m_out;
-    // A stop armed by stop-after: the press arrives in yield m_stopYield.
+    // A stop armed by stop-after: the press arrives in yield m_stopBase + m_stopCount.
     bool m_stopArmed = false;
     int m_stopBase = 0;
     int m_stopCount = 0;

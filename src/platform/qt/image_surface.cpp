@@ -1,5 +1,7 @@
 #include "platform/qt/image_surface.h"
 
+#include <QtMath>
+
 #include <algorithm>
 #include <utility>
 
@@ -8,6 +10,9 @@
 namespace kolven::platform::qt {
 
 namespace {
+
+// Blocks remembered as filled: a plot shows at most 241 bars.
+constexpr std::size_t kMaxFilled = 256;
 
 QColor toQColor(Color c)
 {
@@ -24,11 +29,6 @@ ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor bac
 {
     m_image.fill(m_background);
     m_dirty = QRect(QPoint(0, 0), logicalSize);
-}
-
-ImageSurface::~ImageSurface()
-{
-    image();
 }
 
 const QImage& ImageSurface::image()
@@ -50,16 +50,22 @@ QRect ImageSurface::takeDirty()
     return std::exchange(m_dirty, QRect());
 }
 
+void ImageSurface::clearOverlay(const QRect& rect)
+{
+    if (!m_overlayUsed)
+        return;
+    if (!m_overlayPainter.isActive())
+        m_overlayPainter.begin(&m_overlay);
+    m_overlayPainter.setCompositionMode(QPainter::CompositionMode_Clear);
+    m_overlayPainter.fillRect(rect, Qt::transparent);
+}
+
 QPainter& ImageSurface::painterFor(const QRect& drawn)
 {
     m_dirty |= drawn;
+    std::erase_if(m_filled, [&](const Filled& f) { return f.rect.intersects(drawn); });
     if (m_persistent) {
-        if (m_overlayUsed) {
-            if (!m_overlayPainter.isActive())
-                m_overlayPainter.begin(&m_overlay);
-            m_overlayPainter.setCompositionMode(QPainter::CompositionMode_Clear);
-            m_overlayPainter.fillRect(drawn, Qt::transparent);
-        }
+        clearOverlay(drawn);
         if (!m_imagePainter.isActive())
             m_imagePainter.begin(&m_image);
         return m_imagePainter;
@@ -78,6 +84,7 @@ QPainter& ImageSurface::painterFor(const QRect& drawn)
 void ImageSurface::clear()
 {
     image();
+    m_filled.clear();
     m_image.fill(m_background);
     if (m_overlayUsed) {
         overlay();
@@ -102,14 +109,58 @@ void ImageSurface::fillBlock(int x1, int x2, int y1, int y2, Color color)
     // block covers each pixel that holds one of them.
     const int left = toPixels(std::min(x1, x2)), right = toPixels(std::max(x1, x2));
     const int top = toPixels(std::min(y1, y2)), bottom = toPixels(std::max(y1, y2));
-    const QRect block(left, top, right - left + 1, bottom - top + 1);
-    painterFor(block).fillRect(block, toQColor(color));
+    fill(QRect(left, top, right - left + 1, bottom - top + 1), color);
 }
 
 void ImageSurface::point(int x, int y, Color color)
 {
-    const QRect pixel(toPixels(x), toPixels(y), 1, 1);
-    painterFor(pixel).fillRect(pixel, toQColor(color));
+    fill(QRect(toPixels(x), toPixels(y), 1, 1), color);
+}
+
+void ImageSurface::fill(const QRect& block, Color color)
+{
+    if (!m_persistent || m_overlayUsed) {
+        painterFor(block).fillRect(block, toQColor(color));
+        return;
+    }
+    // A run draws the bar of the counted bin again at every count, nearly
+    // always over itself: only the part that grew is written, straight into
+    // the image's rows.
+    QRect fresh = block;
+    const auto same = std::find_if(m_filled.begin(), m_filled.end(), [&](const Filled& f) {
+        return f.color == color && f.rect.left() == block.left() && f.rect.right() == block.right() &&
+               f.rect.bottom() == block.bottom();
+    });
+    if (same != m_filled.end()) {
+        if (block.top() >= same->rect.top())
+            return;
+        fresh.setBottom(same->rect.top() - 1);
+        same->rect.setTop(block.top());
+    } else {
+        std::erase_if(m_filled, [&](const Filled& f) { return f.rect.intersects(block); });
+        if (m_filled.size() >= kMaxFilled)
+            m_filled.clear();
+        m_filled.push_back({block, color});
+    }
+    m_dirty |= fresh;
+    writePixels(fresh, color);
+}
+
+void ImageSurface::writePixels(const QRect& block, Color color)
+{
+    if (m_imagePainter.isActive())
+        m_imagePainter.end();
+    const qreal ratio = m_image.devicePixelRatio();
+    const QRect device = QRect(QPoint(qFloor(block.left() * ratio), qFloor(block.top() * ratio)),
+                               QPoint(qCeil((block.right() + 1) * ratio) - 1, qCeil((block.bottom() + 1) * ratio) - 1)) &
+                         m_image.rect();
+    if (device.isEmpty())
+        return;
+    const quint32 pixel = 0xff000000u | (quint32(color.r) << 16) | (quint32(color.g) << 8) | color.b;
+    const qsizetype stride = m_image.bytesPerLine() / qsizetype(sizeof(quint32));
+    quint32* row = reinterpret_cast<quint32*>(m_image.bits()) + device.top() * stride + device.left();
+    for (int y = 0; y < device.height(); ++y, row += stride)
+        std::fill_n(row, device.width(), pixel);
 }
 
 void ImageSurface::text(int x, int y, const std::string& text, Color color, const Font& font)

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QRect>
 
+#include <vector>
+
 #include "platform/surface.h"
 
 namespace kolven::platform::qt {
@@ -32,7 +34,6 @@ inline QRect toPixels(const Rect& r)
 class ImageSurface final : public Surface {
 public:
     ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor background, const TextMetrics& metrics);
-    ~ImageSurface() override;
 
     void clear() override;
     void line(int x1, int y1, int x2, int y2, Color color) override;
@@ -43,16 +44,18 @@ public:
 
     // The part drawn since the last call, in logical pixels.
     QRect takeDirty();
-    // Both images, ready to be read: ends the painters kept open between
-    // operations (beginning a painter per bar of a run would cost more than
-    // the bar).
+    // The stored image and the screen-only overlay (null while nothing is
+    // drawn screen-only), ready to be read: this ends the painters kept open
+    // between operations, since a plot frame is hundreds of lines and
+    // beginning a painter for each would cost more than the line.
     const QImage& image();
     const QImage* overlay();
-    QColor background() const { return m_background; }
 
 private:
     QPainter& painterFor(const QRect& drawn);
-    void drawn(const QRect& rect) { m_dirty |= rect; }
+    void fill(const QRect& block, Color color);
+    void writePixels(const QRect& block, Color color);
+    void clearOverlay(const QRect& rect);
 
     const TextMetrics& m_metrics;
     QSize m_logicalSize;
@@ -64,6 +67,12 @@ private:
     bool m_persistent = true;
     bool m_overlayUsed = false;
     QRect m_dirty;
+    // Blocks filled in one colour and not drawn over since.
+    struct Filled {
+        QRect rect;
+        Color color;
+    };
+    std::vector<Filled> m_filled;
 };
 
 }  // namespace kolven::platform::qt

@@ -135,28 +135,28 @@ void statisticsPage(QPainter& p)
         qreal gap;
     };
     const Line lines[] = {
-        {kRed, 26, true, QStringLiteral("STATISTIQUES SUR LES COMPTAGES"), 0},
-        {kBlue, 18, true, QStringLiteral("Valeur N d'un comptage"), 26},
-        {Qt::black, 16, false, QStringLiteral("La valeur N d'un comptage est aléatoire. Une série de k valeurs est un échantillon de la population"), 6},
-        {Qt::black, 16, false, QStringLiteral("des comptages ; elle est classée sous la forme d'un histogramme des effectifs Eff(N) :"), 2},
-        {Qt::black, 16, false, QStringLiteral("Eff(N) est le nombre de fois où la valeur N est observée parmi les k valeurs."), 2},
-        {kBlue, 18, true, QStringLiteral("Moyenne arithmétique"), 22},
-        {Qt::black, 16, false, QStringLiteral("Avec Nmini et Nmaxi, la plus petite et la plus grande des valeurs :"), 6},
-        {kBlue, 17, false, QStringLiteral("Nmoyen  =  [ %1  i × Eff(i) ]  /  k          (i de Nmini à Nmaxi)").arg(sum), 6},
-        {Qt::black, 16, false, QStringLiteral("C'est la valeur autour de laquelle se regroupent les comptages."), 6},
-        {kBlue, 18, true, QStringLiteral("Écart quadratique moyen"), 22},
-        {kBlue, 17, false, QStringLiteral("(e.q.m lié à N)%1  =  [ %2  Eff(i) × [ Nmoyen %3 i ]%1 ]  /  k").arg(sq, sum, minus), 6},
-        {kBlue, 18, true, QStringLiteral("Écart type %1 et variance %1%2").arg(sigma, sq), 22},
-        {Qt::black, 16, false, QStringLiteral("Lorsque k tend vers l'infini, (e.q.m)%1 tend vers %2%1 ;").arg(sq, sigma), 6},
-        {kBlue, 17, false, QStringLiteral("%1%2  =  Nmoyen").arg(sigma, sq), 6},
+        {kRed, 30, true, QStringLiteral("STATISTIQUES SUR LES COMPTAGES"), 0},
+        {kBlue, 21, true, QStringLiteral("Valeur N d'un comptage"), 30},
+        {Qt::black, 19, false, QStringLiteral("La valeur N d'un comptage est aléatoire. Une série de k valeurs est un échantillon de la population"), 6},
+        {Qt::black, 19, false, QStringLiteral("des comptages ; elle est classée sous la forme d'un histogramme des effectifs Eff(N) :"), 2},
+        {Qt::black, 19, false, QStringLiteral("Eff(N) est le nombre de fois où la valeur N est observée parmi les k valeurs."), 2},
+        {kBlue, 21, true, QStringLiteral("Moyenne arithmétique"), 28},
+        {Qt::black, 19, false, QStringLiteral("Avec Nmini et Nmaxi, la plus petite et la plus grande des valeurs :"), 6},
+        {kBlue, 20, false, QStringLiteral("Nmoyen  =  [ %1  i × Eff(i) ]  /  k          (i de Nmini à Nmaxi)").arg(sum), 6},
+        {Qt::black, 19, false, QStringLiteral("C'est la valeur autour de laquelle se regroupent les comptages."), 6},
+        {kBlue, 21, true, QStringLiteral("Écart quadratique moyen"), 28},
+        {kBlue, 20, false, QStringLiteral("(e.q.m lié à N)%1  =  [ %2  Eff(i) × [ Nmoyen %3 i ]%1 ]  /  k").arg(sq, sum, minus), 6},
+        {kBlue, 21, true, QStringLiteral("Écart type %1 et variance %1%2").arg(sigma, sq), 28},
+        {Qt::black, 19, false, QStringLiteral("Lorsque k tend vers l'infini, (e.q.m)%1 tend vers %2%1 ;").arg(sq, sigma), 6},
+        {kBlue, 20, false, QStringLiteral("%1%2  =  Nmoyen").arg(sigma, sq), 6},
     };
-    qreal y = 24;
+    qreal y = 20;
     for (const Line& line : lines) {
         y += line.gap;
         p.setFont(designFont(line.size, line.bold));
         p.setPen(line.colour);
         const bool title = line.colour == kRed;
-        const qreal height = line.size * 1.25;
+        const qreal height = line.size * 1.3;
         p.drawText(QRectF(title ? 0 : 40, y, title ? 930 : 870, height),
                    (title ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter, line.text);
         y += height;

@@ -1,0 +1,156 @@
+// The Qt window system's own arithmetic: where drawing lands in the stored
+// image, what screen-only drawing leaves behind, and text widths.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "platform/qt/fonts.h"
+#include "platform/qt/image_surface.h"
+
+namespace kolven::platform::qt {
+namespace {
+
+const QRgb kBack = qRgb(192, 192, 192);
+const QRgb kBlue = qRgb(0, 0, 255);
+const QRgb kMagenta = qRgb(255, 0, 255);
+
+class QtPlatform : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "kolven_platform_qt_tests";
+        static char* argv[] = {name, nullptr};
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static QApplication app(argc, argv);
+    }
+
+    // What the screen shows: the stored image with the screen-only drawing over it.
+    QRgb shown(int x, int y)
+    {
+        QImage picture = surface.image().copy();
+        if (const QImage* overlay = surface.overlay()) {
+            QPainter p(&picture);
+            p.drawImage(0, 0, *overlay);
+        }
+        return picture.pixel(x, y) | 0xff000000u;
+    }
+
+    TextMetrics metrics;
+    ImageSurface surface{QSize(100, 100), 1.0, QColor(192, 192, 192), metrics};
+};
+
+TEST_F(QtPlatform, TwipsMapToThePixelThatHoldsThem)
+{
+    struct Row {
+        int twips, pixel;
+    } const rows[] = {{0, 0}, {14, 0}, {15, 1}, {29, 1}, {-1, -1}, {-15, -1}, {-16, -2}};
+    for (const Row& row : rows)
+        EXPECT_EQ(toPixels(row.twips), row.pixel) << row.twips;
+}
+
+TEST_F(QtPlatform, BlockCoversEveryPixelHoldingOneOfItsTwips)
+{
+    surface.takeDirty();
+    // Columns 151 … 299 lie in pixels 10 … 19; rows 600 down to 150 in 10 … 40.
+    surface.fillBlock(151, 299, 600, 150, rgb(0, 0, 255));
+    EXPECT_EQ(surface.takeDirty(), QRect(10, 10, 10, 31));
+    EXPECT_EQ(shown(10, 10), kBlue);
+    EXPECT_EQ(shown(19, 40), kBlue);
+    EXPECT_EQ(shown(9, 20), kBack);
+    EXPECT_EQ(shown(20, 20), kBack);
+    EXPECT_EQ(shown(15, 41), kBack);
+    EXPECT_EQ(shown(15, 9), kBack);
+}
+
+TEST_F(QtPlatform, BarDrawnAgainOverItselfRepaintsOnlyWhatGrew)
+{
+    surface.fillBlock(150, 300, 600, 300, rgb(0, 0, 255));  // rows 20 … 40
+    surface.takeDirty();
+    surface.fillBlock(150, 300, 600, 450, rgb(0, 0, 255));  // lower: nothing new
+    EXPECT_TRUE(surface.takeDirty().isEmpty());
+    EXPECT_EQ(shown(15, 21), kBlue);
+    surface.fillBlock(150, 300, 600, 150, rgb(0, 0, 255));  // rows 10 … 40
+    EXPECT_EQ(surface.takeDirty(), QRect(10, 10, 11, 10));
+    EXPECT_EQ(shown(15, 10), kBlue);
+}
+
+TEST_F(QtPlatform, BarDrawnAgainAfterSomethingCrossedItIsDrawnWhole)
+{
+    struct Row {
+        const char* name;
+        void (*crossing)(ImageSurface&);
+    } const rows[] = {
+        {"a block of another colour", [](ImageSurface& s) { s.fillBlock(0, 1499, 450, 450, rgb(192, 192, 192)); }},
+        {"a line", [](ImageSurface& s) { s.line(0, 450, 1499, 450, rgb(192, 192, 192)); }},
+        {"a point", [](ImageSurface& s) { s.point(225, 450, rgb(192, 192, 192)); }},
+        {"the surface cleared", [](ImageSurface& s) { s.clear(); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        surface.fillBlock(150, 300, 600, 150, rgb(0, 0, 255));
+        row.crossing(surface);
+        EXPECT_EQ(shown(15, 30), kBack);
+        surface.fillBlock(150, 300, 600, 150, rgb(0, 0, 255));
+        EXPECT_EQ(shown(15, 30), kBlue);
+        surface.clear();
+    }
+}
+
+TEST_F(QtPlatform, ScreenOnlyDrawingStaysUntilPersistentDrawingCoversIt)
+{
+    surface.fillBlock(150, 300, 600, 150, rgb(0, 0, 255));
+    surface.setPersistent(false);
+    surface.fillBlock(150, 300, 600, 150, rgb(255, 0, 255));
+    surface.setPersistent(true);
+    EXPECT_EQ(shown(15, 20), kMagenta);
+    EXPECT_EQ(surface.image().pixel(15, 20) | 0xff000000u, kBlue);
+
+    surface.fillBlock(150, 300, 600, 450, rgb(0, 0, 255));  // the lower half only
+    EXPECT_EQ(shown(15, 35), kBlue);
+    EXPECT_EQ(shown(15, 15), kMagenta);
+    surface.clear();
+    EXPECT_EQ(shown(15, 15), kBack);
+    EXPECT_EQ(surface.overlay(), nullptr);
+}
+
+TEST_F(QtPlatform, TextWidthIsWhatQtFindsWhenItShapesTheText)
+{
+    std::mt19937 random(7);
+    const QImage device = referenceImage(QSize(1, 1), QImage::Format_RGB32);
+    for (double size : {8.25, 15.0, 21.09375}) {
+        for (bool bold : {false, true}) {
+            const Font font{"Microsoft Sans Serif", size, bold};
+            const QFontMetricsF shaped(qtFont(font), &device);
+            for (int n = 0; n < 300; ++n) {
+                QString text;
+                for (int i = 0, length = 1 + int(random() % 24); i < length; ++i)
+                    text += QChar(char16_t(random() % 3 ? 0x20 + random() % 95 : 0xA0 + random() % 0xE0));
+                const int expected = int(std::ceil(shaped.horizontalAdvance(text))) * kTwipsPerPixel;
+                EXPECT_EQ(metrics.measure(font, text.toStdString()).width, expected)
+                    << text.toStdString() << " at " << size;
+            }
+        }
+    }
+}
+
+TEST_F(QtPlatform, TextSizeDependsOnPointsNotOnTheScreen)
+{
+    // 15 points are 20 pixels at 96 dpi, whatever the device; Liberation
+    // Sans reaches 0.905 em above the baseline and 0.212 em below: 22.3 px.
+    const Font font{"Microsoft Sans Serif", 15, false};
+    EXPECT_EQ(metrics.measure(font, "Ag").height, 23 * kTwipsPerPixel);
+    QFont onScreen = qtFont(font, 144);
+    EXPECT_DOUBLE_EQ(onScreen.pointSizeF() * 144 / 72, 20.0);
+    EXPECT_EQ(metrics.measure(font, "").width, 0);
+}
+
+}  // namespace
+}  // namespace kolven::platform::qt
