@@ -27,6 +27,8 @@ constexpr Color white = rgb(255, 255, 255);
 constexpr Color magenta = rgb(255, 0, 255);
 constexpr Color cyan = rgb(0, 255, 255);
 constexpr Color red = rgb(255, 0, 0);
+// The window's own background, under its drawing and its controls.
+constexpr Color windowBackground = white;
 }  // namespace colors
 
 }  // namespace kolven::platform

@@ -24,7 +24,8 @@ constexpr double kArrowWidth = 600;
 constexpr double kArrowHeight = 450;
 constexpr double kArrowRowTop = 10050;
 constexpr double kArrowGap = 75;
-constexpr double kNoticeTop = 10800;
+constexpr double kTitleTop = 10600;
+constexpr double kNoticeTop = 10980;
 
 const char* const kRunEntries[] = {
     "             1 ", "             2 ", "             5 ", "           10 ", "           20 ",
@@ -184,17 +185,19 @@ void KolvenWindow::layOutReadouts()
     label(VAL_COMPT, " Valeur du comptage =0 ", font, colors::blue, colors::white);
     VAL_COMPT.move(TEMPS.left() + TEMPS.width() + TEMPS.height(), top);
 
+    // The statistics sit a row lower, clear of the mean and the value.
+    const int statisticsTop = TEMPS.top() + TEMPS.height() + scaledY(kReadoutGap) / 2;
     label(Nmoyen, " Nmoyen =0 ", font, colors::blue, colors::white);
-    Nmoyen.move(scaledX(1800), top);
+    Nmoyen.move(scaledX(1800), statisticsTop);
     label(EQM2_N, " =0 ", font, colors::blue, colors::white);
-    EQM2_N.move(Nmoyen.left(), static_cast<int>(roundEven(top + 1.2 * Nmoyen.height())));
+    EQM2_N.move(Nmoyen.left(), static_cast<int>(roundEven(statisticsTop + 1.2 * Nmoyen.height())));
     SIGMA2.setPicture(Picture::Sigma2);
     SIGMA2.setWidth(EQM2_N.height());
     SIGMA2.setHeight(EQM2_N.height());
     SIGMA2.move(EQM2_N.left() - EQM2_N.height(), EQM2_N.top());
 
     label(NOMB_COMPT, " Nombre de comptage =0 ", font, colors::blue, colors::white);
-    NOMB_COMPT.move(scaledX(10000), top);
+    NOMB_COMPT.move(scaledX(10000), statisticsTop);
 
     label(DEPASSE, "  La valeur du comptage dépasse la limite  située à 240  ", font, colors::red, colors::white);
     DEPASSE.move((m_windowWidth - DEPASSE.width()) / 2, EQM2_N.top());
@@ -242,17 +245,18 @@ void KolvenWindow::layOutPlotArea()
         c->show();
 
     const platform::Font& font = FIN.font();
-    label(CONTENUS, " 30", m_windowFont, platform::paletteColor(9), colors::black);
-    CONTENUS.setTransparent(true);
+    // Opaque, so that the vertical axis seems to end under its label.
+    label(CONTENUS, " 30", m_windowFont, platform::paletteColor(9), colors::windowBackground);
     CONTENUS.move(0, EQM2_N.top());
 
     label(EFF_EXP, "", font, colors::black, colors::magenta);
     EFF_EXP.move(F_H_G_Image.left() + F_H_G_Image.width() + 2 * gap, arrowTop);
     EFF_EXP.show();
 
-    // The titles and the read-outs of the comparison, in three columns.
+    // The titles under the plot, and the read-outs of the comparison over it,
+    // in three columns.
     const int columnWidth = m_windowWidth / 3;
-    const int titleTop = EQM2_N.top() + EQM2_N.height() + scaledY(100);
+    const int titleTop = scaledY(kTitleTop);
     label(DISTR_COMPTAGES, " Histogramme des comptages ", font, colors::black, colors::green);
     label(DISTR_POISSON, "Histogramme avec POISSON", font, colors::black, colors::green);
     label(DISTR_GAUSS, " Histogramme avec GAUSS ", font, colors::black, colors::green);
@@ -260,7 +264,7 @@ void KolvenWindow::layOutPlotArea()
     DISTR_COMPTAGES.move((m_windowWidth - DISTR_COMPTAGES.width()) / 2, titleTop);
     DISTR_GAUSS.move(2 * columnWidth + (columnWidth - DISTR_GAUSS.width()) / 2, titleTop);
 
-    const int countTop = titleTop + DISTR_COMPTAGES.height() + scaledY(60);
+    const int countTop = EQM2_N.top() + EQM2_N.height() + scaledY(60);
     int column = 0;
     for (auto [count, total] : {std::pair{&EFF_POI, &SOMME_POIS}, {&EFF_COMPT, &SOMME_COMPT}, {&EFF_GAUSS, &SOMME_GAUSS}}) {
         label(*count, "", font, colors::black, colors::magenta);

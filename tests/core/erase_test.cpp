@@ -7,33 +7,32 @@
 namespace kolven::testing {
 namespace {
 
-// At TEMPS_S 1 (window 1, lead-in 0.1), in time units (× 250 in the file):
-//  1, 1: lead-in ends at 1 (first detection at 0.9), 1.9 closes: count 1.
-//  then 300 intervals of 1/256: the lead-in takes 26 (26/256 > 0.1), the
-//  first detection lies at 0.0016, 255 more fall below 1 and the 282nd
-//  closes: count 256, above 240.
-//  A third count reads the 18 intervals left (0.07, still lead-in), wraps,
-//  and the two intervals of 1 make it 1 again.
+// At the start-up mean 9 (window 9, lead-in 0.9), in time units (× 250 in
+// the file; every value prints exactly as intervalText writes it):
+//  ten intervals of 1: lead-in ends at 1 (first detection at 0.1), then
+//  1.1 … 8.1, and 9.1 closes: count 9.
+//  then 634 intervals of 1/64: the lead-in takes 58 (58/64 > 0.9), the
+//  first detection lies at 0.00625, 575 more fall below 9 and the next
+//  closes: count 576, above 240, and the file is used up.
+//  A third count wraps to the start of the file: 9 again.
 std::vector<double> streamAboveTheLimit()
 {
-    std::vector<double> values = {250, 250};
-    values.insert(values.end(), 300, 0.9765625);
+    std::vector<double> values(10, 250);
+    values.insert(values.end(), 634, 3.90625);
     return values;
 }
 
 class EraseTest : public WindowFixture {
 protected:
-    // A run of two counts: 1 classed, 256 turned away.
+    // A run of two counts: 9 classed, 576 turned away.
     void SetUp() override
     {
         writeIntervals(intervalText(streamAboveTheLimit()));
         start();
         chooseSimulation();
-        hover(window->DUREES1);
-        pick(window->VALEUR_A_List, 1);  // 1.0
         run(1);
         ASSERT_EQ(window->SN_L, 1);
-        ASSERT_EQ(window->HISTO_COMPT[1], 1);
+        ASSERT_EQ(window->HISTO_COMPT[9], 1);
         ASSERT_TRUE(window->DEPASSE.visible());
         ASSERT_TRUE(window->EFFACERS.enabled());
     }
@@ -49,25 +48,24 @@ TEST_F(EraseTest, EffacerEmptiesASeriesThatExceededTheLimit)
     EXPECT_EQ(window->S1_L, 0);
     EXPECT_EQ(window->S2N_D, 0.0);
     EXPECT_EQ(window->MAX_L, 0);
-    EXPECT_EQ(window->HISTO_COMPT[1], 0);
+    EXPECT_EQ(window->HISTO_COMPT[9], 0);
     EXPECT_FALSE(window->NOMB_COMPT.visible());
     EXPECT_FALSE(window->EFFACERS.enabled());
     // Left as they were: the last mean, the run length, the origin, the
     // setting, and the export file until the next count is classed.
-    EXPECT_EQ(window->MOY_S, 1.0f);
-    EXPECT_EQ(window->NMOYEN_T, "1");
+    EXPECT_EQ(window->MOY_S, 9.0f);
+    EXPECT_EQ(window->NMOYEN_T, "9");
     EXPECT_EQ(window->MODE_T, "C_0002");
     EXPECT_EQ(window->DONNEES_T, "EXPERIENCE");
-    EXPECT_EQ(window->TEMPS_S, 1.0f);
+    EXPECT_EQ(window->TEMPS_S, 9.0f);
     const auto file = exportFile();
     ASSERT_TRUE(file);
-    EXPECT_NE(file->find("\r\n 1  1 \r\n"), std::string::npos);
+    EXPECT_NE(file->find("\r\n 9  1 \r\n"), std::string::npos);
 
-    // The interval file goes on where it was: the next count is 1, classed
-    // as the first of a new series.
+    // The next count, 9 again, is classed as the first of a new series.
     run(0);
     EXPECT_EQ(window->SN_L, 1);
-    EXPECT_EQ(window->HISTO_COMPT[1], 1);
+    EXPECT_EQ(window->HISTO_COMPT[9], 1);
     EXPECT_EQ(window->NOMB_COMPT.caption(), " Nombre de comptage =1 ");
     EXPECT_TRUE(window->Nmoyen.visible());
     EXPECT_FALSE(window->DEPASSE.visible());

@@ -54,7 +54,7 @@ TEST(IntervalFile, ReadsValuesAndWraps)
     }
 }
 
-TEST(IntervalFile, NoNumberAtAllThrowsRatherThanLoops)
+TEST(IntervalFile, NoIntervalAtAllThrowsRatherThanLoops)
 {
     const struct {
         const char* name;

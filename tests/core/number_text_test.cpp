@@ -28,7 +28,7 @@ TEST(NumberText, LocaleForm)
         {"a point where the locale uses one", kolven::localeText(0.12f, '.'), "0.12"},
         {"a double deviation of 0.22", kolven::localeText(0.22, ','), "0,22"},
         {"a double deviation of 14400", kolven::localeText(14400.0, ','), "14400"},
-        {"a count", kolven::localeText(std::int64_t{1'000'000}), "1000000"},
+        {"a number of counts, without grouping", kolven::localeText(std::int64_t{1'000'000}), "1000000"},
     };
     for (const TextRow& row : rows)
         EXPECT_EQ(row.got, row.expected) << row.name;

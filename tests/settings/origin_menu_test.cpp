@@ -69,7 +69,7 @@ TEST_F(OriginMenuTest, PassingOverAGroupHighlightsItAndSwapsTheChoices)
 // precision, rounded to the nearest, ties to even. The label has 18
 // characters, the widest entry 51 plus a frame of 30: with an odd
 // character width the left edge falls on a half twip. On 1152 × 864 a
-// character is 16.875 × 8 = 135 twips and, with the layout of today, the
+// character is 16.875 × 8 = 135 twips and, with the present layout, the
 // edge lands on 5705.5 (to even: up); on 1408 × 1056, 165 twips and
 // 6976.5 (to even: down), so neither truncation nor halves up pass both.
 TEST_F(OriginMenuTest, AssociationListIsCentredUnderItsGroup)

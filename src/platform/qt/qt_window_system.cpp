@@ -19,7 +19,7 @@ namespace {
 // every count, far more often than any screen can show.
 constexpr double kFramePeriod = 1.0 / 60.0;
 
-const QColor kWindowBack(192, 192, 192);
+const QColor kWindowBack(colors::windowBackground.r, colors::windowBackground.g, colors::windowBackground.b);
 
 double monotonicSeconds()
 {
