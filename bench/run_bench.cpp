@@ -171,7 +171,7 @@ Options parse(int argc, char** argv)
 // Cost per count of each stage, alone, on a headless window.
 void stages(const Options& o, float mean)
 {
-    std::vector<double> simulation, classing, exporting;
+    std::vector<double> simulation, classing, exporting, reopening;
     for (int r = 0; r < o.repeat; ++r) {
         Folder exportRoot;
         NoDisplay display;
@@ -201,9 +201,21 @@ void stages(const Options& o, float mean)
             window.writeExportFile();
         }
         exporting.push_back(seconds(start) / o.counts * 1e6);
+
+        // Baseline: the same text written by opening, truncating, writing and
+        // closing the file at every count.
+        const std::string text = kolven::ExportText().render(window.HISTO_COMPT);
+        const std::string path = exportRoot.path + "/baseline.txt";
+        const int writes = std::min(o.counts, 20000);
+        start = Clock::now();
+        for (int i = 0; i < writes; ++i)
+            std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+        reopening.push_back(seconds(start) / writes * 1e6);
     }
-    std::printf("  stages, µs per count (median of %d): simulation %.3f  classing %.3f  export %.3f\n", o.repeat,
-                median(simulation), median(classing), median(exporting));
+    std::printf("  stages, µs per count (median of %d): simulation %.3f  classing %.3f  export %.3f "
+                "(baseline open-truncate-write-close %.3f, %.1f× slower)\n",
+                o.repeat, median(simulation), median(classing), median(exporting), median(reopening),
+                median(reopening) / median(exporting));
 }
 
 void headlessRuns(const Options& o, float mean)
