@@ -18,46 +18,13 @@
 #include <string>
 #include <vector>
 
+#include "support/drive_runner.h"
+
 namespace {
 
-struct DriveRun {
-    int exitCode = -1;
-    std::vector<QByteArray> lines;
-};
-
-// Runs the drive on a script, in a working folder and export root of its own.
-DriveRun drive(const QString& script, QStringList arguments = {})
-{
-    static QTemporaryDir folder;
-    arguments << "--workdir" << folder.path() << "--export-root" << folder.path();
-    QProcess process;
-    auto environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KOLVEN_BIN_DIR "/kolven-drive"), arguments);
-    process.write(script.toUtf8());
-    process.closeWriteChannel();
-    DriveRun run;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        ADD_FAILURE() << "kolven-drive did not finish";
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
-        if (!line.isEmpty())
-            run.lines.push_back(line);
-    return run;
-}
-
-QJsonObject object(const QByteArray& line)
-{
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(line, &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << " in " << line.left(200).toStdString();
-    return document.object();
-}
+using kolven::testing::drive;
+using kolven::testing::DriveRun;
+using kolven::testing::object;
 
 // The start-up dump of each screen size, made once.
 const QJsonObject& startupDump(int width, int height)

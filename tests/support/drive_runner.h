@@ -1,0 +1,63 @@
+#pragma once
+
+// Runs build/bin/kolven-drive on a script, on the offscreen platform, and
+// reads back its lines of JSON.
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <vector>
+
+namespace kolven::testing {
+
+struct DriveRun {
+    int exitCode = -1;
+    std::vector<QByteArray> lines;
+};
+
+// The working folder and the export root are folders of this run's own
+// unless the arguments name them.
+inline DriveRun drive(const QString& script, QStringList arguments = {})
+{
+    QTemporaryDir folder;
+    if (!arguments.contains("--workdir"))
+        arguments << "--workdir" << folder.path();
+    if (!arguments.contains("--export-root"))
+        arguments << "--export-root" << folder.path();
+    QProcess process;
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(KOLVEN_BIN_DIR "/kolven-drive"), arguments);
+    process.write(script.toUtf8());
+    process.closeWriteChannel();
+    DriveRun run;
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << "kolven-drive did not finish";
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
+        if (!line.isEmpty())
+            run.lines.push_back(line);
+    return run;
+}
+
+inline QJsonObject object(const QByteArray& line)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError)
+        << error.errorString().toStdString() << " in " << line.left(200).toStdString();
+    return document.object();
+}
+
+}  // namespace kolven::testing
