@@ -353,14 +353,22 @@ void KolvenWindow::layOutMenus()
                                       VALEUR_A_List.width(), DIMINUE2.width()});
     const int menuWidth = std::max(3 * columnWidth, Label33.width());
     const int menuLeft = std::clamp(DUREES1.left() + (DUREES1.width() - menuWidth) / 2, 0, m_windowWidth - menuWidth);
-    Label33.move(menuLeft + (menuWidth - Label33.width()) / 2, top);
+    // The header and the captions are bands as wide as the menu, so that it
+    // reads as one panel over whatever lies under it.
+    const auto band = [](Control& c, int left, int top, int width) {
+        c.setAutoSize(false);
+        c.setAlignment(Alignment::Center);
+        c.move(left, top);
+        c.setWidth(width);
+    };
+    band(Label33, menuLeft, top, menuWidth);
     const int captionTop = top + Label33.height();
     const int listTop = captionTop + AUGMENT1.height();
     int column = 0;
     for (auto [caption, list] : {std::pair{&AUGMENT1, &AUGMENT2}, {&VALEUR_A_Label, &VALEUR_A_List},
                                  {&DIMINUE1, &DIMINUE2}}) {
         const int columnLeft = menuLeft + (menuWidth - 3 * columnWidth) / 2 + column * columnWidth;
-        caption->move(columnLeft + (columnWidth - caption->width()) / 2, captionTop);
+        band(*caption, columnLeft, captionTop, columnWidth);
         list->move(columnLeft + (columnWidth - list->width()) / 2, listTop);
         ++column;
     }
