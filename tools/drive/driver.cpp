@@ -109,46 +109,37 @@ QPoint Driver::backgroundPoint() const
     return QPoint(width - 1, height - 1);
 }
 
-// QTest takes the point (0, 0) for "the middle of the window"; that one
-// pixel goes to Qt's pointer entry directly, as QTest itself does.
+// Every pointer event goes in as the window system delivers it, through
+// Qt's pointer entry, the way QTest does (QTest's own helpers take the point
+// (0, 0) for "the middle of the window", so they are not used).
+void Driver::sendMouse(QPoint pixel, QEvent::Type type, Qt::MouseButton button)
+{
+    QTest::lastMouseTimestamp += 1;
+    if (type == QEvent::MouseButtonPress)
+        QTestPrivate::qtestMouseButtons.setFlag(button, true);
+    if (type == QEvent::MouseButtonRelease)
+        QTestPrivate::qtestMouseButtons.setFlag(button, false);
+    qt_handleMouseEvent(m_qwindow, pixel, m_qwindow->mapToGlobal(pixel), QTestPrivate::qtestMouseButtons, button,
+                        type, Qt::NoModifier, QTest::lastMouseTimestamp);
+    // No double click out of two quick clicks of a script.
+    if (type == QEvent::MouseButtonRelease)
+        QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
+    QCoreApplication::processEvents();
+}
+
 void Driver::moveTo(QPoint pixel)
 {
-    if (!pixel.isNull()) {
-        QTest::mouseMove(m_qwindow, pixel);
-        return;
-    }
-    QTest::lastMouseTimestamp += 1;
-    qt_handleMouseEvent(m_qwindow, pixel, m_qwindow->mapToGlobal(pixel), QTestPrivate::qtestMouseButtons,
-                        Qt::NoButton, QEvent::MouseMove, Qt::NoModifier, QTest::lastMouseTimestamp);
-    QCoreApplication::processEvents();
+    sendMouse(pixel, QEvent::MouseMove, Qt::NoButton);
 }
 
 void Driver::press(QPoint pixel)
 {
-    if (!pixel.isNull()) {
-        QTest::mousePress(m_qwindow, Qt::LeftButton, Qt::NoModifier, pixel);
-        return;
-    }
-    QTest::lastMouseTimestamp += 1;
-    QTestPrivate::qtestMouseButtons.setFlag(Qt::LeftButton, true);
-    qt_handleMouseEvent(m_qwindow, pixel, m_qwindow->mapToGlobal(pixel), QTestPrivate::qtestMouseButtons,
-                        Qt::LeftButton, QEvent::MouseButtonPress, Qt::NoModifier, QTest::lastMouseTimestamp);
-    QCoreApplication::processEvents();
+    sendMouse(pixel, QEvent::MouseButtonPress, Qt::LeftButton);
 }
 
 void Driver::release(QPoint pixel)
 {
-    if (!pixel.isNull()) {
-        QTest::mouseRelease(m_qwindow, Qt::LeftButton, Qt::NoModifier, pixel);
-        return;
-    }
-    QTest::lastMouseTimestamp += 1;
-    QTestPrivate::qtestMouseButtons.setFlag(Qt::LeftButton, false);
-    qt_handleMouseEvent(m_qwindow, pixel, m_qwindow->mapToGlobal(pixel), QTestPrivate::qtestMouseButtons,
-                        Qt::LeftButton, QEvent::MouseButtonRelease, Qt::NoModifier, QTest::lastMouseTimestamp);
-    // No double click out of two quick clicks of a script.
-    QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
-    QCoreApplication::processEvents();
+    sendMouse(pixel, QEvent::MouseButtonRelease, Qt::LeftButton);
 }
 
 void Driver::clickAt(QPoint pixel)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QPoint>
 
 #include <iosfwd>
@@ -38,6 +39,7 @@ private:
     const platform::Control* controlNamed(const std::string& name);
     QPoint centreOf(const platform::Control& control) const;
     QPoint backgroundPoint() const;
+    void sendMouse(QPoint pixel, QEvent::Type type, Qt::MouseButton button);
     void moveTo(QPoint pixel);
     void press(QPoint pixel);
     void release(QPoint pixel);
