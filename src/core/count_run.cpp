@@ -31,9 +31,6 @@ bool pausesAfterCount(const std::string& mode)
 
 constexpr double kPause = 0.01;  // seconds
 
-const char* const kSeriesFullNotice =
-    "  La série a atteint la limite des compteurs : effacez-la pour continuer  ";
-
 }  // namespace
 
 void KolvenWindow::LANCER1_PointerOver()
@@ -131,7 +128,7 @@ void KolvenWindow::countProcedure()
     // Classing must never wrap the 32-bit counters round: the run stops
     // there and says why.
     if (!seriesCanTake(NC_I)) {
-        showNotice(kSeriesFullNotice);
+        showNotice(Notice::SeriesFull);
         COMPTAGE_I = 0;
         return;
     }
@@ -144,7 +141,7 @@ void KolvenWindow::countProcedure()
         if (bar > POSAXE_I - (EQM2_N.top() + EQM2_N.height())) {
             MAX_L = HISTO_COMPT[NC_I];
             TRACE_CADRE();
-            ECHELLEH_S = ECHELLEH_S / 1.1f;
+            ECHELLEH_S = static_cast<float>(ECHELLEH_S / 1.1);  // divided in double, kept in single
             TRACE_HISTO();
         }
     }

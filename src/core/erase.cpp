@@ -38,6 +38,7 @@ void KolvenWindow::eraseSeries()
     CONTENUS.show();
     for (Control* c : {&POISS, &GAUSSIEN, &ASSOCIATIONS_List, &THEORIQUE_Label})
         c->hide();
+    withdrawNotice(Notice::SeriesFull);
 }
 
 }  // namespace kolven

@@ -11,12 +11,12 @@ void KolvenWindow::writeExportFile()
     if (DISQUE_T.empty())
         DISQUE_T = file.path().substr(0, file.path().rfind('/'));
     const bool written = file.write(m_exportText.render(HISTO_COMPT));
-    if (!written && !m_exportFailureShown) {
-        m_exportFailureShown = true;
-        showNotice("  Le fichier " + file.path() + " ne peut pas être écrit : l'histogramme n'y est pas exporté  ");
-    } else if (written && m_exportFailureShown) {
-        m_exportFailureShown = false;
-        AVIS.hide();
+    if (!written && !m_exportFailing) {
+        m_exportFailing = true;
+        showNotice(Notice::ExportFile);
+    } else if (written && m_exportFailing) {
+        m_exportFailing = false;
+        withdrawNotice(Notice::ExportFile);
     }
 }
 

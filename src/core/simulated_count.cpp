@@ -17,6 +17,16 @@ Origin originOf(const std::string& code)
     return Origin::Plain;
 }
 
+// More values than any count of at most 240 can need, retries included:
+// past them the count is above the limit, or the stream cannot end it.
+constexpr long kMostReadsPerCount = 1'000'000;
+constexpr int kLargestCount = 32767;
+
+std::int16_t narrow(int count)
+{
+    return static_cast<std::int16_t>(count < kLargestCount ? count : kLargestCount);
+}
+
 }  // namespace
 
 std::int16_t simulatedCount(IntervalSource& source, float TEMPS_S, CountWalk walk)
@@ -26,12 +36,31 @@ std::int16_t simulatedCount(IntervalSource& source, float TEMPS_S, CountWalk wal
     // successive counts is the count of the window that spans both.
     float W = origin == Origin::Plain ? TEMPS_S : TEMPS_S + TEMPS_S;
     float& B_S = walk.B_S;
+    long reads = 0;
+    int NC = 0;
+    bool secondPhase = false;
+    // The value the count would give if its window closed now, when it is
+    // already sure to be above the limit.
+    auto valueAboveTheLimit = [&]() -> int {
+        if ((origin == Origin::Plain || origin == Origin::Sum) && NC > 240)
+            return NC;
+        if (origin == Origin::HalfSum && NC / 2 > 240)
+            return NC / 2;
+        return -1;
+    };
     auto readInterval = [&] {
+        if (++reads > kMostReadsPerCount) {
+            if (secondPhase)
+                walk.DONNEES_T = "ASSOCIATIONS3";
+            if (valueAboveTheLimit() > 240)
+                return false;
+            throw CountNeverEnds();
+        }
         walk.A_S = source.next() / 250.0f;
         B_S = B_S + walk.A_S;
+        return true;
     };
 
-    int NC = 0;
     B_S = 0;
     // Lead-in: the window opens a tenth of its length after the detection
     // that closed the previous count.
@@ -45,9 +74,9 @@ std::int16_t simulatedCount(IntervalSource& source, float TEMPS_S, CountWalk wal
     NC = 1;
 
     int C = 0;
-    bool secondPhase = false;
     for (;;) {
-        readInterval();
+        if (!readInterval())
+            return narrow(valueAboveTheLimit());
         if (B_S < W) {
             ++(secondPhase ? C : NC);
             continue;
@@ -55,10 +84,10 @@ std::int16_t simulatedCount(IntervalSource& source, float TEMPS_S, CountWalk wal
         switch (origin) {
         case Origin::Plain:
         case Origin::Sum:
-            return static_cast<std::int16_t>(NC);
+            return narrow(NC);
         case Origin::HalfSum:
             if (NC % 2 == 0)
-                return static_cast<std::int16_t>(NC / 2);
+                return narrow(NC / 2);
             // An odd sum has no whole half: a new window opens at this detection.
             NC = 0;
             B_S = 0;
@@ -73,11 +102,11 @@ std::int16_t simulatedCount(IntervalSource& source, float TEMPS_S, CountWalk wal
                 W = W / 2.0f;
                 break;
             }
-            NC = static_cast<std::int16_t>(NC - C);
+            NC = NC - C;
             walk.DONNEES_T = "ASSOCIATIONS3";
             secondPhase = false;
             if (NC >= 0)
-                return static_cast<std::int16_t>(NC);
+                return narrow(NC);
             // A negative difference is measured again, from this detection.
             NC = 0;
             B_S = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 namespace kolven {
@@ -11,6 +12,14 @@ class IntervalSource {
 public:
     virtual ~IntervalSource() = default;
     virtual float next() = 0;
+};
+
+// The stream cannot end a count: its intervals no longer move time on in
+// single precision, or every window is thrown away (an odd sum, a negative
+// difference) again and again.
+class CountNeverEnds : public std::runtime_error {
+public:
+    CountNeverEnds() : std::runtime_error("the interval stream cannot end a count") {}
 };
 
 // The state a simulated count reads and leaves behind; the window's own
@@ -27,6 +36,8 @@ struct CountWalk {
 // Every time quantity is single precision, as the counting has always been
 // done: a window that closes exactly on its length in single precision
 // counts one detection fewer than it would in double.
+// A count above what 16 bits hold comes back as 32767: it is above the
+// limit of 240 either way.
 std::int16_t simulatedCount(IntervalSource& source, float TEMPS_S, CountWalk walk);
 
 }  // namespace kolven

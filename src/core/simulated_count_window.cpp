@@ -5,13 +5,6 @@
 
 namespace kolven {
 
-namespace {
-
-const char* const kIntervalNotice =
-    "  Le fichier des intervalles KOLVEN_11.KVL est absent, vide ou illisible : comptage impossible  ";
-
-}  // namespace
-
 // Opens the interval file and skips a number of values taken from the time
 // of day (0 … 100), so that two sessions do not start on the same stretch.
 bool KolvenWindow::openIntervalFile()
@@ -28,19 +21,19 @@ bool KolvenWindow::openIntervalFile()
         for (std::int32_t i = 0; i < A_L; ++i)
             A_I = static_cast<std::int16_t>(std::clamp(roundEven(m_intervals->next()), -32768.0, 32767.0));
         FICHIER_T = path;
-        if (AVIS.caption() == kIntervalNotice)
-            AVIS.hide();
+        withdrawNotice(Notice::IntervalFile);
         return true;
     } catch (const IntervalFileUnreadable&) {
         m_intervals.reset();
         FICHIER_T.clear();
-        showNotice(kIntervalNotice);
+        showNotice(Notice::IntervalFile);
         return false;
     }
 }
 
 // One simulated count into NC_I. False when the interval file gave out
-// (removed and unreadable when it had to be read again from its start).
+// (removed and unreadable when it had to be read again from its start), or
+// its intervals cannot end a count.
 bool KolvenWindow::makeSimulatedCount()
 {
     try {
@@ -49,11 +42,13 @@ bool KolvenWindow::makeSimulatedCount()
     } catch (const IntervalFileUnreadable&) {
         m_intervals.reset();
         FICHIER_T.clear();
-        if (DONNEES_T == "ASSOCIATIONS4")
-            DONNEES_T = "ASSOCIATIONS3";
-        showNotice(kIntervalNotice);
-        return false;
+        showNotice(Notice::IntervalFile);
+    } catch (const CountNeverEnds&) {
+        showNotice(Notice::CountNeverEnds);
     }
+    if (DONNEES_T == "ASSOCIATIONS4")
+        DONNEES_T = "ASSOCIATIONS3";
+    return false;
 }
 
 }  // namespace kolven

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <utility>
 #include <vector>
@@ -56,7 +57,12 @@ bool isSeparator(char c)
 
 class BufferedNumberReader final : public NumberReader {
 public:
-    explicit BufferedNumberReader(std::FILE* file) : m_file(file), m_buffer(1 << 16) {}
+    explicit BufferedNumberReader(std::FILE* file) : m_file(file), m_buffer(1 << 16)
+    {
+        // A file saved by an editor may open with the UTF-8 byte order mark.
+        if (refill() && m_end >= 3 && std::memcmp(m_buffer.data(), "\xEF\xBB\xBF", 3) == 0)
+            m_pos = 3;
+    }
     ~BufferedNumberReader() override { std::fclose(m_file); }
 
     // Fields are parsed where they lie in the buffer, in one pass for the

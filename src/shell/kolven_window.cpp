@@ -147,11 +147,4 @@ bool KolvenWindow::closeRequested()
     return false;
 }
 
-void KolvenWindow::showNotice(const std::string& text)
-{
-    AVIS.setCaption(text);
-    AVIS.setLeft(static_cast<int>((m_windowWidth - AVIS.width()) / 2));
-    AVIS.show();
-}
-
 }  // namespace kolven

@@ -163,7 +163,9 @@ public:
     std::int16_t DECAL2_I = 150;
     std::int16_t DECAL3_I = 250;
     std::int16_t DECAL4_I = 300;
-    std::int16_t POSAXE_I = 0;
+    // Held in 32 bits: 16 bits of twips end at 2184 pixels, and the axis of a
+    // screen taller than 2705 pixels lies beyond.
+    std::int32_t POSAXE_I = 0;
     std::int32_t ECHELLEH0_L = 0;
     float ECHELLEH_S = 0;
     float ECHELLEHS_S = 0;
@@ -228,9 +230,11 @@ public:
     void BASE();
     void NORM();
 
-    // Says something about the program's files on screen, once per kind of
-    // trouble, without stopping anything.
-    void showNotice(const std::string& text);
+    // shell/notices.cpp
+    enum class Notice { IntervalFile, CountNeverEnds, SeriesFull, ExportFile };
+    void showNotice(Notice notice);
+    void withdrawNotice(Notice notice);
+    bool noticeShown(Notice notice) const;
 
     platform::Services services;
 
@@ -263,7 +267,8 @@ private:
     bool m_closeAfterRun = false;
     std::unique_ptr<IntervalFile> m_intervals;
     ExportText m_exportText;
-    bool m_exportFailureShown = false;
+    Notice m_notice = Notice::IntervalFile;
+    bool m_exportFailing = false;
     double m_pauseStart = 0;
 };
 

@@ -228,8 +228,8 @@ void KolvenWindow::layOutPlotArea()
     arrow(F_H_M_Image1, Picture::FewerBins, m_windowWidth / 2 - gap - arrowWidth, arrowTop);
     arrow(F_H_P_Image, Picture::MoreBins, m_windowWidth / 2 + gap, arrowTop);
 
-    POSAXE_I = static_cast<std::int16_t>(roundEven(kAxisY * ECHVERTI_S));
-    ECHELLEH0_L = static_cast<std::int32_t>(roundEven(POSAXE_I - EQM2_N.top() - EQM2_N.height()));
+    POSAXE_I = scaledY(kAxisY);
+    ECHELLEH0_L = POSAXE_I - EQM2_N.top() - EQM2_N.height();
     D1_I = static_cast<std::int16_t>(roundEven(2.0 * F_H_D_Image.height()));
     DECAL1_I = static_cast<std::int16_t>(roundEven((m_windowWidth - 2.0 * D1_I) / 80));
 

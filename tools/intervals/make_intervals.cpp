@@ -18,8 +18,11 @@
 // a few million values that is a chance of about 1e-5.)
 //
 // Default seed: 0x4B4F4C56454E3131, the ASCII bytes of "KOLVEN11".
-// Default length: 4 000 000 intervals, about 4 000 000 time units of stream,
-// some 21 000 counts at the largest mean (170) before the walk wraps round.
+// Default length: 12 000 000 intervals. A count at mean 9 reads about 11
+// values (the lead-in, the detections, the one that closes the window), so a
+// run of a million counts at mean 9 never reads the same stretch twice; at
+// the largest mean (170, some 171 values a count) the walk wraps round after
+// about 70 000 counts.
 //
 // Each x is rounded to the nearest 1/8 and written with three decimals
 // ("123.375"): a multiple of 1/8 below 2^21 is exact in single precision, so
@@ -44,7 +47,7 @@
 namespace {
 
 constexpr std::uint64_t kDefaultSeed = 0x4B4F4C56454E3131ULL;  // "KOLVEN11"
-constexpr std::uint64_t kDefaultCount = 4'000'000;
+constexpr std::uint64_t kDefaultCount = 12'000'000;
 // The walk skips up to 100 values when it opens the file, without wrapping.
 constexpr std::uint64_t kMinimumCount = 101;
 constexpr double kMeanInterval = 250.0;

@@ -137,10 +137,11 @@ void Canvas::mouseReleaseEvent(QMouseEvent* event)
     dispatched();
 }
 
-void Canvas::mouseDoubleClickEvent(QMouseEvent*)
+// Qt sends the second press of a quick double click as a double click and
+// not as a press; the window knows no double click, only two clicks.
+void Canvas::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // The second press of a double click has already come as a press; the
-    // window knows no double click.
+    mousePressEvent(event);
 }
 
 void Canvas::closeEvent(QCloseEvent* event)

@@ -1,0 +1,47 @@
+#include "shell/kolven_window.h"
+
+namespace kolven {
+
+namespace {
+
+std::string noticeText(KolvenWindow::Notice notice, const std::string& exportPath)
+{
+    switch (notice) {
+    case KolvenWindow::Notice::IntervalFile:
+        return "  Le fichier des intervalles KOLVEN_11.KVL est absent, vide ou illisible : comptage impossible  ";
+    case KolvenWindow::Notice::CountNeverEnds:
+        return "  Les intervalles du fichier KOLVEN_11.KVL ne permettent pas de terminer un comptage : "
+               "comptage arrêté  ";
+    case KolvenWindow::Notice::SeriesFull:
+        return "  La série a atteint la limite des compteurs : effacez-la pour continuer  ";
+    case KolvenWindow::Notice::ExportFile:
+        return "  Le fichier " + exportPath + " ne peut pas être écrit : l'histogramme n'y est pas exporté  ";
+    }
+    return {};
+}
+
+}  // namespace
+
+// What goes wrong with the program's files or the size of a series is said
+// on screen, without a dialog box, and nothing else stops but the run.
+void KolvenWindow::showNotice(Notice notice)
+{
+    m_notice = notice;
+    AVIS.setCaption(noticeText(notice, services.files.exportFile().path()));
+    AVIS.setLeft((m_windowWidth - AVIS.width()) / 2);
+    AVIS.show();
+}
+
+// The trouble is over: its notice goes, if it is the one on screen.
+void KolvenWindow::withdrawNotice(Notice notice)
+{
+    if (AVIS.visible() && m_notice == notice)
+        AVIS.hide();
+}
+
+bool KolvenWindow::noticeShown(Notice notice) const
+{
+    return AVIS.visible() && m_notice == notice;
+}
+
+}  // namespace kolven
