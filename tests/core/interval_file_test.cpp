@@ -5,19 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/interval_file.h"
 #include "core/simulated_count.h"
 #include "platform/posix_files.h"
+#include "support/fake_platform.h"
 #include "support/temp_folder.h"
 
 namespace {
 
 using kolven::IntervalFile;
+using kolven::testing::TestFileSystem;
 using kolven::platform::PosixFileSystem;
 using kolven::test::TempFolder;
 
@@ -31,7 +31,6 @@ TEST(IntervalFile, ReadsValuesAndWraps)
         {"blanks between values, back to the first at the end", "250 500 750", {250, 500, 750, 250, 500}},
         {"commas, line breaks and runs of separators", "1,2\r\n3  ,  4\r\n\r\n", {1, 2, 3, 4, 1}},
         {"a decimal comma splits a value in two", "12,5", {12, 5, 12}},
-        {"decimals with a point", "249.5 0.25\n", {249.5f, 0.25f, 249.5f}},
         {"text after some values sends reading back to the first", "1 2 x 3", {1, 2, 1, 2, 1}},
         {"a value followed by letters is text", "5 12a 6", {5, 5, 5}},
         {"inf and nan are text, not intervals", "1 inf 2 nan 3", {1, 1, 1}},
@@ -100,58 +99,32 @@ TEST(IntervalFile, CountRunningPastTheEndGoesOnFromTheFirstValue)
     EXPECT_EQ(counts, (std::vector<int>{2, 3, 3, 2}));
 }
 
-// Two folders of a test's own stand for the working folder and the program's.
-class TwoFolders final : public kolven::platform::FileSystem {
-public:
-    TwoFolders(std::string working, std::string program)
-        : m_working(std::move(working)), m_program(std::move(program)), m_posix(m_working, m_working)
-    {
-    }
-    std::unique_ptr<kolven::platform::NumberReader> openNumbers(const std::string& path) override
-    {
-        return m_posix.openNumbers(path);
-    }
-    bool isFile(const std::string& path) const override { return m_posix.isFile(path); }
-    std::string workingDirectory() const override { return m_working; }
-    std::string programDirectory() const override { return m_program; }
-    kolven::platform::ReplacedFile& exportFile() override { return m_posix.exportFile(); }
-
-private:
-    std::string m_working;
-    std::string m_program;
-    PosixFileSystem m_posix;
-};
-
 TEST(IntervalFile, FoundInTheWorkingFolderFirst)
 {
     enum What { None, File, Folder };
     const struct {
         const char* name;
-        What inWorking;
-        What inProgram;
-        const char* foundIn;  // "working", "program" or "" for nowhere
+        What inWorking, inProgram;
+        int foundIn;  // 0: the working folder, 1: the program's, -1: nowhere
     } rows[] = {
-        {"in both folders: the working folder's", File, File, "working"},
-        {"only in the working folder", File, None, "working"},
-        {"only beside the program", None, File, "program"},
-        {"a folder of that name is not the file", Folder, File, "program"},
-        {"in neither", None, None, ""},
+        {"in both folders: the working folder's", File, File, 0},
+        {"only beside the program", None, File, 1},
+        {"a folder of that name is not the file", Folder, File, 1},
+        {"in neither", None, None, -1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        TempFolder working, program;
-        for (auto [what, folder] : {std::pair{row.inWorking, &working}, std::pair{row.inProgram, &program}}) {
+        TempFolder folders[2];
+        for (int i : {0, 1}) {
+            const What what = i == 0 ? row.inWorking : row.inProgram;
             if (what == File)
-                folder->write(kolven::kIntervalFileName, "250");
+                folders[i].write(kolven::kIntervalFileName, "250");
             if (what == Folder)
-                std::filesystem::create_directory(folder->file(kolven::kIntervalFileName));
+                std::filesystem::create_directory(folders[i].file(kolven::kIntervalFileName));
         }
-        const std::string expected = std::string(row.foundIn) == "working"   ? working.file(kolven::kIntervalFileName)
-                                     : std::string(row.foundIn) == "program" ? program.file(kolven::kIntervalFileName)
-                                                                              : std::string();
-        EXPECT_EQ(kolven::findIntervalFile(TwoFolders(working.path(), program.path())), expected);
+        const std::string found = row.foundIn < 0 ? "" : folders[row.foundIn].file(kolven::kIntervalFileName);
+        EXPECT_EQ(kolven::findIntervalFile(TestFileSystem("", folders[0].path(), folders[1].path())), found);
     }
 }
 
 }  // namespace
-

@@ -82,7 +82,7 @@ TEST(SimulatedCount, HandWorkedStreams)
 {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        VectorStream stream(row.values, 1000);
+        VectorStream stream(row.values);
         Walk walk{.DONNEES_T = row.origin};
         std::vector<int> counts;
         try {
@@ -96,36 +96,6 @@ TEST(SimulatedCount, HandWorkedStreams)
         EXPECT_EQ(counts, row.counts);
         EXPECT_EQ(stream.reads(), row.reads);
     }
-}
-
-// Notes the origin code at each read: its last character, 3 in the first
-// phase of a difference and 4 in the second.
-class PhaseRecorder final : public kolven::IntervalSource {
-public:
-    PhaseRecorder(kolven::IntervalSource& inner, const std::string& code) : m_inner(inner), m_code(code) {}
-    float next() override
-    {
-        m_phases += m_code.back();
-        return m_inner.next();
-    }
-    const std::string& phases() const { return m_phases; }
-
-private:
-    kolven::IntervalSource& m_inner;
-    const std::string& m_code;
-    std::string m_phases;
-};
-
-TEST(SimulatedCount, DifferenceShowsItsSecondPhaseInTheOriginCode)
-{
-    // The stream of the remade difference above: lead-in and sum (2 values),
-    // next count (4), sum again (3), next count (2).
-    VectorStream stream(inFileUnits({2, 10, 1, 1, 1, 3, 4, 4, 4, 2, 4}), 1000);
-    Walk walk{.DONNEES_T = "ASSOCIATIONS3"};
-    PhaseRecorder recorder(stream, walk.DONNEES_T);
-    EXPECT_EQ(kolven::simulatedCount(recorder, 5.0f, walk.view()), 1);
-    EXPECT_EQ(recorder.phases(), "33444433344");
-    EXPECT_EQ(walk.DONNEES_T, "ASSOCIATIONS3");
 }
 
 }  // namespace

@@ -34,7 +34,6 @@ protected:
 // passing over first chooses nothing: the origin is taken only by a choice.
 TEST_F(OriginMenuTest, ClickOnAGroupChoosesNothing)
 {
-    ASSERT_TRUE(window->Label38.visible());
     click(window->THEORIQUE_Label);
     click(window->Label38);
     EXPECT_EQ(window->DONNEES_T, "EXPERIENCE");
@@ -44,24 +43,28 @@ TEST_F(OriginMenuTest, ClickOnAGroupChoosesNothing)
     expectChoices(false, false);
 }
 
+// The highlight does its work only on a change: after " Quitter " has hidden
+// the theoretical choices, passing over " Théorique " again (still
+// highlighted) does not bring them back.
 TEST_F(OriginMenuTest, PassingOverAGroupHighlightsItAndSwapsTheChoices)
 {
-    struct Step {
+    const struct {
         const char* name;
-        Control KolvenWindow::*group;
-        bool theoretical;
+        Control KolvenWindow::*control;
+        bool theoretical, theoreticalChoices, simulationChoices;
+    } steps[] = {
+        {"over Par Simulation", &KolvenWindow::Label38, false, false, true},
+        {"then over Théorique", &KolvenWindow::THEORIQUE_Label, true, true, false},
+        {"Quitter hides the choices", &KolvenWindow::FIN, true, false, false},
+        {"Théorique again repeats nothing", &KolvenWindow::THEORIQUE_Label, true, false, false},
+        {"back over Par Simulation", &KolvenWindow::Label38, false, false, true},
     };
-    const Step steps[] = {
-        {"over Par Simulation", &KolvenWindow::Label38, false},
-        {"then over Théorique", &KolvenWindow::THEORIQUE_Label, true},
-        {"back over Par Simulation", &KolvenWindow::Label38, false},
-    };
-    for (const Step& step : steps) {
+    for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
-        hover((*window).*step.group);
+        hover((*window).*step.control);
         expectHighlighted(window->THEORIQUE_Label, step.theoretical);
         expectHighlighted(window->Label38, !step.theoretical);
-        expectChoices(step.theoretical, !step.theoretical);
+        expectChoices(step.theoreticalChoices, step.simulationChoices);
     }
 }
 
@@ -74,86 +77,32 @@ TEST_F(OriginMenuTest, PassingOverAGroupHighlightsItAndSwapsTheChoices)
 // 6976.5 (to even: down), so neither truncation nor halves up pass both.
 TEST_F(OriginMenuTest, AssociationListIsCentredUnderItsGroup)
 {
-    struct Row {
-        const char* name;
-        int widthPixels, heightPixels;
-        bool halfTwip;
-    };
-    const Row rows[] = {
-        {"design screen 1024 × 768", 1024, 768, false},
-        {"1152 × 864, a half twip", 1152, 864, true},
-        {"1408 × 1056, a half twip", 1408, 1056, true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        display.widthPixels = row.widthPixels;
-        display.heightPixels = row.heightPixels;
+    for (const auto& [width, height] : {std::pair{1152, 864}, std::pair{1408, 1056}}) {
+        SCOPED_TRACE(width);
+        display.widthPixels = width;
+        display.heightPixels = height;
         start();
         const Control& group = window->Label38;
         const Control& list = window->ASSOCIATIONS_List;
-        ASSERT_EQ((group.width() - list.width()) % 2 != 0, row.halfTwip);
+        ASSERT_NE((group.width() - list.width()) % 2, 0) << "the edge falls on a half twip";
         hover(group);
         const float left = static_cast<float>(group.left()) + static_cast<float>(group.width()) / 2.0f -
                            static_cast<float>(list.width()) / 2.0f;
         EXPECT_EQ(list.left(), static_cast<int>(std::nearbyint(left)));
-        EXPECT_TRUE(list.visible());
     }
 }
 
-// The highlight does its work only on a change: after " Quitter " has hidden
-// the theoretical choices, passing over " Théorique " again (still
-// highlighted) does not bring them back.
-TEST_F(OriginMenuTest, PassingAgainOverTheHighlightedGroupRepeatsNothing)
+// The highlighted group outlives the menu: reopening shows its choices at once.
+TEST_F(OriginMenuTest, HighlightedGroupShowsItsChoicesWhenTheMenuReopens)
 {
     hover(window->THEORIQUE_Label);
-    ASSERT_TRUE(window->POISS.visible());
-    hover(window->FIN);
-    ASSERT_FALSE(window->POISS.visible());
-    hover(window->THEORIQUE_Label);
-    EXPECT_FALSE(window->POISS.visible());
-    EXPECT_FALSE(window->GAUSSIEN.visible());
-}
-
-// The highlighted group outlives the menu: reopening shows its choices at
-// once, and the mean menu offers its lists only once a group has been
-// highlighted. (Nothing the user can reach enables " Moyenne des comptages "
-// before that, so it is enabled directly.)
-TEST_F(OriginMenuTest, HighlightedGroupDecidesWhatTheMenusShowWhenTheyReopen)
-{
-    struct Row {
-        const char* name;
-        Control KolvenWindow::*group;  // null: no group highlighted
-        bool theoretical, simulation;
-    };
-    const Row rows[] = {
-        {"no group", nullptr, false, false},
-        {"Théorique", &KolvenWindow::THEORIQUE_Label, true, false},
-        {"Par Simulation", &KolvenWindow::Label38, false, true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        start();
-        if (row.group)
-            hover((*window).*row.group);
-        hover(window->TITRE);  // closes the menu
-        expectChoices(false, false);
-        ASSERT_FALSE(window->Label37.visible());
-
-        hover(window->ORIGINE);
-        for (const Control* c : {&window->Label37, &window->THEORIQUE_Label, &window->Label38})
-            EXPECT_TRUE(c->visible()) << c->name();
-        expectHighlighted(window->THEORIQUE_Label, row.theoretical);
-        expectHighlighted(window->Label38, row.simulation);
-        expectChoices(row.theoretical, row.simulation);
-
-        window->DUREES1.setEnabled(true);
-        hover(window->DUREES1);
-        EXPECT_EQ(window->Label33.caption(), " Moyenne théorique des comptages ");
-        EXPECT_TRUE(window->Label33.visible());
-        for (const Control* c : {&window->AUGMENT1, &window->AUGMENT2, &window->VALEUR_A_Label,
-                                 &window->VALEUR_A_List, &window->DIMINUE1, &window->DIMINUE2})
-            EXPECT_EQ(c->visible(), row.theoretical || row.simulation) << c->name();
-    }
+    hover(window->TITRE);
+    expectChoices(false, false);
+    hover(window->ORIGINE);
+    for (const Control* c : {&window->Label37, &window->THEORIQUE_Label, &window->Label38})
+        EXPECT_TRUE(c->visible()) << c->name();
+    expectHighlighted(window->THEORIQUE_Label, true);
+    expectChoices(true, false);
 }
 
 }  // namespace

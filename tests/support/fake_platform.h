@@ -13,37 +13,27 @@ namespace kolven::testing {
 // Remembers what was drawn since the surface was last cleared.
 class RecordingSurface final : public platform::Surface {
 public:
+    using Color = platform::Color;
     enum class Kind { Line, Block, Point, Text };
     struct Op {
         Kind kind;
         int x1, y1, x2, y2;
-        platform::Color color;
-        std::string text;
-        bool persistent;
+        Color color;
+        std::string text = {};
     };
 
-    void clear() override
+    void clear() override { ops.clear(); }
+    void line(int x1, int y1, int x2, int y2, Color c) override { ops.push_back({Kind::Line, x1, y1, x2, y2, c}); }
+    void fillBlock(int x1, int x2, int y1, int y2, Color c) override
     {
-        ops.clear();
-        ++clears;
+        ops.push_back({Kind::Block, x1, y1, x2, y2, c});
     }
-    void line(int x1, int y1, int x2, int y2, platform::Color color) override
+    void point(int x, int y, Color c) override { ops.push_back({Kind::Point, x, y, x, y, c}); }
+    void text(int x, int y, const std::string& s, Color c, const platform::Font&) override
     {
-        ops.push_back({Kind::Line, x1, y1, x2, y2, color, {}, persistent});
+        ops.push_back({Kind::Text, x, y, x, y, c, s});
     }
-    void fillBlock(int x1, int x2, int y1, int y2, platform::Color color) override
-    {
-        ops.push_back({Kind::Block, x1, y1, x2, y2, color, {}, persistent});
-    }
-    void point(int x, int y, platform::Color color) override
-    {
-        ops.push_back({Kind::Point, x, y, x, y, color, {}, persistent});
-    }
-    void text(int x, int y, const std::string& text, platform::Color color, const platform::Font&) override
-    {
-        ops.push_back({Kind::Text, x, y, x, y, color, text, persistent});
-    }
-    void setPersistent(bool on) override { persistent = on; }
+    void setPersistent(bool) override {}
 
     std::vector<Op> ofKind(Kind kind) const
     {
@@ -55,8 +45,6 @@ public:
     }
 
     std::vector<Op> ops;
-    int clears = 0;
-    bool persistent = true;
 };
 
 // A window system without a display: text measures that depend only on the
@@ -93,14 +81,13 @@ public:
     bool ended = false;
 };
 
-// The time of day stays where the test puts it; the monotonic clock moves a
-// millisecond at each reading, so pauses end without sleeping.
+// Midnight all day; the monotonic clock moves a millisecond at each reading,
+// so pauses end without sleeping.
 class FakeClock final : public platform::Clock {
 public:
-    double secondsSinceMidnight() const override { return timeOfDay; }
+    double secondsSinceMidnight() const override { return 0; }
     double monotonicSeconds() const override { return monotonic += 0.001; }
 
-    double timeOfDay = 0;
     mutable double monotonic = 0;
 };
 

@@ -23,19 +23,11 @@ public:
             throw std::runtime_error("mkdtemp failed for " + pattern);
         m_path = pattern;
     }
-
     ~TempFolder()
     {
-        namespace fs = std::filesystem;
         std::error_code ignored;
-        // A folder a test made read-only must be writable again to be emptied.
-        fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ignored);
-        for (fs::recursive_directory_iterator it(m_path, ignored), end; it != end; it.increment(ignored))
-            if (it->is_directory(ignored))
-                fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(m_path, ignored);
+        std::filesystem::remove_all(m_path, ignored);
     }
-
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
@@ -47,8 +39,7 @@ public:
     {
         const std::string target = file(name);
         std::ofstream out(target, std::ios::binary | std::ios::trunc);
-        out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-        if (!out)
+        if (!out.write(contents.data(), static_cast<std::streamsize>(contents.size())))
             throw std::runtime_error("cannot write " + target);
         return target;
     }

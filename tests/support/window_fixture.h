@@ -1,17 +1,17 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "shell/kolven_window.h"
 #include "support/fake_platform.h"
+#include "support/temp_folder.h"
 
 namespace kolven::testing {
 
@@ -32,31 +32,18 @@ class WindowFixture : public ::testing::Test {
 protected:
     WindowFixture()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kolven-test-XXXXXX").string();
-        m_root = mkdtemp(pattern.data());
         for (const char* folder : {"work", "export", "program"})
-            std::filesystem::create_directory(m_root / folder);
-    }
-    ~WindowFixture() override
-    {
-        std::error_code ignored;
-        std::filesystem::permissions(m_root / "export", std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(m_root, ignored);
+            std::filesystem::create_directory(m_root.file(folder));
     }
 
-    std::filesystem::path workFolder() const { return m_root / "work"; }
-    std::filesystem::path exportRoot() const { return m_root / "export"; }
-
-    void writeIntervals(const std::string& text)
-    {
-        std::ofstream(workFolder() / kIntervalFileName, std::ios::binary) << text;
-    }
+    std::filesystem::path exportRoot() const { return m_root.file("export"); }
+    void writeIntervals(const std::string& text) { m_root.write(std::string("work/") + kIntervalFileName, text); }
 
     // Builds and loads the window; exportRootOverride replaces the export root.
     KolvenWindow& start(std::optional<std::string> exportRootOverride = std::nullopt)
     {
         files = std::make_unique<TestFileSystem>(exportRootOverride.value_or(exportRoot().string()),
-                                                 workFolder().string(), (m_root / "program").string());
+                                                 m_root.file("work"), m_root.file("program"));
         window = std::make_unique<KolvenWindow>(platform::Services{display, clock, *files});
         window->Form_Load();
         return *window;
@@ -68,16 +55,16 @@ protected:
         const platform::Rect r = c.windowRect();
         window->pointerMoved(r.left + r.width / 2, r.top + r.height / 2);
     }
-    void click(const platform::Control& c)
-    {
-        const platform::Rect r = c.windowRect();
-        window->pointerPressed(r.left + r.width / 2, r.top + r.height / 2);
-        window->pointerReleased(r.left + r.width / 2, r.top + r.height / 2);
-    }
     void press(const platform::Control& c)
     {
         const platform::Rect r = c.windowRect();
         window->pointerPressed(r.left + r.width / 2, r.top + r.height / 2);
+    }
+    void click(const platform::Control& c)
+    {
+        press(c);
+        const platform::Rect r = c.windowRect();
+        window->pointerReleased(r.left + r.width / 2, r.top + r.height / 2);
     }
     void pick(const platform::Control& list, int entry)
     {
@@ -87,7 +74,7 @@ protected:
         window->pointerReleased(r.left + r.width / 2, y);
     }
 
-    // Chooses plain simulated counts through the origin menu, as a person does.
+    // Chooses simulated counts through the origin menu, as a person does.
     void chooseSimulation(int association = 0)
     {
         hover(window->ORIGINE);
@@ -102,15 +89,8 @@ protected:
         pick(window->LANCER_N, entry);
     }
 
-    std::optional<std::string> exportFile() const
-    {
-        std::ifstream in(files->exportFile().path(), std::ios::binary);
-        if (!in)
-            return std::nullopt;
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    // The export file's bytes; empty when there is none.
+    std::string exportFile() const { return test::readFile(files->exportFile().path()); }
 
     FakeWindowSystem display;
     FakeClock clock;
@@ -118,7 +98,7 @@ protected:
     std::unique_ptr<KolvenWindow> window;
 
 private:
-    std::filesystem::path m_root;
+    test::TempFolder m_root;
 };
 
 }  // namespace kolven::testing
