@@ -98,4 +98,32 @@ TEST(SimulatedCount, HandWorkedStreams)
     }
 }
 
+// A stream that can never end a count must not freeze the window: the walk
+// gives up after a bounded number of values, and a count too large for 16
+// bits comes back above the limit instead of wrapping round.
+TEST(SimulatedCount, AStreamThatCannotEndACountIsGivenUp)
+{
+    const struct {
+        const char* name;
+        const char* origin;
+        float TEMPS_S;
+        float interval;
+        int count;  // -1: the walk gives up
+    } rows[] = {
+        {"intervals too small to move time on in single precision", "EXPERIENCE", 9.0f, 0.0001f, -1},
+        {"every sum odd, every half-sum window thrown away", "ASSOCIATIONS2", 0.6f, 250.0f, -1},
+        // 49 / (0.3 / 250) = 40 833 detections.
+        {"a count beyond 16 bits", "EXPERIENCE", 49.0f, 0.3f, 32767},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        VectorStream stream({row.interval}, 2'000'000);
+        Walk walk{.DONNEES_T = row.origin};
+        if (row.count < 0)
+            EXPECT_THROW(kolven::simulatedCount(stream, row.TEMPS_S, walk.view()), kolven::CountNeverEnds);
+        else
+            EXPECT_EQ(kolven::simulatedCount(stream, row.TEMPS_S, walk.view()), row.count);
+    }
+}
+
 }  // namespace

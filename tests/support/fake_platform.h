@@ -81,13 +81,15 @@ public:
     bool ended = false;
 };
 
-// Midnight all day; the monotonic clock moves a millisecond at each reading,
-// so pauses end without sleeping.
+// The time of day stays where the test puts it (midnight unless told); the
+// monotonic clock moves a millisecond at each reading, so pauses end without
+// sleeping.
 class FakeClock final : public platform::Clock {
 public:
-    double secondsSinceMidnight() const override { return 0; }
+    double secondsSinceMidnight() const override { return timeOfDay; }
     double monotonicSeconds() const override { return monotonic += 0.001; }
 
+    double timeOfDay = 0;
     mutable double monotonic = 0;
 };
 

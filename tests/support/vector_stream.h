@@ -11,16 +11,19 @@
 namespace kolven::test {
 
 // Interval values held in memory, wrapping to the first at the end as the
-// interval file does. Reading more than a thousand values throws, so that a
-// count that never closes fails its test instead of hanging it.
+// interval file does. Reading more than the limit throws, so that a count
+// that never closes fails its test instead of hanging it.
 class VectorStream final : public IntervalSource {
 public:
-    explicit VectorStream(std::vector<float> values) : m_values(std::move(values)) {}
+    explicit VectorStream(std::vector<float> values, std::size_t limit = 1000)
+        : m_values(std::move(values)), m_limit(limit)
+    {
+    }
 
     float next() override
     {
-        if (m_reads == 1000)
-            throw std::runtime_error("a thousand values read: the count does not close");
+        if (m_reads == m_limit)
+            throw std::runtime_error("too many values read: the count does not close");
         return m_values.at(m_reads++ % m_values.size());
     }
 
@@ -29,6 +32,7 @@ public:
 
 private:
     std::vector<float> m_values;
+    std::size_t m_limit;
     std::size_t m_reads = 0;
 };
 

@@ -15,7 +15,8 @@
 
 namespace {
 
-constexpr std::size_t kMinimumValues = 4'000'000;
+// A run of a million counts at mean 9 reads some 11 million values.
+constexpr std::size_t kMinimumValues = 12'000'000;
 constexpr double kMeanInterval = 250.0;
 // Sampling error allowed, in standard errors: with five windows and two
 // moments each, a sound stream fails for fewer than one seed in ten thousand,
