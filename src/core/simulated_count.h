@@ -33,9 +33,9 @@ struct CountWalk {
 // One simulated count over windows of length TEMPS_S walked on the stream:
 // a plain count, the sum of two successive counts, their half-sum (odd sums
 // thrown away) or the sum minus the next count (negative values made again).
-// Every time quantity is single precision, as the counting has always been
-// done: a window that closes exactly on its length in single precision
-// counts one detection fewer than it would in double.
+// Every time quantity is deliberately single precision, and so are the
+// counts built on it: a window that closes exactly on its length in single
+// precision counts one detection fewer than it would in double.
 // A count above what 16 bits hold comes back as 32767: it is above the
 // limit of 240 either way.
 std::int16_t simulatedCount(IntervalSource& source, float TEMPS_S, CountWalk walk);

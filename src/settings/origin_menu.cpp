@@ -68,7 +68,7 @@ void KolvenWindow::Label38_PointerOver()
     if (highlightedGroup() == Group::Simulation)
         return;
     highlight(Label38, THEORIQUE_Label);
-    // Centred under the group label, in single precision as it always was.
+    // Centred under the group label, computed in single precision.
     const float left = static_cast<float>(Label38.left()) + static_cast<float>(Label38.width()) / 2.0f -
                        static_cast<float>(ASSOCIATIONS_List.width()) / 2.0f;
     ASSOCIATIONS_List.setLeft(static_cast<int>(roundEven(left)));

@@ -61,9 +61,8 @@ QFont qtFont(const Font& font, int deviceDpi)
     f.setPointSizeF(font.size * kReferenceDpi / (deviceDpi > 0 ? deviceDpi : kReferenceDpi));
     f.setBold(font.bold);
     // Hinting would snap advances to the screen's grid and make widths depend
-    // on the machine's font settings. Kerning is off, as it was in the
-    // program's first home, and so that a text's width is the sum of its
-    // characters' widths.
+    // on the machine's font settings. Kerning is off, so that a text's width
+    // is the sum of its characters' widths.
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
     return f;
