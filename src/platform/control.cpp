@@ -65,12 +65,6 @@ void Control::setBack(Color color)
         changed();
 }
 
-void Control::setTransparent(bool transparent)
-{
-    if (assign(m_transparent, transparent))
-        changed();
-}
-
 void Control::setFont(Font font)
 {
     if (!assign(m_font, std::move(font)))

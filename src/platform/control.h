@@ -64,8 +64,6 @@ public:
     void setFore(Color color);
     Color back() const { return m_back; }
     void setBack(Color color);
-    bool transparent() const { return m_transparent; }
-    void setTransparent(bool transparent);
 
     const Font& font() const { return m_font; }
     void setFont(Font font);
@@ -123,7 +121,6 @@ private:
     bool m_enabled = true;
     Color m_fore = colors::black;
     Color m_back = colors::grey;
-    bool m_transparent = false;
     Font m_font{"Microsoft Sans Serif", 8.25, false};
     bool m_autoSize = false;
     Alignment m_alignment = Alignment::Left;

@@ -269,7 +269,6 @@ private:
     ExportText m_exportText;
     Notice m_notice = Notice::IntervalFile;
     bool m_exportFailing = false;
-    double m_pauseStart = 0;
 };
 
 // The design font, and the window's scale from the screen.

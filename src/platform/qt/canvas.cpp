@@ -206,8 +206,7 @@ void Canvas::paintControl(QPainter& p, const Control& c, const QRect& r)
 
 void Canvas::paintLabel(QPainter& p, const Control& c, const QRect& r)
 {
-    if (!c.transparent())
-        p.fillRect(r, toQColor(c.back()));
+    p.fillRect(r, toQColor(c.back()));
     if (c.caption().empty())
         return;
     const QString text = QString::fromStdString(c.caption());
