@@ -259,7 +259,7 @@ void windowedRuns(const Options& o, float mean)
         const int probes = std::min(o.counts, 200000);
         auto start = Clock::now();
         for (int i = 0; i < probes; ++i) {
-            window.drawBar(i % 81, kolven::platform::paletteColor(9));
+            window.drawSeriesBar(i % 81, kolven::platform::paletteColor(9));
             display.yield();
         }
         yieldCost.push_back(seconds(start) / probes * 1e6);

@@ -1,14 +1,12 @@
+#include "display/series_plot.h"
+
 #include <cmath>
 
 #include "core/number_text.h"
-#include "shell/kolven_window.h"
 
 namespace kolven {
 
 namespace {
-
-constexpr int kPlotColor = 9;    // light blue: axis, graduations, bars, labels
-constexpr int kMarkColor = 15;   // bright white: the dot that places a label
 
 int twips(double value)
 {
@@ -17,85 +15,86 @@ int twips(double value)
 
 }  // namespace
 
-// The full-scale count: the plot height over the scale, truncated. At the
-// base scale ECHELLEH0_L / 30 the single-precision scale makes the quotient
-// fall a hair below 30 for about half of all plot heights; a quotient within
-// a ten-thousandth of a whole number reads as that number, so the label
-// says 30 there as the frame does.
-int KolvenWindow::fullScaleCount() const
+PlotGeometry seriesPlotGeometry(const DisplayState& display, int ceiling)
 {
-    const double quotient = static_cast<double>(ECHELLEH0_L) / static_cast<double>(ECHELLEH_S);
-    const double nearest = roundEven(quotient);
-    if (std::fabs(quotient - nearest) < 1e-4 * nearest)
-        return static_cast<int>(nearest);
-    return static_cast<int>(std::trunc(quotient));
+    PlotGeometry plot;
+    plot.firstBin = display.ORIGINE_I;
+    plot.lastPosition = display.HORIZON_I;
+    plot.firstCentre = display.D1_I;
+    plot.binWidth = display.DECAL1_I;
+    plot.halfBar = twips(display.DECAL1_I / 3.0);
+    plot.axisY = display.POSAXE_I;
+    plot.scale = display.ECHELLEH_S;
+    plot.ceiling = ceiling;
+    return plot;
 }
 
-void KolvenWindow::TRACE_CADRE()
+void drawAxis(platform::Surface& surface, const PlotGeometry& plot)
 {
-    auto& surface = services.window.surface();
-    const platform::Color plot = platform::paletteColor(kPlotColor);
-    surface.clear();
+    const double halfBin = plot.binWidth / 2.0;
+    surface.line(twips(plot.firstCentre - halfBin), plot.axisY,
+                 twips(plot.firstCentre + halfBin + static_cast<double>(plot.binWidth) * plot.lastPosition),
+                 plot.axisY, platform::paletteColor(kPlotColor));
+}
 
-    const double halfBin = DECAL1_I / 2.0;
-    surface.line(twips(D1_I - halfBin), POSAXE_I, twips(D1_I + halfBin + DECAL1_I * HORIZON_I), POSAXE_I, plot);
+void drawGraduations(platform::Surface& surface, const PlotGeometry& plot, int step, double length)
+{
+    const platform::Color color = platform::paletteColor(kPlotColor);
+    for (int i = 0; i <= plot.lastPosition; i += step) {
+        const int x = twips(plot.centreOf(plot.firstBin + i));
+        surface.line(x, plot.axisY, x, twips(plot.axisY + length), color);
+    }
+}
+
+void drawSeriesFrame(platform::Surface& surface, const DisplayState& display, const PlotGeometry& plot,
+                     const platform::Font& font, int verticalAxisX, int verticalAxisTop)
+{
+    const platform::Color color = platform::paletteColor(kPlotColor);
+    surface.clear();
+    drawAxis(surface, plot);
 
     // Short marks on every bin, longer ones every 5 bins (and again every 10,
     // with the same length).
-    const auto graduate = [&](int step, double length) {
-        for (int i = 0; i <= HORIZON_I; i += step) {
-            const int x = D1_I + DECAL1_I * i;
-            surface.line(x, POSAXE_I, x, twips(POSAXE_I + length * ECHVERTI_S), plot);
-        }
-    };
-    graduate(1, 100);
-    graduate(5, 200);
-    graduate(10, 200);
+    drawGraduations(surface, plot, 1, 100.0 * display.ECHVERTI_S);
+    drawGraduations(surface, plot, 5, 200.0 * display.ECHVERTI_S);
+    drawGraduations(surface, plot, 10, 200.0 * display.ECHVERTI_S);
 
-    const int step = HORIZON_I < 160 ? 5 : 10;
-    const int last = ORIGINE_I + (HORIZON_I < 160 ? HORIZON_I : 160);
-    const int labelY = twips(POSAXE_I + 200 * ECHVERTI_S);
-    for (int J = ORIGINE_I; J <= last; J += step) {
-        const int shift = J < 10 ? DECAL2_I : J < 100 ? DECAL3_I : DECAL4_I;
-        const int x = twips(D1_I - shift * ECHHORIZ_S + static_cast<double>(J - ORIGINE_I) * DECAL1_I);
-        surface.point(x, labelY, platform::paletteColor(kMarkColor));
-        surface.text(x, labelY, fixedText(std::int64_t{J}), plot, m_windowFont);
+    // A label every 5 bins, every 10 on the widest window; a label starts
+    // left of its bin by a shift that grows with its digits, so that it
+    // stands about centred under it.
+    const int step = display.HORIZON_I < 160 ? 5 : 10;
+    const int last = display.ORIGINE_I + (display.HORIZON_I < 160 ? display.HORIZON_I : 160);
+    const int labelY = twips(display.POSAXE_I + 200 * display.ECHVERTI_S);
+    for (int J = display.ORIGINE_I; J <= last; J += step) {
+        const int shift = J < 10 ? display.DECAL2_I : J < 100 ? display.DECAL3_I : display.DECAL4_I;
+        const int x = twips(display.D1_I - shift * display.ECHHORIZ_S +
+                            static_cast<double>(J - display.ORIGINE_I) * display.DECAL1_I);
+        surface.point(x, labelY, platform::paletteColor(kLabelMarkColor));
+        surface.text(x, labelY, fixedText(std::int64_t{J}), color, font);
     }
 
-    const int axisX = LANCER1.height() / 2;
-    surface.line(axisX, POSAXE_I, axisX, EQM2_N.top(), plot);
-
-    CONTENUS.setTop(EQM2_N.top());
-    CONTENUS.setLeft(0);
-    CONTENUS.setCaption(fixedText(std::int64_t{30}));
-    CONTENUS.show();
+    surface.line(verticalAxisX, display.POSAXE_I, verticalAxisX, verticalAxisTop, color);
 }
 
-void KolvenWindow::TRACE_HISTO()
+void drawSeriesBars(platform::Surface& surface, const PlotGeometry& plot, const Histogram& histogram)
 {
-    auto& surface = services.window.surface();
-    const double halfBin = DECAL1_I / 2.0;
-    surface.line(twips(D1_I - halfBin), POSAXE_I, twips(D1_I + halfBin + DECAL1_I * HORIZON_I), POSAXE_I,
-                 platform::paletteColor(kPlotColor));
-    for (int B = ORIGINE_I; B <= ORIGINE_I + HORIZON_I; ++B)
-        if (HISTO_COMPT[B] > 0)
-            drawBar(B, platform::paletteColor(kPlotColor));
-    CONTENUS.setCaption(fixedText(std::int64_t{fullScaleCount()}));
-    CONTENUS.show();
+    drawAxis(surface, plot);
+    for (int bin = plot.firstBin; bin <= plot.firstBin + plot.lastPosition; ++bin)
+        if (histogram[bin] > 0)
+            drawBar(surface, plot, bin, histogram[bin], platform::paletteColor(kPlotColor));
 }
 
-// A bar is a solid block two thirds of a bin wide, from the axis up to its
-// count at the current scale, never past the lower edge of CONTENUS.
-void KolvenWindow::drawBar(int bin, platform::Color color)
+int fullScaleCount(std::int32_t plotHeight, float scale)
 {
-    double top = POSAXE_I - static_cast<double>(ECHELLEH_S) * HISTO_COMPT[bin];
-    const int ceiling = CONTENUS.top() + CONTENUS.height();
-    if (top < ceiling)
-        top = ceiling;
-    const int centre = D1_I + DECAL1_I * (bin - ORIGINE_I);
-    const int from = twips(-DECAL1_I / 3.0);
-    const int to = twips(DECAL1_I / 3.0);
-    services.window.surface().fillBlock(centre + from, centre + to, twips(top), POSAXE_I, color);
+    const double quotient = static_cast<double>(plotHeight) / static_cast<double>(scale);
+    const double nearest = roundEven(quotient);
+    // At the base scale ECHELLEH0_L / 30 the single-precision scale makes the
+    // quotient fall a hair below 30 for about half of all plot heights; a
+    // quotient within a ten-thousandth of a whole number reads as that
+    // number, so the label says 30 there as the frame does.
+    if (std::fabs(quotient - nearest) < 1e-4 * nearest)
+        return static_cast<int>(nearest);
+    return static_cast<int>(std::trunc(quotient));
 }
 
 }  // namespace kolven

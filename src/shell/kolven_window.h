@@ -8,17 +8,22 @@
 
 #include "core/export_text.h"
 #include "core/interval_file.h"
+#include "core/series_state.h"
+#include "display/display_state.h"
+#include "display/plot_geometry.h"
 #include "platform/control.h"
 #include "platform/platform.h"
+#include "settings/mean_setting.h"
 
 namespace kolven {
 
 using platform::Control;
 
-// The main window: every control, every variable of the series, the settings
-// and the display, and the handlers of their events. Handlers are defined in
-// the folder of the subsystem they belong to.
-class KolvenWindow {
+// The main window: every control, the state of the series, the mean setting
+// and the display (each a named part, its fields under their design names),
+// and the handlers of their events. The handlers are defined in the
+// shell/window_*.cpp files, one file per subsystem or feature.
+class KolvenWindow : public SeriesState, public MeanSetting, public DisplayState {
 public:
     explicit KolvenWindow(platform::Services services);
     KolvenWindow(const KolvenWindow&) = delete;
@@ -130,54 +135,29 @@ public:
     Control STAT_Image3{"STAT_Image3", platform::ControlKind::Picture};
     Control MOT1{"MOT1", platform::ControlKind::Label};
 
-    // --- Count series -------------------------------------------------------
-    Histogram HISTO_COMPT{};
-    std::int16_t NC_I = 0;
-    std::int32_t SN_L = 0;
-    std::int32_t S1_L = 0;
-    double S2N_D = 0;
-    float MOY_S = 0;
-    std::string NMOYEN_T;
-    std::string DONNEES_T = "EXPERIENCE";
-    std::string MODE_T;
-    std::int16_t COMPTAGE_I = 0;
-    std::int16_t MARCHE_I = 0;
-    std::int32_t MAX_L = 0;
-    std::int32_t MAXS_L = 0;
-    float A_S = 0;
-    float B_S = 0;
-    std::string FICHIER_T;
-    std::string DISQUE_T;
-    std::int16_t A_I = 0;
-    std::int32_t A_L = 0;
+    // --- Questions the handlers keep asking ---------------------------------
+    // A run of counts is going: its stop label is up and every other command
+    // is locked until it ends.
+    bool runInProgress() const { return ARRET_Label.visible(); }
+    // The plot area shows the comparison of the statistical analysis, whose
+    // return label stands in the command row; otherwise the series plot.
+    bool analysisShown() const { return Label36.visible(); }
+    // The series was computed from a law rather than counted.
+    bool theoreticalOrigin() const { return DONNEES_T == "POISSON" || DONNEES_T == "GAUSS"; }
 
-    // --- Settings -----------------------------------------------------------
-    std::int16_t TEMPS_I = 90;
-    float TEMPS_S = 9.0f;
+    // --- Controls that go together ------------------------------------------
+    // σ² stands beside the mean squared deviation whenever that is shown.
+    void showSigma2WithDeviation();
+    // The single-step scroll buttons cannot act at the ends of the bins.
+    void hideScrollButtonsAtEnds();
+    // CONTENUS, at the top of the vertical axis, reads the full-scale count.
+    void showFullScale(int count);
 
-    // --- Display geometry ---------------------------------------------------
-    float ECHHORIZ_S = 1;
-    float ECHVERTI_S = 1;
-    std::int16_t D1_I = 0;
-    std::int16_t DECAL1_I = 0;
-    std::int16_t DECAL2_I = 150;
-    std::int16_t DECAL3_I = 250;
-    std::int16_t DECAL4_I = 300;
-    // Held in 32 bits: 16 bits of twips end at 2184 pixels, and the axis of a
-    // screen taller than 2705 pixels lies beyond.
-    std::int32_t POSAXE_I = 0;
-    std::int32_t ECHELLEH0_L = 0;
-    float ECHELLEH_S = 0;
-    float ECHELLEHS_S = 0;
-    std::int16_t ORIGINE_I = 0;
-    std::int16_t HORIZON_I = 80;
-    std::int16_t CURSEUR_I = 0;
-
-    // --- Handlers and procedures, by subsystem ------------------------------
-    // shell/load.cpp
+    // --- Handlers and procedures, one file each: shell/window_<file>.cpp ---
+    // window_load
     void Form_Load();
     void FIN_Click();
-    // shell/popup_menus.cpp
+    // window_popup_menus
     void closeAllMenus();
     void restoreCoveredItems();
     void EFFACE_CHOIX();
@@ -189,7 +169,7 @@ public:
     void FIN_PointerOver();
     void INFORMATIONS_PointerOver();
     void Label36_PointerOver();
-    // core/count_run.cpp
+    // window_count_run
     void LANCER1_PointerOver();
     void LANCER_N_Click();
     void ARRET_Label_MouseDown();
@@ -197,40 +177,41 @@ public:
     void countProcedure();
     void lockCommands();
     void unlockCommands();
-    // core/series.cpp
+    // window_series
     void classCount();
     bool seriesCanTake(int count) const;
-    // core/simulated_count_window.cpp
+    // window_simulated_count
     bool openIntervalFile();
     bool makeSimulatedCount();
-    // core/erase.cpp
+    // window_erase
     void EFFACERS_Click();
     void eraseSeries();
-    // core/export_file.cpp
+    // window_export_file
     void writeExportFile();
-    // settings/theoretical_mean.cpp
+    // window_theoretical_mean
     void DUREES1_PointerOver();
     void AUGMENT2_Click();
     void DIMINUE2_Click();
     void VALEUR_A_List_Click();
-    // settings/origin_menu.cpp
+    // window_origin_menu
     enum class Group { None, Theoretical, Simulation };
     Group highlightedGroup() const;
     void ORIGINE_PointerOver();
     void THEORIQUE_Label_PointerOver();
     void Label38_PointerOver();
-    // laws/associations.cpp
+    // window_associations
     void ASSOCIATIONS_List_Click();
-    // display/series_plot.cpp
+    // window_series_plot
     void TRACE_CADRE();
     void TRACE_HISTO();
-    void drawBar(int bin, platform::Color color);
-    // display/arrows.cpp
+    PlotGeometry seriesPlot() const;
+    void drawSeriesBar(int bin, platform::Color color);
+    // window_arrows
     void FLECHES();
     void BASE();
     void NORM();
 
-    // shell/notices.cpp
+    // window_notices
     enum class Notice { IntervalFile, CountNeverEnds, SeriesFull, ExportFile };
     void showNotice(Notice notice);
     void withdrawNotice(Notice notice);
@@ -243,7 +224,6 @@ private:
     void wireHandlers();
     int scaledX(double design) const;
     int scaledY(double design) const;
-    int fullScaleCount() const;
     void layOut();
     void layOutTitleBand();
     void layOutCommandRow();

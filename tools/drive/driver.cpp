@@ -17,7 +17,7 @@
 #include "platform/qt/image_surface.h"
 #include "platform/qt/qt_window_system.h"
 #include "shell/kolven_window.h"
-#include "shell/state_dump.h"
+#include "state_dump.h"
 
 namespace kolven::drive {
 

@@ -1,4 +1,4 @@
-#include "shell/state_dump.h"
+#include "state_dump.h"
 
 #include <charconv>
 #include <cmath>
@@ -117,7 +117,6 @@ void writeState(std::string& out, const KolvenWindow& w)
     KOLVEN_STATE(B_S);
     KOLVEN_STATE(FICHIER_T);
     KOLVEN_STATE(DISQUE_T);
-    KOLVEN_STATE(A_I);
     KOLVEN_STATE(A_L);
     KOLVEN_STATE(TEMPS_I);
     KOLVEN_STATE(TEMPS_S);

@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "core/number_text.h"
 #include "shell/kolven_window.h"
 
@@ -19,7 +17,7 @@ bool KolvenWindow::openIntervalFile()
             seconds -= 100;
         A_L = static_cast<std::int32_t>(seconds);
         for (std::int32_t i = 0; i < A_L; ++i)
-            A_I = static_cast<std::int16_t>(std::clamp(roundEven(m_intervals->next()), -32768.0, 32767.0));
+            m_intervals->next();
         FICHIER_T = path;
         withdrawNotice(Notice::IntervalFile);
         return true;

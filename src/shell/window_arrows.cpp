@@ -1,4 +1,5 @@
 #include "core/number_text.h"
+#include "display/series_plot.h"
 #include "shell/kolven_window.h"
 
 namespace kolven {
@@ -7,10 +8,7 @@ namespace kolven {
 // and scale.
 void KolvenWindow::FLECHES()
 {
-    if (ORIGINE_I == 0)
-        F_H_G_Image.hide();
-    if (ORIGINE_I + HORIZON_I == 240)
-        F_H_D_Image.hide();
+    hideScrollButtonsAtEnds();
     if (!F_V_P_Image.visible() && !F_V_M_Image.visible())
         F_V_M_Image.show();
     // A series whose reference height is 30 or less has no choice of scale.
@@ -27,8 +25,7 @@ void KolvenWindow::BASE()
     F_V_M_Image.hide();
     ECHELLEHS_S = ECHELLEH_S;
     ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 30.0f;
-    CONTENUS.setCaption(fixedText(std::int64_t{fullScaleCount()}));
-    CONTENUS.show();
+    showFullScale(fullScaleCount(ECHELLEH0_L, ECHELLEH_S));
     TRACE_CADRE();
     TRACE_HISTO();
 }
@@ -46,8 +43,7 @@ void KolvenWindow::NORM()
     else
         largest = 30;
     TRACE_HISTO();
-    CONTENUS.setCaption(fixedText(std::int64_t{largest}));
-    CONTENUS.show();
+    showFullScale(largest);
 }
 
 }  // namespace kolven

@@ -14,28 +14,24 @@ void KolvenWindow::closeAllMenus()
 // the series; closing them brings those back when their owner is on screen.
 void KolvenWindow::restoreCoveredItems()
 {
-    if (Label36.visible())
+    if (analysisShown())
         for (Control* c : {&NMOYENG, &EQM2_G, &SIGMA2G})
             c->show();
-    if (EQM2_N.visible())
-        SIGMA2.show();
+    showSigma2WithDeviation();
 }
 
 void KolvenWindow::EFFACE_CHOIX()
 {
     LANCER_N.hide();
     F_H_D_Image.show();
-    if (ORIGINE_I == 0)
-        F_H_G_Image.hide();
-    if (ORIGINE_I + HORIZON_I == 240)
-        F_H_D_Image.hide();
+    hideScrollButtonsAtEnds();
     restoreCoveredItems();
     closeAllMenus();
 }
 
 void KolvenWindow::Form_Click()
 {
-    if (ARRET_Label.visible())
+    if (runInProgress())
         return;  // during a run an open menu stays open
     closeAllMenus();
     restoreCoveredItems();
@@ -54,15 +50,13 @@ void KolvenWindow::Picture1_PointerOver()
 
 void KolvenWindow::ANALYSES_PointerOver()
 {
-    if (EQM2_N.visible())
-        SIGMA2.show();
+    showSigma2WithDeviation();
     closeAllMenus();
 }
 
 void KolvenWindow::EFFACERS_PointerOver()
 {
-    if (EQM2_N.visible())
-        SIGMA2.show();
+    showSigma2WithDeviation();
     closeAllMenus();
 }
 
@@ -76,8 +70,7 @@ void KolvenWindow::INFORMATIONS_PointerOver()
 {
     for (Control* c : {&NMOYENG, &EQM2_G, &SIGMA2G, &LANCER_N})
         c->hide();
-    if (EQM2_N.visible())
-        SIGMA2.show();
+    showSigma2WithDeviation();
     closeAllMenus();
     Label35.show();
     INFOS.show();

@@ -1,4 +1,5 @@
 #include "core/number_text.h"
+#include "display/series_plot.h"
 #include "shell/kolven_window.h"
 
 namespace kolven {
@@ -7,11 +8,8 @@ void KolvenWindow::EFFACERS_Click()
 {
     DEPASSE.hide();
     F_H_G_Image.show();
-    if (ORIGINE_I == 0)
-        F_H_G_Image.hide();
     F_H_D_Image.show();
-    if (ORIGINE_I + HORIZON_I == 240)
-        F_H_D_Image.hide();
+    hideScrollButtonsAtEnds();
     F_V_P_Image.hide();
     F_V_M_Image.hide();
     MAX_L = 0;
@@ -34,8 +32,7 @@ void KolvenWindow::eraseSeries()
     ANALYSES.setEnabled(false);
     TRACE_CADRE();
     ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 30.0f;
-    CONTENUS.setCaption(fixedText(std::int64_t{fullScaleCount()}));
-    CONTENUS.show();
+    showFullScale(fullScaleCount(ECHELLEH0_L, ECHELLEH_S));
     for (Control* c : {&POISS, &GAUSSIEN, &ASSOCIATIONS_List, &THEORIQUE_Label})
         c->hide();
     withdrawNotice(Notice::SeriesFull);

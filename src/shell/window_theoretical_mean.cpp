@@ -47,8 +47,7 @@ void KolvenWindow::AUGMENT2_Click()
     DEPASSE.hide();
     if (k < 0)
         return;
-    A_I = kSteps[k];
-    TEMPS_I = static_cast<std::int16_t>(TEMPS_I + A_I);
+    TEMPS_I = static_cast<std::int16_t>(TEMPS_I + kSteps[k]);
     DIMINUE2.show();
     DIMINUE1.show();
     if (TEMPS_I >= kHighestMean) {
@@ -65,8 +64,7 @@ void KolvenWindow::DIMINUE2_Click()
     DEPASSE.hide();
     if (k < 0)
         return;
-    A_I = kSteps[k];
-    TEMPS_I = static_cast<std::int16_t>(TEMPS_I - A_I);
+    TEMPS_I = static_cast<std::int16_t>(TEMPS_I - kSteps[k]);
     if (TEMPS_I <= kLowestMean) {
         TEMPS_I = kLowestMean;  // the floor, also when the step went below zero
         DIMINUE2.hide();
@@ -94,8 +92,7 @@ void KolvenWindow::VALEUR_A_List_Click()
     DEPASSE.hide();
     if (k < 0)
         return;
-    A_I = kValues[k];
-    TEMPS_I = A_I;
+    TEMPS_I = kValues[k];
     TEMPS_S = static_cast<float>(TEMPS_I) / 10.0f;
     setMeanText(fixedText(TEMPS_S));
     TEMPS.show();

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "core/number_text.h"
+#include "display/series_plot.h"
 #include "shell/kolven_window.h"
 
 namespace kolven {
@@ -44,8 +45,7 @@ void KolvenWindow::LANCER1_PointerOver()
         LANCER1.setTooltip(" Cliquez pour augmenter les effectifs ");
         LANCER_N.hide();
     }
-    if (EQM2_N.visible())
-        SIGMA2.show();
+    showSigma2WithDeviation();
 }
 
 void KolvenWindow::LANCER_N_Click()
@@ -146,7 +146,7 @@ void KolvenWindow::countProcedure()
         }
     }
     if (ORIGINE_I <= NC_I && NC_I <= ORIGINE_I + HORIZON_I)
-        drawBar(NC_I, platform::paletteColor(9));
+        drawSeriesBar(NC_I, platform::paletteColor(kPlotColor));
 
     if (pausesAfterCount(MODE_T)) {
         // The time of day is kept as the count's start, but the wait runs on
