@@ -27,6 +27,18 @@ struct DisplayState {
     std::int16_t ORIGINE_I = 0;    // first bin shown
     std::int16_t HORIZON_I = 80;   // bins shown: ORIGINE_I … ORIGINE_I + HORIZON_I
     std::int16_t CURSEUR_I = 0;    // the bin (or position) under the read-out
+
+    // The comparison plot's own geometry, set by each of its drawings.
+    std::int16_t D1A_I = 0;        // margin between panels, and left edge of the left one
+    std::int16_t A_I = 0;          // width of a panel
+    std::int16_t DECAL1A_I = 0;    // bin width
+    // Held in 32 bits: on a screen wider than about 3270 pixels the right
+    // panel starts beyond 16 bits of twips.
+    std::int32_t D2A_I = 0;        // left edge of the centre panel
+    std::int32_t D3A_I = 0;        // left edge of the right panel
+    std::int16_t LARGCURS_I = 0;   // half width of a bar
+    float ECHELLEG_S = 0;          // twips per count
+    std::string HISTOREF_T;        // the series' title before the comparison set its own
 };
 
 }  // namespace kolven

@@ -9,8 +9,10 @@
 #include "core/export_text.h"
 #include "core/interval_file.h"
 #include "core/series_state.h"
+#include "display/comparison_geometry.h"
 #include "display/display_state.h"
 #include "display/plot_geometry.h"
+#include "laws/laws_state.h"
 #include "platform/control.h"
 #include "platform/platform.h"
 #include "settings/mean_setting.h"
@@ -19,11 +21,11 @@ namespace kolven {
 
 using platform::Control;
 
-// The main window: every control, the state of the series, the mean setting
-// and the display (each a named part, its fields under their design names),
+// The main window: every control, the state of the series, the mean setting,
+// the laws and the display (each a named part, its fields under their design names),
 // and the handlers of their events. The handlers are defined in the
 // shell/window_*.cpp files, one file per subsystem or feature.
-class KolvenWindow : public SeriesState, public MeanSetting, public DisplayState {
+class KolvenWindow : public SeriesState, public MeanSetting, public LawsState, public DisplayState {
 public:
     explicit KolvenWindow(platform::Services services);
     KolvenWindow(const KolvenWindow&) = delete;
@@ -162,7 +164,6 @@ public:
     void restoreCoveredItems();
     void EFFACE_CHOIX();
     void Form_Click();
-    void Form_PointerOver(int x, int y);
     void Picture1_PointerOver();
     void ANALYSES_PointerOver();
     void EFFACERS_PointerOver();
@@ -201,6 +202,27 @@ public:
     void Label38_PointerOver();
     // window_associations
     void ASSOCIATIONS_List_Click();
+    // window_theoretical_series
+    void POISS_Click();
+    void GAUSSIEN_Click();
+    void LANCER1_Click();
+    void HISTO_THEORIQUE();
+    // window_analysis
+    void ANALYSES_Click();
+    void Label36_Click();
+    // window_comparison_plot
+    void TRACE_COMPARAISON();
+    // The comparison's panels as its last drawing left them.
+    std::array<PlotGeometry, 3> comparisonPanels() const;
+    // window_readout
+    void Form_PointerOver(int x, int y);
+    void readSeriesBin(int x, int y);
+    void readComparedBin(int x, int y);
+    // window_highlight
+    void MARQUE_CURSEUR();
+    void EFFACE_CURSEUR();
+    void MARQUE_CURSEUR3();
+    void EFFACE_CURSEUR3();
     // window_series_plot
     void TRACE_CADRE();
     void TRACE_HISTO();
@@ -210,6 +232,14 @@ public:
     void FLECHES();
     void BASE();
     void NORM();
+    void F_H_D_10_Click() { scrollRight(10); }
+    void F_H_D_Image_Click() { scrollRight(1); }
+    void F_H_G_10_Click() { scrollLeft(10); }
+    void F_H_G_Image_Click() { scrollLeft(1); }
+    void F_H_M_Image1_Click();
+    void F_H_P_Image_Click();
+    void F_V_P_Image_Click();
+    void F_V_M_Image_Click();
 
     // window_notices
     enum class Notice { IntervalFile, CountNeverEnds, SeriesFull, ExportFile };
@@ -235,6 +265,16 @@ private:
     void setMeanText(const std::string& mean);
     void applyMeanStep();
     void setSeriesTitle(const std::string& title);
+    void chooseTheoreticalOrigin(const char* code, const char* title);
+    void layOutAnalysisColumns();
+    void drawSelectedSeriesBar(int colorIndex);
+    void drawSelectedComparedBars(int colorIndex);
+    ComparisonInputs comparisonInputs() const;
+    void scrollRight(int step);
+    void scrollLeft(int step);
+    void redrawAfterScroll(bool right);
+    void redrawAfterZoom();
+    int fitScaleToLargestBin();
     int largestBin() const;
     bool meanReadsZero() const;
 

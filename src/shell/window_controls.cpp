@@ -25,8 +25,9 @@ void KolvenWindow::buildControlList()
         &F_H_G_Image, &F_H_G_10,    &F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1,
         &F_V_P_Image, &F_V_M_Image, &AVIS,
 
-        &LANCER1,   &ARRET_Label,   &Label36,    &EFFACERS, &DUREES1,    &ORIGINE,     &ANALYSES,
-        &INFORMATIONS,
+        // The stop and return labels take the place of " Effacer ", over it.
+        &LANCER1,   &EFFACERS,      &DUREES1,    &ORIGINE,  &ANALYSES,   &INFORMATIONS, &ARRET_Label,
+        &Label36,
 
         &Label34,   &LANCER_N,
         &Label33,   &AUGMENT1,      &AUGMENT2,   &VALEUR_A_Label, &VALEUR_A_List, &DIMINUE1, &DIMINUE2,
@@ -73,6 +74,19 @@ void KolvenWindow::wireHandlers()
     Label38.onPointerOver = [this](int, int) { Label38_PointerOver(); };
     ASSOCIATIONS_List.onClick = [this] { ASSOCIATIONS_List_Click(); };
     ANALYSES.onPointerOver = [this](int, int) { ANALYSES_PointerOver(); };
+    ANALYSES.onClick = [this] { ANALYSES_Click(); };
+    Label36.onClick = [this] { Label36_Click(); };
+    F_H_D_10.onClick = [this] { F_H_D_10_Click(); };
+    F_H_D_Image.onClick = [this] { F_H_D_Image_Click(); };
+    F_H_G_10.onClick = [this] { F_H_G_10_Click(); };
+    F_H_G_Image.onClick = [this] { F_H_G_Image_Click(); };
+    F_H_M_Image1.onClick = [this] { F_H_M_Image1_Click(); };
+    F_H_P_Image.onClick = [this] { F_H_P_Image_Click(); };
+    F_V_P_Image.onClick = [this] { F_V_P_Image_Click(); };
+    F_V_M_Image.onClick = [this] { F_V_M_Image_Click(); };
+    LANCER1.onClick = [this] { LANCER1_Click(); };
+    POISS.onClick = [this] { POISS_Click(); };
+    GAUSSIEN.onClick = [this] { GAUSSIEN_Click(); };
     INFORMATIONS.onPointerOver = [this](int, int) { INFORMATIONS_PointerOver(); };
     Label36.onPointerOver = [this](int, int) { Label36_PointerOver(); };
     for (Control* arrow : {&F_H_G_Image, &F_H_G_10, &F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1,

@@ -37,12 +37,6 @@ void KolvenWindow::Form_Click()
     restoreCoveredItems();
 }
 
-// The bin read-out under the pointer belongs to the plot's read-out, which
-// is not part of the window yet; the background takes pointer moves quietly.
-void KolvenWindow::Form_PointerOver(int, int)
-{
-}
-
 void KolvenWindow::Picture1_PointerOver()
 {
     EFFACE_CHOIX();

@@ -1,0 +1,56 @@
+#include "display/series_plot.h"
+#include "shell/kolven_window.h"
+
+namespace kolven {
+
+// The selected bar is drawn on the screen only: the window's stored image
+// keeps the plot as it was drawn, so a repaint from it shows no highlight.
+void KolvenWindow::drawSelectedSeriesBar(int colorIndex)
+{
+    // A bin scrolled out of the window has no bar on screen to light.
+    if (MARCHE_I == 1 || CURSEUR_I < ORIGINE_I || CURSEUR_I > ORIGINE_I + HORIZON_I)
+        return;
+    platform::Surface& surface = services.window.surface();
+    surface.setPersistent(false);
+    drawSeriesBar(CURSEUR_I, platform::paletteColor(colorIndex));
+    surface.setPersistent(true);
+}
+
+void KolvenWindow::MARQUE_CURSEUR()
+{
+    drawSelectedSeriesBar(kHighlightColor);
+}
+
+void KolvenWindow::EFFACE_CURSEUR()
+{
+    drawSelectedSeriesBar(kPlotColor);
+}
+
+// The bar of position CURSEUR_I in each panel of the comparison.
+void KolvenWindow::drawSelectedComparedBars(int colorIndex)
+{
+    if (CURSEUR_I < 0 || CURSEUR_I > HORIZON_I)
+        return;  // nothing selected since the last drawing
+    const int bin = ORIGINE_I + CURSEUR_I;
+    const std::array<PlotGeometry, 3> panels = comparisonPanels();
+    const platform::Color color = platform::paletteColor(colorIndex);
+    platform::Surface& surface = services.window.surface();
+    surface.setPersistent(false);
+    drawBar(surface, panels[kPoissonPanel], bin, HISTO_POIS[bin], color);
+    if (countedOrigin(DONNEES_T))
+        drawBar(surface, panels[kSeriesPanel], bin, HISTO_COMPT[bin], color);
+    drawBar(surface, panels[kGaussPanel], bin, HISTO_GAUSS[bin], color);
+    surface.setPersistent(true);
+}
+
+void KolvenWindow::MARQUE_CURSEUR3()
+{
+    drawSelectedComparedBars(kHighlightColor);
+}
+
+void KolvenWindow::EFFACE_CURSEUR3()
+{
+    drawSelectedComparedBars(kPlotColor);
+}
+
+}  // namespace kolven

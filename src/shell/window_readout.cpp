@@ -1,0 +1,129 @@
+#include "core/number_text.h"
+#include "display/series_plot.h"
+#include "shell/kolven_window.h"
+
+namespace kolven {
+
+namespace {
+
+// " Effectif de [ 12 ] = 5 ": the count of a bin.
+std::string countText(int bin, std::int32_t count)
+{
+    return " Effectif de [" + fixedText(std::int64_t{bin}) + " ] =" + fixedText(std::int64_t{count}) + " ";
+}
+
+// " Somme de 0 à 12 = 40 ": the running total up to a bin.
+std::string totalText(int bin, std::int32_t total)
+{
+    return " Somme de 0 à" + fixedText(std::int64_t{bin}) + " =" + fixedText(std::int64_t{total}) + " ";
+}
+
+}  // namespace
+
+// The pointer over the window's background reads out the bin under it. It
+// is silent during a run, while a pop-up list is open and on an empty
+// series; the command label " Origine " tells the series view from the
+// analysis.
+void KolvenWindow::Form_PointerOver(int x, int y)
+{
+    if (MARCHE_I == 1 || runInProgress() || SN_L == 0)
+        return;
+    for (const Control* list : {&LANCER_N, &Label37, &VALEUR_A_Label, &INFOS})
+        if (list->visible())
+            return;
+    if (ORIGINE.visible())
+        readSeriesBin(x, y);
+    else
+        readComparedBin(x, y);
+}
+
+// In the series view EFF_EXP follows the pointer along the axis, within a
+// band between the statistics and the arrow buttons.
+void KolvenWindow::readSeriesBin(int x, int y)
+{
+    const bool inBand = y > EQM2_N.top() + 1.1 * EQM2_N.height() && y < EFF_EXP.top() - EFF_EXP.height() / 4.0;
+    if (!inBand) {
+        if (EFF_EXP.visible()) {
+            EFFACE_CURSEUR();
+            EFF_EXP.hide();
+        }
+        return;
+    }
+    if (!EFF_EXP.visible()) {
+        MARQUE_CURSEUR();
+        EFF_EXP.show();
+    }
+    const PlotGeometry plot = seriesPlot();
+    if (!plot.covers(x))
+        return;  // beyond the bins the selection stays
+    const int bin = ORIGINE_I + plot.positionAt(x);
+    if (bin == CURSEUR_I)
+        return;
+
+    const std::string text = countText(bin, HISTO_COMPT[bin]);
+    if (EFF_EXP.caption() != text)
+        EFF_EXP.setCaption(text);
+    // Between the two single-step buttons, whatever the pointer's place.
+    int left = x;
+    if (x <= F_H_G_Image.left() + 1.2 * F_H_G_Image.width())
+        left = static_cast<int>(roundEven(F_H_G_Image.left() + 1.2 * F_H_G_Image.width()));
+    if (x > F_H_D_Image.left() - 1.2 * EFF_EXP.width())
+        left = static_cast<int>(roundEven(F_H_D_Image.left() - 0.2 * F_H_G_Image.width() - EFF_EXP.width()));
+    EFF_EXP.setLeft(left);
+
+    if (HISTO_COMPT[CURSEUR_I] > 0)
+        EFFACE_CURSEUR();
+    CURSEUR_I = static_cast<std::int16_t>(bin);
+    if (HISTO_COMPT[bin] >= 1)
+        MARQUE_CURSEUR();
+}
+
+// In the analysis view six fixed labels (four for a theoretical origin) read
+// the bin under the pointer in every panel at once.
+void KolvenWindow::readComparedBin(int x, int y)
+{
+    if (y < SOMME_POIS.top() + 1.1 * SOMME_POIS.height()) {
+        if (EFF_POI.visible()) {
+            EFFACE_CURSEUR3();
+            for (Control* c : {&EFF_POI, &SOMME_POIS, &EFF_GAUSS, &SOMME_GAUSS, &EFF_COMPT, &SOMME_COMPT})
+                c->hide();
+        }
+        return;
+    }
+    if (y > EFF_EXP.top() + EFF_EXP.height())
+        return;
+    const bool counted = DISTR_COMPTAGES.visible();
+    for (Control* c : {&EFF_POI, &SOMME_POIS, &EFF_GAUSS, &SOMME_GAUSS})
+        c->show();
+    if (counted) {
+        EFF_COMPT.show();
+        SOMME_COMPT.show();
+    }
+
+    const std::array<PlotGeometry, 3> panels = comparisonPanels();
+    int position = -1;
+    for (int panel : {kPoissonPanel, kSeriesPanel, kGaussPanel}) {
+        if (panel == kSeriesPanel && !counted)
+            continue;
+        if (panels[panel].covers(x)) {
+            position = panels[panel].positionAt(x);
+            break;
+        }
+    }
+    if (position < 0 || position == CURSEUR_I)
+        return;
+    const int bin = ORIGINE_I + position;
+    EFF_POI.setCaption(countText(bin, HISTO_POIS[bin]));
+    SOMME_POIS.setCaption(totalText(bin, CUMUL_POIS[bin]));
+    EFF_GAUSS.setCaption(countText(bin, HISTO_GAUSS[bin]));
+    SOMME_GAUSS.setCaption(totalText(bin, CUMUL_GAUSS[bin]));
+    if (counted) {
+        EFF_COMPT.setCaption(countText(bin, HISTO_COMPT[bin]));
+        SOMME_COMPT.setCaption(totalText(bin, CUMUL_COMPT[bin]));
+    }
+    EFFACE_CURSEUR3();
+    CURSEUR_I = static_cast<std::int16_t>(position);
+    MARQUE_CURSEUR3();
+}
+
+}  // namespace kolven

@@ -1,0 +1,118 @@
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "support/window_fixture.h"
+
+namespace kolven::testing {
+namespace {
+
+class TheoreticalOriginTest : public WindowFixture {
+protected:
+    void SetUp() override { start(); }
+
+    // Chooses a law through the origin menu, as a person does, at mean 10.
+    void chooseLaw(Control KolvenWindow::*law)
+    {
+        window->TEMPS_I = 100;
+        hover(window->ORIGINE);
+        hover(window->THEORIQUE_Label);
+        click(*window.*law);
+    }
+
+    // The export file's count for a bin, read back from its line " k  n ".
+    std::int32_t exportedCount(int bin) const
+    {
+        const std::string text = exportFile();
+        const std::string head = " " + std::to_string(bin) + " ";
+        std::size_t at = 0;
+        for (int line = 0; line < bin; ++line)
+            at = text.find('\n', at) + 1;
+        EXPECT_EQ(text.compare(at, head.size(), head), 0);
+        return std::stoi(text.substr(at + head.size()));
+    }
+};
+
+// Each click on " Comptage(s) " asks for 100 000 more than the series holds,
+// and the series then holds the total of the law's rounded bins.
+TEST_F(TheoreticalOriginTest, EachClickAsksForAHundredThousandMoreCounts)
+{
+    const struct {
+        const char* name;
+        Control KolvenWindow::*choice;
+        const char* title;
+        std::vector<std::int32_t> series;  // after the choice, then after each click
+    } rows[] = {
+        {"Poisson", &KolvenWindow::POISS, " Histogramme théorique calculé avec POISSON ",
+         {100001, 200000, 300000, 400002}},
+        {"Gauss", &KolvenWindow::GAUSSIEN, " Histogramme théorique calculé avec GAUSS ",
+         {99957, 199870, 299742, 399576}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        start();
+        chooseLaw(row.choice);
+        for (std::size_t k = 0; k < row.series.size(); ++k) {
+            if (k > 0)
+                click(window->LANCER1);
+            EXPECT_EQ(window->SN_L, row.series[k]);
+        }
+        EXPECT_EQ(window->DISTR_COMPTAGES.caption(), row.title);
+        EXPECT_TRUE(window->DISTR_COMPTAGES.visible());
+        EXPECT_EQ(window->NOMB_COMPT.caption(), " Nombre de comptages =" + std::to_string(row.series.back()) + " ");
+        EXPECT_EQ(window->Nmoyen.caption(), " Nmoyen =10 ");
+        EXPECT_EQ(window->EQM2_N.caption(), " =10 ");
+        EXPECT_EQ(window->S1_L, 10 * window->SN_L);
+        EXPECT_TRUE(window->ANALYSES.visible() && window->ANALYSES.enabled());
+        EXPECT_TRUE(window->LANCER1.visible() && window->LANCER1.enabled());
+        // The series is the law's own histogram, and the export file holds it.
+        const Histogram& law = row.choice == &KolvenWindow::POISS ? window->HISTO_POIS : window->HISTO_GAUSS;
+        EXPECT_EQ(window->HISTO_COMPT, law);
+        EXPECT_EQ(exportedCount(10), window->HISTO_COMPT[10]);
+    }
+}
+
+// The choice paints itself white on blue and the other law as a choice.
+TEST_F(TheoreticalOriginTest, TheChosenLawIsMarkedInTheMenu)
+{
+    chooseLaw(&KolvenWindow::GAUSSIEN);
+    EXPECT_EQ(window->GAUSSIEN.fore(), platform::colors::white);
+    EXPECT_EQ(window->GAUSSIEN.back(), platform::rgb(50, 110, 200));
+    EXPECT_EQ(window->POISS.fore(), platform::colors::blue);
+    EXPECT_EQ(window->POISS.back(), platform::colors::lightGrey);
+    EXPECT_EQ(window->DONNEES_T, "GAUSS");
+}
+
+// The tallest bar fills the plot: the scale is the plot height over it.
+TEST_F(TheoreticalOriginTest, TheScaleFitsTheTallestBin)
+{
+    chooseLaw(&KolvenWindow::POISS);
+    EXPECT_FLOAT_EQ(window->ECHELLEH_S, static_cast<float>(static_cast<double>(window->ECHELLEH0_L) / 12511));
+}
+
+TEST_F(TheoreticalOriginTest, ACountedOriginIgnoresAClickOnTheCommand)
+{
+    chooseSimulation();
+    click(window->LANCER1);
+    EXPECT_EQ(window->SN_L, 0);
+    EXPECT_FALSE(window->NOMB_COMPT.visible());
+}
+
+// A click whose series would not fit its 32-bit counters builds nothing and
+// says why; erasing the series withdraws the notice.
+TEST_F(TheoreticalOriginTest, ASeriesPastTheCountersIsRefusedWithANotice)
+{
+    chooseLaw(&KolvenWindow::POISS);
+    const std::int32_t nearFull = std::numeric_limits<std::int32_t>::max() / 10 - 50000;
+    window->SN_L = nearFull;
+    const Histogram before = window->HISTO_COMPT;
+    click(window->LANCER1);
+    EXPECT_EQ(window->SN_L, nearFull);
+    EXPECT_EQ(window->HISTO_COMPT, before);
+    EXPECT_TRUE(window->noticeShown(KolvenWindow::Notice::SeriesFull));
+    click(window->EFFACERS);
+    EXPECT_FALSE(window->AVIS.visible());
+}
+
+}  // namespace
+}  // namespace kolven::testing
