@@ -167,7 +167,7 @@ TEST(ComparisonPlotTest, PanelsMarksAndBars)
         const int gaussTop = row.normalised ? 9300 - 4995 : 4255;
         EXPECT_EQ(tops, (std::vector<int>{row.poissonTop, row.centre ? 4255 : 9300, gaussTop}));
 
-        const auto& poissonBar = d.surface.ofKind(Kind::Block)[0];  // bin 10, left panel
+        const auto poissonBar = d.surface.ofKind(Kind::Block)[0];  // bin 10, left panel
         EXPECT_EQ(poissonBar.x1, 420);  // 497.5 − 77 = 420.5 → 420
         EXPECT_EQ(poissonBar.x2, 574);  // 497.5 + 77 = 574.5 → 574
 
