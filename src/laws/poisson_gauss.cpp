@@ -93,27 +93,28 @@ float LOI_POISSON(std::int32_t S1_L, std::int32_t SN_L, LawArrays& laws)
     return MOY_S;
 }
 
-// A failed Gauss bin is 0 and takes no part in the total. Past the mean, a failure ends the law: every
-// later bin is 0 and the total stays flat; before it, the next bin is tried.
+// A failed Gauss bin is 0 and takes no part in the total. Past the mean, a
+// failure ends the law: every later bin is 0 and the total stays flat;
+// before it, the next bin is tried.
 float LOI_GAUSS(std::int32_t S1_L, std::int32_t SN_L, LawArrays& laws)
 {
     const float MOY_S = seriesMean(S1_L, SN_L);
     const LawValues values = gaussValues(MOY_S, SN_L);
     double total = 0;
     for (int i = 0; i <= kLastBin; ++i) {
-        const double bin = values[static_cast<std::size_t>(i)];
-        if (!gaussBinFails(bin, total)) {
-            total += bin;
-            laws.HISTO_GAUSS[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(bin);
-            laws.CUMUL_GAUSS[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(total);
-            continue;
+        const auto at = static_cast<std::size_t>(i);
+        const bool failed = gaussBinFails(values[at], total);
+        if (!failed)
+            total += values[at];
+        laws.HISTO_GAUSS[at] = failed ? 0 : static_cast<std::int32_t>(values[at]);
+        laws.CUMUL_GAUSS[at] = static_cast<std::int32_t>(total);
+        if (failed && static_cast<float>(i) > MOY_S) {
+            for (std::size_t j = at + 1; j <= kLastBin; ++j) {
+                laws.HISTO_GAUSS[j] = 0;
+                laws.CUMUL_GAUSS[j] = static_cast<std::int32_t>(total);
+            }
+            break;
         }
-        const int last = static_cast<float>(i) > MOY_S ? kLastBin : i;
-        for (int j = i; j <= last; ++j) {
-            laws.HISTO_GAUSS[static_cast<std::size_t>(j)] = 0;
-            laws.CUMUL_GAUSS[static_cast<std::size_t>(j)] = static_cast<std::int32_t>(total);
-        }
-        i = last;
     }
     return MOY_S;
 }

@@ -19,9 +19,10 @@ struct LawArrays {
 
 // Half-up rounding of a bin value, in place: 0.5 → 1, 2.5 → 3. The fraction
 // is compared with a half in double precision, then the value truncated
-// toward zero (a negative value is only truncated). Deliberately not ties
-// to even: every bin of a theoretical histogram is rounded this way, and the
-// published tables the teachers check against were built with it.
+// toward zero (a negative value is only truncated). Deliberately half up,
+// not ties to even like every other rounding in the program: every bin of a
+// theoretical histogram is rounded this way, and the bins teachers check
+// against theory come out of it.
 void ARRONDI(double& VALEUR_D);
 
 // The expected number of counts of each value 0 … 240 for a mean m and N

@@ -206,19 +206,6 @@ TEST(LawsTest, MeanZero)
     EXPECT_EQ(laws.CUMUL_GAUSS[kLastBin], 0);
 }
 
-TEST(LawsTest, CountedOriginBuildsNothing)
-{
-    Histogram series{};
-    series[4] = 2;
-    std::int32_t SN = 2, S1 = 8;
-    float MOY = 4;
-    LawArrays laws;
-    EXPECT_FALSE(HISTO_THEORIQUE("EXPERIENCE", 25, {series, SN, S1, MOY}, laws));
-    EXPECT_EQ(series[4], 2);
-    EXPECT_EQ(SN, 2);
-    EXPECT_EQ(S1, 8);
-}
-
 // Another 100 000 counts must keep the number asked for, the bins, the
 // totals and S1 = mean × N within 32 bits (2 147 483 647).
 TEST(LawsTest, AnotherBuildFits)
