@@ -20,20 +20,24 @@ public:
         int x1, y1, x2, y2;
         Color color;
         std::string text = {};
+        bool persistent = true;  // false: drawn on the screen only
     };
 
     void clear() override { ops.clear(); }
-    void line(int x1, int y1, int x2, int y2, Color c) override { ops.push_back({Kind::Line, x1, y1, x2, y2, c}); }
+    void line(int x1, int y1, int x2, int y2, Color c) override
+    {
+        ops.push_back({Kind::Line, x1, y1, x2, y2, c, {}, persistent});
+    }
     void fillBlock(int x1, int x2, int y1, int y2, Color c) override
     {
-        ops.push_back({Kind::Block, x1, y1, x2, y2, c});
+        ops.push_back({Kind::Block, x1, y1, x2, y2, c, {}, persistent});
     }
     void point(int x, int y, Color c) override { ops.push_back({Kind::Point, x, y, x, y, c}); }
     void text(int x, int y, const std::string& s, Color c, const platform::Font&) override
     {
         ops.push_back({Kind::Text, x, y, x, y, c, s});
     }
-    void setPersistent(bool) override {}
+    void setPersistent(bool on) override { persistent = on; }
 
     std::vector<Op> ofKind(Kind kind) const
     {
@@ -45,6 +49,7 @@ public:
     }
 
     std::vector<Op> ops;
+    bool persistent = true;
 };
 
 // A window system without a display: text measures that depend only on the
