@@ -230,6 +230,18 @@ public:
     void BASE();
     void NORM();
 
+    // shell/window_pages.cpp: the information pages
+    void INFOS_Click();
+    void INVISIBLE();
+    void UTILIS();
+    void RADIO();
+    void STAT();
+    void DISTRIBU();
+    void LICENCE();
+    void BLANCS_Click();
+    Control& pageLine(int number);  // Label1 … Label32
+    void wirePageHandlers();
+
     // shell/notices.cpp
     enum class Notice { IntervalFile, CountNeverEnds, SeriesFull, ExportFile };
     void showNotice(Notice notice);
