@@ -168,9 +168,9 @@ int Control::entryAt(int windowY) const
     return entry < static_cast<int>(m_entries.size()) ? entry : -1;
 }
 
-void Control::setPicture(Picture picture)
+void Control::setPicture(std::shared_ptr<const Drawing> picture)
 {
-    if (assign(m_picture, picture))
+    if (assign(m_picture, std::move(picture)))
         changed();
 }
 

@@ -2,32 +2,17 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/color.h"
+#include "platform/drawing.h"
 #include "platform/geometry.h"
 
 namespace kolven::platform {
 
 enum class ControlKind { Label, List, Picture, Panel };
-enum class Alignment { Left, Center, Right };
-
-// What a picture item shows; the window system draws each of them.
-enum class Picture {
-    None,
-    Logo,
-    ArrowLeft1,
-    ArrowLeft10,
-    ArrowRight1,
-    ArrowRight10,
-    FewerBins,
-    MoreBins,
-    ScaleUp,
-    ScaleDown,
-    Sigma2,
-    StatisticsPage,
-};
 
 // One control of the window: the properties the behaviour reads and writes,
 // and the handlers of its pointer events. Setting a property only records it
@@ -98,9 +83,10 @@ public:
     // The entry under a point in window coordinates, or -1.
     int entryAt(int windowY) const;
 
-    // Pictures.
-    Picture picture() const { return m_picture; }
-    void setPicture(Picture picture);
+    // Pictures: a drawing, stretched to the control (or fitted, as the
+    // drawing asks); none shows nothing.
+    const std::shared_ptr<const Drawing>& picture() const { return m_picture; }
+    void setPicture(std::shared_ptr<const Drawing> picture);
 
     std::function<void()> onClick;
     std::function<void()> onMouseDown;
@@ -128,7 +114,7 @@ private:
     Rect m_rect;
     std::vector<std::string> m_entries;
     int m_index = -1;
-    Picture m_picture = Picture::None;
+    std::shared_ptr<const Drawing> m_picture;
 };
 
 // A list's frame adds this much to the height and width of its entries.

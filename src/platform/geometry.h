@@ -8,6 +8,8 @@ namespace kolven::platform {
 // right, y downwards.
 constexpr int kTwipsPerPixel = 15;
 
+enum class Alignment { Left, Center, Right };
+
 struct Size {
     int width = 0;
     int height = 0;

@@ -241,6 +241,18 @@ public:
     void F_V_P_Image_Click();
     void F_V_M_Image_Click();
 
+    // window_pages: the information pages
+    void INFOS_Click();
+    void INVISIBLE();
+    void UTILIS();
+    void RADIO();
+    void STAT();
+    void DISTRIBU();
+    void LICENCE();
+    void BLANCS_Click();
+    Control& pageLine(int number);  // Label1 … Label32
+    void wirePageHandlers();
+
     // window_notices
     enum class Notice { IntervalFile, CountNeverEnds, SeriesFull, ExportFile };
     void showNotice(Notice notice);

@@ -36,8 +36,11 @@ void KolvenWindow::buildControlList()
 
         &Picture2,  &BLANCS,
     };
-    for (auto& line : pageLines)
-        m_controls.push_back(line.get());
+    // The lines that carry a formula's exponents lie over the line they
+    // are raised from, so they come last.
+    for (int i : {1, 2, 3, 5, 6, 7, 8, 10, 12, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31,
+                  32, 4, 9, 11, 13})
+        m_controls.push_back(pageLines[i - 1].get());
     m_controls.insert(m_controls.end(), {&STAT_Image1, &STAT_Image2, &STAT_Image3, &MOT1});
 
     for (Control* c : m_controls)
@@ -92,6 +95,7 @@ void KolvenWindow::wireHandlers()
     for (Control* arrow : {&F_H_G_Image, &F_H_G_10, &F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1,
                            &F_V_P_Image, &F_V_M_Image})
         arrow->onPointerOver = [this](int, int) { EFFACE_CHOIX(); };
+    wirePageHandlers();
 }
 
 Control* KolvenWindow::control(const std::string& name) const

@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "shell/kolven_window.h"
+#include "shell/pictures/pictures.h"
 
 namespace kolven {
 
@@ -9,7 +10,7 @@ namespace {
 
 using platform::Alignment;
 using platform::Color;
-using platform::Picture;
+using pictures::ArrowButton;
 namespace colors = platform::colors;
 
 // Design values, in twips on the 1024 × 768 design screen.
@@ -117,7 +118,7 @@ void KolvenWindow::layOutTitleBand()
     Picture1.show();
 
     const int logoSide = static_cast<int>(roundEven(0.8 * Picture1.height()));
-    KOLVEN_Image1.setPicture(Picture::Logo);
+    KOLVEN_Image1.setPicture(pictures::logo());
     KOLVEN_Image1.move(scaledX(kBandMargin), (Picture1.height() - logoSide) / 2);
     KOLVEN_Image1.setWidth(logoSide);
     KOLVEN_Image1.setHeight(logoSide);
@@ -191,7 +192,7 @@ void KolvenWindow::layOutReadouts()
     Nmoyen.move(scaledX(1800), statisticsTop);
     label(EQM2_N, " =0 ", font, colors::blue, colors::white);
     EQM2_N.move(Nmoyen.left(), static_cast<int>(roundEven(statisticsTop + 1.2 * Nmoyen.height())));
-    SIGMA2.setPicture(Picture::Sigma2);
+    SIGMA2.setPicture(pictures::sigmaSquared());
     SIGMA2.setWidth(EQM2_N.height());
     SIGMA2.setHeight(EQM2_N.height());
     SIGMA2.move(EQM2_N.left() - EQM2_N.height(), EQM2_N.top());
@@ -215,18 +216,18 @@ void KolvenWindow::layOutPlotArea()
     const int arrowHeight = scaledY(kArrowHeight);
     const int arrowTop = scaledY(kArrowRowTop);
     const int gap = scaledX(kArrowGap);
-    const auto arrow = [&](Control& c, Picture picture, int left, int top) {
-        c.setPicture(picture);
+    const auto arrow = [&](Control& c, ArrowButton button, int left, int top) {
+        c.setPicture(pictures::arrowButton(button));
         c.move(left, top);
         c.setWidth(arrowWidth);
         c.setHeight(arrowHeight);
     };
-    arrow(F_H_G_10, Picture::ArrowLeft10, 2 * gap, arrowTop);
-    arrow(F_H_G_Image, Picture::ArrowLeft1, F_H_G_10.left() + arrowWidth + gap, arrowTop);
-    arrow(F_H_D_10, Picture::ArrowRight10, m_windowWidth - 2 * gap - arrowWidth, arrowTop);
-    arrow(F_H_D_Image, Picture::ArrowRight1, F_H_D_10.left() - gap - arrowWidth, arrowTop);
-    arrow(F_H_M_Image1, Picture::FewerBins, m_windowWidth / 2 - gap - arrowWidth, arrowTop);
-    arrow(F_H_P_Image, Picture::MoreBins, m_windowWidth / 2 + gap, arrowTop);
+    arrow(F_H_G_10, ArrowButton::Left10, 2 * gap, arrowTop);
+    arrow(F_H_G_Image, ArrowButton::Left1, F_H_G_10.left() + arrowWidth + gap, arrowTop);
+    arrow(F_H_D_10, ArrowButton::Right10, m_windowWidth - 2 * gap - arrowWidth, arrowTop);
+    arrow(F_H_D_Image, ArrowButton::Right1, F_H_D_10.left() - gap - arrowWidth, arrowTop);
+    arrow(F_H_M_Image1, ArrowButton::FewerBins, m_windowWidth / 2 - gap - arrowWidth, arrowTop);
+    arrow(F_H_P_Image, ArrowButton::MoreBins, m_windowWidth / 2 + gap, arrowTop);
 
     POSAXE_I = scaledY(kAxisY);
     ECHELLEH0_L = POSAXE_I - EQM2_N.top() - EQM2_N.height();
@@ -235,8 +236,8 @@ void KolvenWindow::layOutPlotArea()
 
     // The vertical scale arrows sit between the vertical axis and bin 0.
     const int verticalLeft = LANCER1.height() / 2 + gap;
-    arrow(F_V_P_Image, Picture::ScaleUp, verticalLeft, EQM2_N.top() + EQM2_N.height() + scaledY(300));
-    arrow(F_V_M_Image, Picture::ScaleDown, verticalLeft, F_V_P_Image.top() + arrowHeight + gap);
+    arrow(F_V_P_Image, ArrowButton::ScaleUp, verticalLeft, EQM2_N.top() + EQM2_N.height() + scaledY(300));
+    arrow(F_V_M_Image, ArrowButton::ScaleDown, verticalLeft, F_V_P_Image.top() + arrowHeight + gap);
     for (Control* c : {&F_V_P_Image, &F_V_M_Image})
         c->setWidth(std::min(arrowWidth, D1_I - DECAL1_I / 2 - verticalLeft - gap));
 
@@ -280,7 +281,7 @@ void KolvenWindow::layOutPlotArea()
         label(*deviation, " = 23.02 ", font, colors::blue, colors::white);
         mean->move(column * columnWidth + scaledX(300), Nmoyen.top());
         deviation->move(mean->left() + scaledX(900), EQM2_N.top());
-        sigma->setPicture(Picture::Sigma2);
+        sigma->setPicture(pictures::sigmaSquared());
         sigma->setWidth(deviation->height());
         sigma->setHeight(deviation->height());
         sigma->move(deviation->left() - deviation->height(), deviation->top());

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/qt/pictures.h"
+#include "platform/qt/drawings.h"
 #include "platform/qt/window_target.h"
 
 namespace kolven::platform::qt {

@@ -22,6 +22,9 @@ QString familyFor(const std::string& family)
 {
     if (family.empty() || family == "Microsoft Sans Serif" || family == "MS Sans Serif")
         return QStringLiteral("Liberation Sans");
+    // The serif of the pictures (σ), likewise by its metric twin.
+    if (family == "Times New Roman")
+        return QStringLiteral("Liberation Serif");
     return QString::fromStdString(family);
 }
 

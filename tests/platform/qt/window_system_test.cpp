@@ -5,11 +5,13 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QPainter>
 
 #include <cmath>
 #include <random>
 #include <string>
 
+#include "platform/qt/drawings.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/image_surface.h"
 
@@ -114,6 +116,41 @@ TEST_F(QtPlatform, TextSizeDependsOnPointsNotOnTheScreen)
     QFont onScreen = qtFont(font, 144);
     EXPECT_DOUBLE_EQ(onScreen.pointSizeF() * 144 / 72, 20.0);
     EXPECT_EQ(metrics.measure(font, "").width, 0);
+}
+
+// A drawing stretched to its place, or scaled alike both ways and centred.
+TEST_F(QtPlatform, DrawingIsStretchedOrFittedToItsPlace)
+{
+    const struct {
+        const char* name;
+        Drawing drawing;
+        QSize size;
+        std::vector<std::pair<QPoint, bool>> pixels;  // blue or not
+    } rows[] = {
+        {"right half, stretched",
+         Drawing(100, 100).add(FilledRect{{50, 0, 50, 100}, rgb(0, 0, 255)}),
+         QSize(40, 30),
+         {{{30, 15}, true}, {{21, 1}, true}, {{18, 15}, false}}},
+        {"wide page, fitted: bands above and below",
+         Drawing(100, 50, Fit::KeepAspect).add(FilledRect{{0, 0, 100, 50}, rgb(0, 0, 255)}),
+         QSize(100, 100),
+         {{{50, 50}, true}, {{1, 26}, true}, {{50, 10}, false}, {{50, 90}, false}}},
+        {"polygon and pen",
+         Drawing(10, 10).add(FilledPolygon{{{0, 0}, {10, 0}, {0, 10}}, rgb(0, 0, 255)})
+             .add(Polyline{{{0, 9}, {10, 9}}, Pen{rgb(0, 0, 255), 2}}),
+         QSize(100, 100),
+         {{{10, 10}, true}, {{90, 90}, true}, {{90, 50}, false}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QImage image = referenceImage(row.size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        paintDrawing(p, row.drawing, QSizeF(row.size));
+        p.end();
+        for (const auto& [at, blue] : row.pixels)
+            EXPECT_EQ(image.pixel(at) | 0xff000000u, blue ? kBlue : qRgb(255, 255, 255)) << at.x() << ", " << at.y();
+    }
 }
 
 }  // namespace
