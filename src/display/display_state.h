@@ -3,13 +3,15 @@
 #include <cstdint>
 #include <string>
 
+#include "display/comparison_geometry.h"
+
 namespace kolven {
 
 // The geometry and scales of the two plots, under their design names, in
 // twips. The series plot centres bin ORIGINE_I + i at D1_I + DECAL1_I × i;
 // the comparison plot's panels start at D1A_I, D2A_I and D3A_I and centre
 // position i half a bin in, at x0 + DECAL1A_I/2 + DECAL1A_I × i.
-struct DisplayState {
+struct DisplayState : ComparisonGeometry {
     float ECHHORIZ_S = 1;        // screen width / design width
     float ECHVERTI_S = 1;        // screen height / design height
     std::int16_t D1_I = 0;
@@ -28,16 +30,8 @@ struct DisplayState {
     std::int16_t HORIZON_I = 80;   // bins shown: ORIGINE_I … ORIGINE_I + HORIZON_I
     std::int16_t CURSEUR_I = 0;    // the bin (or position) under the read-out
 
-    // The comparison plot's own geometry, set by each of its drawings.
-    std::int16_t D1A_I = 0;        // margin between panels, and left edge of the left one
-    std::int16_t A_I = 0;          // width of a panel
-    std::int16_t DECAL1A_I = 0;    // bin width
-    // Held in 32 bits: on a screen wider than about 3270 pixels the right
-    // panel starts beyond 16 bits of twips.
-    std::int32_t D2A_I = 0;        // left edge of the centre panel
-    std::int32_t D3A_I = 0;        // left edge of the right panel
-    std::int16_t LARGCURS_I = 0;   // half width of a bar
-    float ECHELLEG_S = 0;          // twips per count
+    // The comparison plot's own geometry (D1A_I … ECHELLEG_S) comes from
+    // ComparisonGeometry, set by each of its drawings.
     std::string HISTOREF_T;        // the series' title before the comparison set its own
 };
 

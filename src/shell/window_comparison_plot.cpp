@@ -26,15 +26,7 @@ ComparisonInputs KolvenWindow::comparisonInputs() const
 
 std::array<PlotGeometry, 3> KolvenWindow::comparisonPanels() const
 {
-    ComparisonGeometry geometry;
-    geometry.D1A_I = D1A_I;
-    geometry.A_I = A_I;
-    geometry.DECAL1A_I = DECAL1A_I;
-    geometry.D2A_I = D2A_I;
-    geometry.D3A_I = D3A_I;
-    geometry.LARGCURS_I = LARGCURS_I;
-    geometry.ECHELLEG_S = ECHELLEG_S;
-    return kolven::comparisonPanels(comparisonInputs(), geometry);
+    return kolven::comparisonPanels(comparisonInputs(), *this);
 }
 
 // The three histograms side by side; the series plot's scale is saved and
@@ -44,13 +36,7 @@ void KolvenWindow::TRACE_COMPARAISON()
     const ComparisonInputs in = comparisonInputs();
     const ComparisonDrawn drawn =
         kolven::TRACE_COMPARAISON(services.window.surface(), m_windowFont, in, HISTO_POIS, HISTO_COMPT, HISTO_GAUSS);
-    D1A_I = drawn.geometry.D1A_I;
-    A_I = drawn.geometry.A_I;
-    DECAL1A_I = drawn.geometry.DECAL1A_I;
-    D2A_I = drawn.geometry.D2A_I;
-    D3A_I = drawn.geometry.D3A_I;
-    LARGCURS_I = drawn.geometry.LARGCURS_I;
-    ECHELLEG_S = drawn.geometry.ECHELLEG_S;
+    static_cast<ComparisonGeometry&>(*this) = drawn.geometry;
     CURSEUR_I = drawn.CURSEUR_I;
     ECHELLEHS_S = ECHELLEH_S;
     ECHELLEH_S = drawn.ECHELLEH_S;

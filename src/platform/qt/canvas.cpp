@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "platform/qt/fonts.h"
+#include "platform/qt/qt_values.h"
 #include "platform/qt/image_surface.h"
 
 namespace kolven::platform::qt {
@@ -23,27 +24,9 @@ const QColor kListFrameColour(128, 128, 128);
 const QColor kSelection(0, 0, 128);
 const QColor kSelectedText(255, 255, 255);
 
-QColor toQColor(Color c)
-{
-    return QColor(c.r, c.g, c.b);
-}
-
 int toTwips(qreal pixels)
 {
     return static_cast<int>(std::floor(pixels)) * kTwipsPerPixel;
-}
-
-Qt::Alignment toQt(Alignment alignment)
-{
-    switch (alignment) {
-    case Alignment::Center:
-        return Qt::AlignHCenter;
-    case Alignment::Right:
-        return Qt::AlignRight;
-    case Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft;
 }
 
 }  // namespace
@@ -210,7 +193,7 @@ void Canvas::paintLabel(QPainter& p, const Control& c, const QRect& r)
     if (c.caption().empty())
         return;
     const QString text = QString::fromStdString(c.caption());
-    int flags = toQt(c.alignment()) | Qt::AlignTop;
+    int flags = toQtAlignment(c.alignment()) | Qt::AlignTop;
     // A caption wider than its label goes on to further lines at word breaks;
     // one that fits (an automatically sized label, always) stays on one line
     // even where the painter's rounding differs from the measurement's.

@@ -8,17 +8,13 @@
 #include <type_traits>
 
 #include "platform/qt/fonts.h"
+#include "platform/qt/qt_values.h"
 
 namespace kolven::platform::qt {
 
 namespace {
 
 constexpr std::size_t kMaxCachedPictures = 64;
-
-QColor toQColor(Color c)
-{
-    return QColor(c.r, c.g, c.b);
-}
 
 QPointF toQPoint(Point p)
 {
@@ -47,19 +43,6 @@ void setPen(QPainter& p, const Pen& pen)
         p.setPen(QPen(toQColor(pen.color), pen.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
 }
 
-Qt::Alignment horizontal(Alignment alignment)
-{
-    switch (alignment) {
-    case Alignment::Center:
-        return Qt::AlignHCenter;
-    case Alignment::Right:
-        return Qt::AlignRight;
-    case Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft;
-}
-
 // A font whose em is `pixels` high in the painter's current units; made
 // smaller when the text would be wider than `width`.
 QFont fittedFont(const QPainter& p, const Text& t, double pixels, double width)
@@ -80,7 +63,7 @@ void drawText(QPainter& p, const Text& t, const QRectF& box, const QFont& font)
     p.setPen(toQColor(t.color));
     if (t.vertical != VerticalAlignment::Baseline) {
         const Qt::Alignment vertical = t.vertical == VerticalAlignment::Top ? Qt::AlignTop : Qt::AlignVCenter;
-        p.drawText(box, horizontal(t.alignment) | vertical | Qt::TextSingleLine, text);
+        p.drawText(box, toQtAlignment(t.alignment) | vertical | Qt::TextSingleLine, text);
         return;
     }
     const double advance = QFontMetricsF(font, p.device()).horizontalAdvance(text);

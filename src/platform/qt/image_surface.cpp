@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/qt/fonts.h"
+#include "platform/qt/qt_values.h"
 
 namespace kolven::platform::qt {
 
@@ -13,11 +14,6 @@ namespace {
 
 // Blocks remembered as filled: a plot shows at most 241 bars.
 constexpr std::size_t kMaxFilled = 256;
-
-QColor toQColor(Color c)
-{
-    return QColor(c.r, c.g, c.b);
-}
 
 }  // namespace
 
