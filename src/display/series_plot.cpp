@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "core/number_text.h"
+#include "display/full_scale_count.h"
 #include "shell/kolven_window.h"
 
 namespace kolven {
@@ -17,18 +18,9 @@ int twips(double value)
 
 }  // namespace
 
-// The full-scale count: the plot height over the scale, truncated. At the
-// base scale ECHELLEH0_L / 30 the single-precision scale makes the quotient
-// fall a hair below 30 for about half of all plot heights; a quotient within
-// a ten-thousandth of a whole number reads as that number, so the label
-// says 30 there as the frame does.
 int KolvenWindow::fullScaleCount() const
 {
-    const double quotient = static_cast<double>(ECHELLEH0_L) / static_cast<double>(ECHELLEH_S);
-    const double nearest = roundEven(quotient);
-    if (std::fabs(quotient - nearest) < 1e-4 * nearest)
-        return static_cast<int>(nearest);
-    return static_cast<int>(std::trunc(quotient));
+    return kolven::fullScaleCount(ECHELLEH0_L, ECHELLEH_S);
 }
 
 void KolvenWindow::TRACE_CADRE()
