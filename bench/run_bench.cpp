@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "core/interval_file.h"
+#include "core/interval_file_location.h"
 #include "platform/clock.h"
 #include "platform/posix_files.h"
 #include "platform/qt/qt_window_system.h"
@@ -180,7 +181,7 @@ void stages(const Options& o, float mean)
         kolven::KolvenWindow window({display, clock, files});
         prepare(window, mean);
 
-        kolven::IntervalFile intervals(files, kolven::findIntervalFile(files));
+        kolven::IntervalFile intervals(files, kolven::locateIntervalFile(files));
         std::vector<std::int16_t> counts(static_cast<size_t>(o.counts));
         auto start = Clock::now();
         for (auto& c : counts)

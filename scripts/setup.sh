@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what KOLVEN needs from Debian's packages (only what is missing),
-# builds it, then either starts the program or runs the whole test suite.
+# builds it, then either starts the program or runs the whole test suite
+# (which also makes the Debian package and checks it).
 #   bash scripts/setup.sh run     build and start KOLVEN
 #   bash scripts/setup.sh test    build and run every test
 set -euo pipefail
@@ -10,8 +11,9 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   fonts-liberation fontconfig
-  libgtest-dev libbenchmark-dev
+  libgtest-dev
   xvfb xauth
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

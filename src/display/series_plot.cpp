@@ -1,7 +1,5 @@
 #include "display/series_plot.h"
 
-#include <cmath>
-
 #include "core/number_text.h"
 
 namespace kolven {
@@ -82,19 +80,6 @@ void drawSeriesBars(platform::Surface& surface, const PlotGeometry& plot, const 
     for (int bin = plot.firstBin; bin <= plot.firstBin + plot.lastPosition; ++bin)
         if (histogram[bin] > 0)
             drawBar(surface, plot, bin, histogram[bin], platform::paletteColor(kPlotColor));
-}
-
-int fullScaleCount(std::int32_t plotHeight, float scale)
-{
-    const double quotient = static_cast<double>(plotHeight) / static_cast<double>(scale);
-    const double nearest = roundEven(quotient);
-    // At the base scale ECHELLEH0_L / 30 the single-precision scale makes the
-    // quotient fall a hair below 30 for about half of all plot heights; a
-    // quotient within a ten-thousandth of a whole number reads as that
-    // number, so the label says 30 there as the frame does.
-    if (std::fabs(quotient - nearest) < 1e-4 * nearest)
-        return static_cast<int>(nearest);
-    return static_cast<int>(std::trunc(quotient));
 }
 
 }  // namespace kolven

@@ -4,6 +4,7 @@
 
 #include "core/histogram.h"
 #include "display/display_state.h"
+#include "display/full_scale_count.h"
 #include "display/plot_geometry.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
@@ -34,8 +35,5 @@ void drawSeriesFrame(platform::Surface& surface, const DisplayState& display, co
 // holds counts.
 void drawSeriesBars(platform::Surface& surface, const PlotGeometry& plot, const Histogram& histogram);
 
-// The count that fills the plot height at a scale: the height over the
-// scale, truncated toward zero.
-int fullScaleCount(std::int32_t plotHeight, float scale);
 
 }  // namespace kolven

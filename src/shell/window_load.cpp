@@ -83,9 +83,7 @@ void KolvenWindow::Form_Load()
     ORIGINE_I = 0;
     HORIZON_I = 80;
     ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 20.0f;
-    // The full-scale label tells the scale the first bars are drawn at.
     TRACE_CADRE();
-    TRACE_HISTO();
 }
 
 int KolvenWindow::scaledX(double design) const
@@ -246,8 +244,11 @@ void KolvenWindow::layOutPlotArea()
         c->show();
 
     const platform::Font& font = FIN.font();
-    // Opaque, so that the vertical axis seems to end under its label.
-    label(CONTENUS, " 30", m_windowFont, platform::paletteColor(9), colors::windowBackground);
+    // Opaque, so that the vertical axis seems to end under its label. In the
+    // read-outs' font, so that it is exactly as high as EQM2_N beside it: its
+    // lower edge, where the tallest bars stop, is then the lower edge of the
+    // plot height ECHELLEH0_L, and no opaque read-out of that row covers them.
+    label(CONTENUS, " 30", font, platform::paletteColor(9), colors::windowBackground);
     CONTENUS.move(0, EQM2_N.top());
 
     label(EFF_EXP, "", font, colors::black, colors::magenta);
@@ -344,8 +345,10 @@ void KolvenWindow::layOutMenus()
     Label34.move(LANCER1.left(), top);
     LANCER_N.move(LANCER1.left(), top + Label34.height());
 
-    // Theoretical mean, under " Moyenne des comptages ": three columns, each
-    // caption over its list.
+    // Theoretical mean, under the read-out of the mean, which must stay in
+    // sight while each click changes it: three columns, each caption over its
+    // list.
+    const int meanMenuTop = TEMPS.top() + TEMPS.height();
     label(Label33, " Moyenne théorique des comptages ", font, colors::black, colors::grey);
     label(AUGMENT1, " augmentée de ", font, colors::black, colors::grey);
     label(VALEUR_A_Label, "fixée à", font, colors::black, colors::grey);
@@ -362,8 +365,8 @@ void KolvenWindow::layOutMenus()
         c.move(left, top);
         c.setWidth(width);
     };
-    band(Label33, menuLeft, top, menuWidth);
-    const int captionTop = top + Label33.height();
+    band(Label33, menuLeft, meanMenuTop, menuWidth);
+    const int captionTop = meanMenuTop + Label33.height();
     const int listTop = captionTop + AUGMENT1.height();
     int column = 0;
     for (auto [caption, list] : {std::pair{&AUGMENT1, &AUGMENT2}, {&VALEUR_A_Label, &VALEUR_A_List},

@@ -1,3 +1,4 @@
+#include "core/interval_file_location.h"
 #include "core/number_text.h"
 #include "shell/kolven_window.h"
 
@@ -8,7 +9,7 @@ namespace kolven {
 bool KolvenWindow::openIntervalFile()
 {
     try {
-        const std::string path = findIntervalFile(services.files);
+        const std::string path = locateIntervalFile(services.files);
         if (path.empty())
             throw IntervalFileUnreadable(kIntervalFileName);
         m_intervals = std::make_unique<IntervalFile>(services.files, path);

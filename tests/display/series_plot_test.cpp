@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "core/number_text.h"
+#include "support/covering.h"
 #include "support/window_fixture.h"
 
 namespace kolven::testing {
@@ -19,16 +20,16 @@ TEST_F(SeriesPlotTest, StartGeometryAtTheDesignSize)
     EXPECT_EQ(w.D1_I, 900);
     EXPECT_EQ(w.DECAL1_I, 170);
     EXPECT_EQ(w.POSAXE_I, 9300);
-    EXPECT_EQ(w.CONTENUS.caption(), " 20") << "the full-scale label tells the start scale";
+    EXPECT_EQ(w.CONTENUS.caption(), " 30") << "the frame's label, as the start-up draws the frame alone";
 
     const auto lines = display.recorded.ofKind(Kind::Line);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front().x1, 900 - 85);
     EXPECT_EQ(lines.front().x2, 900 + 85 + 170 * 80);
     EXPECT_EQ(lines.front().y1, 9300);
-    // One short mark per bin, one long mark every 5 bins and again every 10,
-    // the axis drawn by the frame and again by the bars, the vertical axis.
-    EXPECT_EQ(lines.size(), 81u + 17u + 9u + 2u + 1u);
+    // The axis, one short mark per bin, one long mark every 5 bins and again
+    // every 10, the vertical axis.
+    EXPECT_EQ(lines.size(), 1u + 81u + 17u + 9u + 1u);
 
     // On 1152 × 864 the axis falls on 9300 × 1.125 = 10462.5: ties to even.
     display.widthPixels = 1152;
@@ -108,6 +109,73 @@ TEST_F(SeriesPlotTest, TheBaseScaleReadsThirtyOnEveryScreen)
         KolvenWindow& w = start();
         w.eraseSeries();
         EXPECT_EQ(w.CONTENUS.caption(), " 30");
+    }
+}
+
+// The label reads the plot height over the scale, truncated; only the base
+// scale, plot height / 30 in single precision, is made to read 30. The scales
+// are the single-precision values the program computes, worked out apart.
+TEST_F(SeriesPlotTest, TheFullScaleLabelTruncatesEveryScaleButTheBase)
+{
+    const struct {
+        const char* name;
+        std::int32_t plotHeight;
+        float scale;
+        const char* text;
+    } rows[] = {
+        {"base scale, quotient 29.999999", 3008, 3008.0f / 30.0f, " 30"},
+        {"base scale, quotient exactly 30", 2955, 98.5f, " 30"},
+        {"first rescale from the base, 66.8 / 1.1: quotient 32.999998", 2004, 60.72727584838867f, " 32"},
+        {"start scale, quotient 20.0000008", 3008, 150.39999389648438f, " 20"},
+        {"a whole quotient", 3000, 12.5f, " 240"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        KolvenWindow& w = start();
+        w.ECHELLEH0_L = row.plotHeight;
+        w.ECHELLEH_S = row.scale;
+        w.TRACE_HISTO();
+        EXPECT_EQ(w.CONTENUS.caption(), row.text);
+    }
+}
+
+// The tallest bar stops at the lower edge of CONTENUS, which must be the top
+// of the plot height, the count the label reads, and must lie in sight:
+// nothing opaque over the bar's top, neither the read-outs of the mean
+// squared deviation nor the limit message of a run.
+TEST_F(SeriesPlotTest, TheTallestBarsStayInSightUpToTheFullScale)
+{
+    const struct {
+        const char* name;
+        int bin;
+        void (KolvenWindow::*scale)();
+        bool limitMessage;
+    } rows[] = {
+        {"normalised at mean 9, under the deviation read-out", 9, &KolvenWindow::NORM, false},
+        {"base scale at mean 9, past the full scale", 9, &KolvenWindow::BASE, false},
+        {"base scale at bin 40, under the limit message", 40, &KolvenWindow::BASE, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        KolvenWindow& w = start();
+        for (int b = row.bin - 4; b <= row.bin + 4; ++b)
+            w.HISTO_COMPT[b] = 200 - 10 * (b - row.bin) * (b - row.bin);
+        w.MAX_L = 200;
+        // The read-outs a series of that many counts shows beside the plot.
+        w.EQM2_N.setCaption(" = 9.0321 ");
+        for (Control* c : {&w.Nmoyen, &w.EQM2_N, &w.SIGMA2})
+            c->show();
+        if (row.limitMessage)
+            w.DEPASSE.show();
+        (w.*row.scale)();
+
+        const int plotTop = w.POSAXE_I - w.ECHELLEH0_L;
+        EXPECT_EQ(w.CONTENUS.top() + w.CONTENUS.height(), plotTop) << "the bars' ceiling is the full scale";
+        const auto bars = display.recorded.ofKind(Kind::Block);
+        ASSERT_EQ(bars.size(), 9u);
+        const auto& tallest = bars[4];
+        EXPECT_EQ(tallest.y1, plotTop);
+        EXPECT_EQ(shownOver(w, {tallest.x1, tallest.y1, tallest.x2 - tallest.x1 + 1, 1}), std::vector<std::string>{});
     }
 }
 

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "support/covering.h"
 #include "support/window_fixture.h"
 
 namespace kolven::testing {
@@ -9,7 +10,7 @@ namespace {
 
 // Entries of AUGMENT2 and DIMINUE2 (steps) and of VALEUR_A_List (values).
 constexpr int kStep01 = 0, kStep02 = 1, kStep05 = 2, kStep1 = 3, kStep2 = 4;
-constexpr int kSet01 = 0, kSet49 = 7;
+constexpr int kSet01 = 0, kSet9 = 3, kSet49 = 7;
 
 class TheoreticalMeanTest : public WindowFixture {
 protected:
@@ -92,6 +93,32 @@ TEST_F(TheoreticalMeanTest, ClickWithNoEntrySelectedOnlyHidesTheLimitMessage)
         EXPECT_EQ(window->TEMPS_I, 90);
         EXPECT_EQ(window->TEMPS.caption(), before);
         EXPECT_EQ(window->SN_L, 5);
+    }
+}
+
+// The student clicks a step and watches the mean change: the read-out stays
+// in sight, with nothing of the open menu over it, after every click.
+TEST_F(TheoreticalMeanTest, EveryChangeShowsWhileTheMenuIsOpen)
+{
+    prepare(90);
+    const struct {
+        const char* name;
+        Control KolvenWindow::*list;
+        int entry;
+        const char* text;
+    } clicks[] = {
+        {"set 49", &KolvenWindow::VALEUR_A_List, kSet49, " Moyenne = 49 "},
+        {"+ 2.0", &KolvenWindow::AUGMENT2, kStep2, " Moyenne = 51 "},
+        {"− 0.1", &KolvenWindow::DIMINUE2, kStep01, " Moyenne = 50.9 "},
+        {"set 9", &KolvenWindow::VALEUR_A_List, kSet9, " Moyenne = 9 "},
+    };
+    for (const auto& click : clicks) {
+        SCOPED_TRACE(click.name);
+        pick((*window).*click.list, click.entry);
+        ASSERT_TRUE(window->Label33.visible()) << "the menu stays open";
+        EXPECT_EQ(window->TEMPS.caption(), click.text);
+        EXPECT_TRUE(window->TEMPS.onScreen());
+        EXPECT_EQ(shownOver(*window, window->TEMPS.windowRect(), &window->TEMPS), std::vector<std::string>{});
     }
 }
 

@@ -1,9 +1,11 @@
-// kolven-drive [--screen WxH] [--clock SECONDS] [--workdir DIR]
+// kolven-drive [--screen WxH|real] [--clock SECONDS] [--workdir DIR]
 //              [--export-root DIR] [--locale NAME] < script
 //
 // Runs the program's window on the offscreen platform (unless
 // QT_QPA_PLATFORM names another) and plays the script read from standard
 // input. The exit status is 1 when a line of the script was in error.
+// "--screen real" shows the window as the program does, full screen on the
+// real screen; any other screen is a window of exactly that size.
 
 #include <QApplication>
 
@@ -37,7 +39,7 @@ struct Options {
 [[noreturn]] void usage(const std::string& problem)
 {
     std::cerr << "kolven-drive: " << problem << "\n"
-              << "usage: kolven-drive [--screen WxH] [--clock SECONDS] [--workdir DIR] [--export-root DIR]"
+              << "usage: kolven-drive [--screen WxH|real] [--clock SECONDS] [--workdir DIR] [--export-root DIR]"
                  " [--locale NAME] < script\n";
     std::exit(2);
 }
@@ -55,12 +57,15 @@ Options parseOptions(int argc, char* argv[])
         if (i + 1 >= argc)
             usage("missing value after " + option);
         const std::string value = argv[++i];
-        if (option == "--screen") {
+        if (option == "--screen" && value == "real") {
+            o.screenWidth = 0;
+            o.screenHeight = 0;
+        } else if (option == "--screen") {
             char x = 0;
             char rest = 0;
             if (std::sscanf(value.c_str(), "%d%c%d%c", &o.screenWidth, &x, &o.screenHeight, &rest) != 3 ||
                 x != 'x' || o.screenWidth <= 0 || o.screenHeight <= 0)
-                usage("--screen wants WIDTHxHEIGHT in pixels, not " + value);
+                usage("--screen wants WIDTHxHEIGHT in pixels or real, not " + value);
         } else if (option == "--clock") {
             char* end = nullptr;
             o.clock = std::strtod(value.c_str(), &end);

@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageWriter>
 #include <QPixmap>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <QtTest/QTest>
@@ -24,6 +26,10 @@ namespace kolven::drive {
 using platform::kTwipsPerPixel;
 
 namespace {
+
+// Time for the X server to take in the window's last paint before the
+// screen is read back.
+constexpr int kSettleMilliseconds = 300;
 
 // The pixel whose twips hold x (the canvas reports a pixel as its first twip).
 QPoint pixelOf(int x, int y)
@@ -166,6 +172,20 @@ void Driver::onYield(int yieldNumber)
     release(stop);
 }
 
+// PNG, unless the file's suffix names another format Qt writes (an
+// uncompressed .ppm is easy for a test to read).
+bool Driver::save(const QPixmap& picture, const std::string& name)
+{
+    const QString file = QString::fromStdString(name);
+    const QByteArray suffix = QFileInfo(file).suffix().toLower().toLatin1();
+    const char* format = QImageWriter::supportedImageFormats().contains(suffix) ? suffix.constData() : "PNG";
+    if (!picture.save(file, format)) {
+        error("cannot write the picture " + name);
+        return false;
+    }
+    return true;
+}
+
 bool Driver::perform(const Command& c)
 {
     switch (c.verb) {
@@ -225,19 +245,24 @@ bool Driver::perform(const Command& c)
         m_out << exportJson(path, fileText(path)) << std::endl;
         return true;
     }
-    case Verb::Shot: {
+    case Verb::Shot:
         catchUp();
-        const QPixmap shot = m_windowSystem.widget().grab();
-        // PNG, unless the file's suffix names another format Qt writes (an
-        // uncompressed .ppm is easy for a test to read).
-        const QString file = QString::fromStdString(c.name);
-        const QByteArray suffix = QFileInfo(file).suffix().toLower().toLatin1();
-        const char* format = QImageWriter::supportedImageFormats().contains(suffix) ? suffix.constData() : "PNG";
-        if (!shot.save(file, format)) {
-            error("cannot write the picture " + c.name);
+        return save(m_windowSystem.widget().grab(), c.name);
+    case Verb::ScreenShot: {
+        // What the screen really shows, window and all: the window must have
+        // been mapped and painted first.
+        if (!QTest::qWaitForWindowExposed(m_qwindow)) {
+            error("screen-shot: the window never appeared");
             return false;
         }
-        return true;
+        catchUp();
+        QTest::qWait(kSettleMilliseconds);
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen) {
+            error("screen-shot: no screen");
+            return false;
+        }
+        return save(screen->grabWindow(0), c.name);
     }
     case Verb::Quit:
         clickAt(centreOf(m_window.FIN));

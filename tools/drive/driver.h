@@ -9,6 +9,7 @@
 #include "platform/control.h"
 #include "script_line.h"
 
+class QPixmap;
 class QWindow;
 
 namespace kolven {
@@ -45,6 +46,7 @@ private:
     void release(QPoint pixel);
     void clickAt(QPoint pixel);
     void catchUp();
+    bool save(const QPixmap& picture, const std::string& name);
     void onYield(int yieldNumber);
 
     KolvenWindow& m_window;

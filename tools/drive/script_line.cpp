@@ -49,6 +49,7 @@ constexpr Grammar kGrammar[] = {
     {"dump", Verb::Dump, Grammar::None},
     {"export", Verb::Export, Grammar::None},
     {"shot", Verb::Shot, Grammar::File},
+    {"screen-shot", Verb::ScreenShot, Grammar::File},
     {"quit", Verb::Quit, Grammar::None},
 };
 

@@ -7,11 +7,11 @@
 
 namespace kolven::drive {
 
-enum class Verb { Hover, Click, Down, Pick, Move, BackgroundClick, StopAfter, Dump, Export, Shot, Quit };
+enum class Verb { Hover, Click, Down, Pick, Move, BackgroundClick, StopAfter, Dump, Export, Shot, ScreenShot, Quit };
 
 struct Command {
     Verb verb;
-    std::string name;  // control name, or the file of a shot
+    std::string name;  // control name, or the file of a shot or screen-shot
     int a = 0;         // list index, x, or number of counts
     int b = 0;         // y
 };

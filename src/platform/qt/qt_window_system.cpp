@@ -93,6 +93,12 @@ void QtWindowSystem::showWindow()
         m_canvas->move(0, 0);
         m_canvas->show();
     } else {
+        // Full screen is a request to the window manager, and a bare X server
+        // (a kiosk) has none: the window would keep the default size of a
+        // new window. It is placed over the whole screen first, so that it
+        // covers it with or without a window manager.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            m_canvas->setGeometry(screen->geometry());
         m_canvas->showFullScreen();
     }
     flush();
