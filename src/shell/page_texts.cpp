@@ -73,7 +73,7 @@ const std::vector<PageLine>& aboutLines()
         {2, "Logiciel : kolven", kBodyColor, Placement::Centred},
         {3, "Fichier associé : KOLVEN_11.KVL", kBodyColor, Placement::Centred},
         {4, "Diffusé par ses développeurs eux-mêmes, sans éditeur ni adresse postale", kBodyColor, Placement::Centred},
-        {5, "Droits : les développeurs de KOLVEN  -  KOLVEN version 1.0", kBodyColor, Placement::Centred},
+        {5, "Droits : les développeurs de KOLVEN  -  KOLVEN version " KOLVEN_VERSION, kBodyColor, Placement::Centred},
         {6, "  Avis sur la copie :", kBodyColor, Placement::Edge},
         {7, "  Le logiciel KOLVEN et son fichier associé KOLVEN_11.KVL forment un tout.", kBodyColor, Placement::Edge},
         {8, "  Ni l'un ni l'autre ne peut être reproduit, copié ou diffusé, en tout ou en partie,", kBodyColor,
