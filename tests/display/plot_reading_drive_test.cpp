@@ -294,5 +294,84 @@ TEST(PlotReadingDrive, AnalysisReadInEveryPanelAfterScrollAndZoom)
         EXPECT_FALSE(controlOf(all[at], name)["visible"].toBool()) << name << " once the pointer leaves the band";
 }
 
+// What a person does while a run counts, each carried out at its own count
+// of a second run of 1000: nothing of it may reach the plot or the menus.
+struct DuringRun {
+    const char* name;
+    QString action;  // a script command, or "over the plot" for a move to bin 5
+};
+
+const std::vector<DuringRun> kDuringRun = {
+    {"ten bins to the right", "click F_H_D_10"},
+    {"one bin to the right", "click F_H_D_Image"},
+    {"fewer bins", "click F_H_M_Image1"},
+    {"more bins", "click F_H_P_Image"},
+    {"base scale", "click F_V_M_Image"},
+    {"the pointer over the plot", "over the plot"},
+    {"the pointer where the run menu's label was", "hover LANCER1"},
+    {"the pointer where the origin menu's label was", "hover ORIGINE"},
+    {"the pointer where the mean menu's label was", "hover DUREES1"},
+    {"the pointer where the information label was", "hover INFORMATIONS"},
+    {"the pointer over the title band", "hover Picture1"},
+};
+
+constexpr int kCountsApart = 50;
+
+TEST(PlotReadingDrive, ArrowsPointerAndMenusAreIgnoredDuringARun)
+{
+    const DriveRun survey = driveSeries("dump\n");
+    ASSERT_EQ(survey.exitCode, 0);
+    ASSERT_EQ(survey.lines.size(), 1u);
+    const QJsonObject geometry = object(survey.lines[0]);
+    const QJsonObject plot = geometry["state"].toObject();
+    const double y = seriesBandMiddle(geometry);
+    auto binCentre = [&](int bin) { return plot["D1_I"].toInt() + plot["DECAL1_I"].toInt() * bin; };
+
+    // Bin 9 selected before the run; the run hides its read-out.
+    QString script = moveTo(binCentre(9), y) + "dump\n";
+    for (std::size_t i = 0; i < kDuringRun.size(); ++i) {
+        const int count = kCountsApart * static_cast<int>(i + 1);
+        const QString action = kDuringRun[i].action == "over the plot" ? moveTo(binCentre(5), y).trimmed()
+                                                                       : kDuringRun[i].action;
+        script += QString("at-count %1 %2\nat-count %3 dump\n").arg(count).arg(action).arg(count + 1);
+    }
+    script += "hover LANCER1\npick LANCER_N 9\ndump\n";
+    const DriveRun run = driveSeries(script);
+    ASSERT_EQ(run.exitCode, 0);
+    const std::vector<QJsonObject> all = dumps(run);
+    ASSERT_EQ(all.size(), kDuringRun.size() + 2);
+
+    const QJsonObject before = all.front()["state"].toObject();
+    ASSERT_EQ(before["CURSEUR_I"].toInt(), 9);
+    const char* const unchanged[] = {"ORIGINE_I", "HORIZON_I", "DECAL1_I", "CURSEUR_I"};
+    const char* const arrows[] = {"F_H_D_10", "F_H_D_Image", "F_H_G_10", "F_H_G_Image",
+                                  "F_H_M_Image1", "F_H_P_Image", "F_V_P_Image", "F_V_M_Image"};
+    const char* const menus[] = {"LANCER_N", "Label34", "Label37", "Label38", "THEORIQUE_Label", "ASSOCIATIONS_List",
+                                 "VALEUR_A_Label", "VALEUR_A_List", "Label33", "Label35", "INFOS", "EFF_EXP"};
+    for (std::size_t i = 0; i < kDuringRun.size(); ++i) {
+        SCOPED_TRACE(kDuringRun[i].name);
+        const QJsonObject during = all[i + 1];
+        const QJsonObject state = during["state"].toObject();
+        EXPECT_EQ(state["SN_L"].toInt(), 1000 + kCountsApart * static_cast<int>(i + 1) + 1);
+        EXPECT_TRUE(controlOf(during, "ARRET_Label")["visible"].toBool()) << "the run goes on";
+        for (const char* name : unchanged)
+            EXPECT_EQ(state[name].toInt(), before[name].toInt()) << name;
+        for (const char* name : arrows)
+            EXPECT_EQ(controlOf(during, name)["visible"].toBool(), controlOf(all.front(), name)["visible"].toBool())
+                << name;
+        for (const char* name : menus)
+            EXPECT_FALSE(controlOf(during, name)["visible"].toBool()) << name;
+    }
+
+    const QJsonObject after = all.back();
+    EXPECT_EQ(after["state"].toObject()["SN_L"].toInt(), 2000) << "the whole run was counted";
+    for (const char* name : unchanged)
+        EXPECT_EQ(after["state"].toObject()[name].toInt(), before[name].toInt()) << name;
+    for (const char* name : {"LANCER1", "ORIGINE", "DUREES1", "INFORMATIONS", "FIN"})
+        EXPECT_TRUE(controlOf(after, name)["visible"].toBool()) << name;
+    for (const char* name : menus)
+        EXPECT_FALSE(controlOf(after, name)["visible"].toBool()) << name;
+}
+
 }  // namespace
 }  // namespace kolven::testing
