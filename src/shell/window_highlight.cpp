@@ -7,8 +7,9 @@ namespace kolven {
 // keeps the plot as it was drawn, so a repaint from it shows no highlight.
 void KolvenWindow::drawSelectedSeriesBar(int colorIndex)
 {
-    // A bin scrolled out of the window has no bar on screen to light.
-    if (MARCHE_I == 1 || CURSEUR_I < ORIGINE_I || CURSEUR_I > ORIGINE_I + HORIZON_I)
+    // A bin scrolled out of the window has no bar on screen to light, nor
+    // has an empty bin: its bar of no height would be a stroke over the axis.
+    if (MARCHE_I == 1 || CURSEUR_I < ORIGINE_I || CURSEUR_I > ORIGINE_I + HORIZON_I || HISTO_COMPT[CURSEUR_I] == 0)
         return;
     platform::Surface& surface = services.window.surface();
     surface.setPersistent(false);

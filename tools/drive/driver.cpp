@@ -81,12 +81,29 @@ bool Driver::run(const Command& command)
 {
     catchUp();
     const int yieldsBefore = m_windowSystem.yieldCount();
-    const bool done = perform(command);
-    // stop-after aims at the next run only: once a run has been through its
-    // yields, an unspent stop is dropped.
-    if (m_stopArmed && command.verb != Verb::StopAfter && m_windowSystem.yieldCount() > yieldsBefore)
+    m_commandBase = yieldsBefore;
+    m_armedFailed = false;
+    bool done = perform(command);
+    // stop-after and at-count aim at the next run only: once a run has been
+    // through its yields, an unspent stop is dropped, and an unspent command
+    // is an error of the script (the run was shorter than it thought).
+    const bool ranYields = m_windowSystem.yieldCount() > yieldsBefore;
+    if (m_stopArmed && command.verb != Verb::StopAfter && ranYields)
         m_stopArmed = false;
-    return done;
+    if (ranYields && !dropUnspentCommands())
+        done = false;
+    return done && !m_armedFailed;
+}
+
+bool Driver::dropUnspentCommands()
+{
+    const int yields = m_windowSystem.yieldCount() - m_commandBase;
+    for (const Armed& armed : m_armed)
+        error("at-count " + std::to_string(armed.count) + ": the run ended after " + std::to_string(yields) +
+              " yields, the command was not carried out");
+    const bool allSpent = m_armed.empty();
+    m_armed.clear();
+    return allSpent;
 }
 
 const platform::Control* Driver::controlNamed(const std::string& name)
@@ -161,7 +178,25 @@ void Driver::clickAt(QPoint pixel)
 
 void Driver::onYield(int yieldNumber)
 {
-    if (!m_stopArmed || yieldNumber != m_stopBase + m_stopCount)
+    // The commands due now, taken out first: carrying one out runs Qt's
+    // events, and nothing may change the list under the loop.
+    std::vector<Command> due;
+    for (auto it = m_armed.begin(); it != m_armed.end();) {
+        if (m_commandBase + it->count == yieldNumber) {
+            due.push_back(std::move(it->command));
+            it = m_armed.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (const Command& command : due) {
+        if (ended())
+            break;
+        if (!perform(command))
+            m_armedFailed = true;
+    }
+
+    if (!m_stopArmed || yieldNumber != m_stopBase + m_stopCount || ended())
         return;
     m_stopArmed = false;
     // A person's press on the stop label, made while the run counts: Qt
@@ -236,6 +271,9 @@ bool Driver::perform(const Command& c)
         m_stopArmed = true;
         m_stopBase = m_windowSystem.yieldCount();
         m_stopCount = c.a;
+        return true;
+    case Verb::AtCount:
+        m_armed.push_back({c.a, *c.deferred});
         return true;
     case Verb::Dump:
         m_out << dumpJson(m_window) << std::endl;

@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "platform/control.h"
 #include "script_line.h"
@@ -48,6 +49,7 @@ private:
     void catchUp();
     bool save(const QPixmap& picture, const std::string& name);
     void onYield(int yieldNumber);
+    bool dropUnspentCommands();
 
     KolvenWindow& m_window;
     platform::qt::QtWindowSystem& m_windowSystem;
@@ -57,6 +59,16 @@ private:
     bool m_stopArmed = false;
     int m_stopBase = 0;
     int m_stopCount = 0;
+    // Commands armed by at-count, in script order: each is carried out in
+    // yield m_commandBase + count, m_commandBase being the yields made before
+    // the script command now running (the one that starts the run).
+    struct Armed {
+        int count;
+        Command command;
+    };
+    std::vector<Armed> m_armed;
+    int m_commandBase = 0;
+    bool m_armedFailed = false;
 };
 
 }  // namespace kolven::drive

@@ -32,10 +32,20 @@ std::optional<int> integer(std::string_view word)
     return value;
 }
 
+// The line from the word first on, trailing blanks dropped: a file name may
+// hold blanks, and a deferred command is a line of its own.
+std::string_view restOfLine(std::string_view line, std::string_view first)
+{
+    std::string_view rest = line.substr(static_cast<std::size_t>(first.data() - line.data()));
+    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t'))
+        rest.remove_suffix(1);
+    return rest;
+}
+
 struct Grammar {
     std::string_view word;
     Verb verb;
-    enum Arguments { None, Name, NameIndex, Point, Count, File } arguments;
+    enum Arguments { None, Name, NameIndex, Point, Count, File, CountCommand } arguments;
 };
 
 constexpr Grammar kGrammar[] = {
@@ -46,6 +56,7 @@ constexpr Grammar kGrammar[] = {
     {"move", Verb::Move, Grammar::Point},
     {"bgclick", Verb::BackgroundClick, Grammar::Point},
     {"stop-after", Verb::StopAfter, Grammar::Count},
+    {"at-count", Verb::AtCount, Grammar::CountCommand},
     {"dump", Verb::Dump, Grammar::None},
     {"export", Verb::Export, Grammar::None},
     {"shot", Verb::Shot, Grammar::File},
@@ -67,11 +78,12 @@ std::optional<std::variant<Command, ParseError>> parseLine(std::string_view line
     for (const Grammar& g : kGrammar) {
         if (w[0] != g.word)
             continue;
-        Command c{g.verb, {}, 0, 0};
+        Command c{g.verb, {}, 0, 0, nullptr};
         const std::size_t arguments = w.size() - 1;
         const bool countRight = g.arguments == Grammar::None                                    ? arguments == 0
                                 : g.arguments == Grammar::Name || g.arguments == Grammar::Count ? arguments == 1
                                 : g.arguments == Grammar::File                                  ? arguments >= 1
+                                : g.arguments == Grammar::CountCommand                          ? arguments >= 2
                                                                                                 : arguments == 2;
         if (!countRight)
             return ParseError{"wrong number of arguments: " + text};
@@ -104,13 +116,23 @@ std::optional<std::variant<Command, ParseError>> parseLine(std::string_view line
             c.a = *k;
             break;
         }
-        case Grammar::File: {
-            // The rest of the line, so that a file name may hold blanks.
-            const std::size_t start = w[1].data() - line.data();
-            std::string_view rest = line.substr(start);
-            while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t'))
-                rest.remove_suffix(1);
-            c.name = rest;
+        case Grammar::File:
+            c.name = restOfLine(line, w[1]);
+            break;
+        case Grammar::CountCommand: {
+            const auto k = integer(w[1]);
+            if (!k || *k < 1)
+                return ParseError{"not a number of counts: " + text};
+            const auto deferred = parseLine(restOfLine(line, w[2]));
+            if (!deferred)
+                return ParseError{"at-count wants a command: " + text};
+            if (const auto* problem = std::get_if<ParseError>(&*deferred))
+                return ParseError{"at-count " + std::string(w[1]) + ": " + problem->message};
+            const Command& inner = std::get<Command>(*deferred);
+            if (inner.verb == Verb::AtCount)
+                return ParseError{"at-count cannot defer another at-count: " + text};
+            c.a = *k;
+            c.deferred = std::make_shared<const Command>(inner);
             break;
         }
         }

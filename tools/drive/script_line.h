@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,13 +8,15 @@
 
 namespace kolven::drive {
 
-enum class Verb { Hover, Click, Down, Pick, Move, BackgroundClick, StopAfter, Dump, Export, Shot, ScreenShot, Quit };
+enum class Verb { Hover, Click, Down, Pick, Move, BackgroundClick, StopAfter, AtCount, Dump, Export, Shot, ScreenShot, Quit };
 
 struct Command {
     Verb verb;
     std::string name;  // control name, or the file of a shot or screen-shot
     int a = 0;         // list index, x, or number of counts
     int b = 0;         // y
+    // at-count: the command to carry out at the a-th yield of the next run.
+    std::shared_ptr<const Command> deferred;
 };
 
 struct ParseError {
