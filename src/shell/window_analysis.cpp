@@ -50,7 +50,8 @@ void KolvenWindow::ANALYSES_Click()
         LOI_GAUSS(S1_L, SN_L, *this);
     CUMUL_COMPT = runningTotal(HISTO_COMPT);
     MOY_S = seriesMean(S1_L, SN_L);
-    // The read-out starts at the bin of the mean.
+    // The mean's bin is chosen, but the drawing that follows leaves nothing
+    // selected, so that the first bin under the pointer is always read.
     CURSEUR_I = static_cast<std::int16_t>(roundEven(MOY_S));
     TRACE_COMPARAISON();
 }
@@ -109,6 +110,7 @@ void KolvenWindow::Label36_Click()
     else
         BASE();
     unlockCommands();
+    // σ² goes back beside the deviation it names, as the series view had it.
     showSigma2WithDeviation();
 }
 

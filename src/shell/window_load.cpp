@@ -267,12 +267,15 @@ void KolvenWindow::layOutPlotArea()
     DISTR_GAUSS.move(2 * columnWidth + (columnWidth - DISTR_GAUSS.width()) / 2, titleTop);
 
     const int countTop = EQM2_N.top() + EQM2_N.height() + scaledY(60);
+    // Each column's read-outs start clear of the vertical scale arrows, which
+    // stand at the same height at the left edge.
+    const int columnIndent = std::max(scaledX(300), F_V_P_Image.left() + F_V_P_Image.width() + gap);
     int column = 0;
     for (auto [count, total] : {std::pair{&EFF_POI, &SOMME_POIS}, {&EFF_COMPT, &SOMME_COMPT}, {&EFF_GAUSS, &SOMME_GAUSS}}) {
         label(*count, "", font, colors::black, colors::magenta);
         label(*total, "", font, colors::black, colors::cyan);
-        count->move(column * columnWidth + scaledX(300), countTop);
-        total->move(column * columnWidth + scaledX(300), countTop + count->height());
+        count->move(column * columnWidth + columnIndent, countTop);
+        total->move(column * columnWidth + columnIndent, countTop + count->height());
         ++column;
     }
     column = 0;
@@ -280,7 +283,7 @@ void KolvenWindow::layOutPlotArea()
                                           {&NMOYENG, &EQM2_G, &SIGMA2G}}) {
         label(*mean, "", font, colors::blue, colors::white);
         label(*deviation, " = 23.02 ", font, colors::blue, colors::white);
-        mean->move(column * columnWidth + scaledX(300), Nmoyen.top());
+        mean->move(column * columnWidth + columnIndent, Nmoyen.top());
         deviation->move(mean->left() + scaledX(900), EQM2_N.top());
         sigma->setPicture(pictures::sigmaSquared());
         sigma->setWidth(deviation->height());

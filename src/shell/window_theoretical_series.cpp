@@ -37,6 +37,9 @@ void KolvenWindow::GAUSSIEN_Click()
 void KolvenWindow::chooseTheoreticalOrigin(const char* code, const char* title)
 {
     DONNEES_T = code;
+    // A computed series holds no count past 240: the limit message of a
+    // simulated series before it goes with it.
+    DEPASSE.hide();
     setSeriesTitle(title);
     DISTR_COMPTAGES.show();
     Label37.hide();

@@ -73,9 +73,11 @@ TEST_F(TheoreticalOriginTest, EachClickAsksForAHundredThousandMoreCounts)
 }
 
 // The choice paints itself white on blue and the other law as a choice.
-TEST_F(TheoreticalOriginTest, TheChosenLawIsMarkedInTheMenu)
+TEST_F(TheoreticalOriginTest, TheChosenLawIsMarkedInTheMenuAndTheLimitMessageGoes)
 {
+    window->DEPASSE.show();  // left by a simulated series that passed 240
     chooseLaw(&KolvenWindow::GAUSSIEN);
+    EXPECT_FALSE(window->DEPASSE.visible());
     EXPECT_EQ(window->GAUSSIEN.fore(), platform::colors::white);
     EXPECT_EQ(window->GAUSSIEN.back(), platform::rgb(50, 110, 200));
     EXPECT_EQ(window->POISS.fore(), platform::colors::blue);
