@@ -48,7 +48,7 @@ void Canvas::setTarget(WindowTarget* target)
 
 void Canvas::catchUp()
 {
-    QRegion region(m_surface.takeDirty());
+    QRegion region = m_surface.takeDirty();
     if (m_target) {
         const auto& controls = m_target->controls();
         if (m_shown.size() != controls.size()) {
@@ -144,6 +144,11 @@ void Canvas::closeEvent(QCloseEvent* event)
     dispatched();
 }
 
+// The region is painted one rectangle at a time, each the painter's clip:
+// under a clip of several rectangles Qt's raster engine blends span by span
+// and hands tall blocks to its thread pool, which costs more for the few
+// small rectangles of a pointer move than a rectangular clip does for the
+// whole window.
 void Canvas::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
@@ -151,21 +156,20 @@ void Canvas::paintEvent(QPaintEvent* event)
     const QImage* overlay = m_surface.overlay();
     const qreal ratio = image.devicePixelRatio();
     for (const QRect& r : event->region()) {
+        p.setClipRect(r);
         const QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
         p.drawImage(r, image, source);
         if (overlay)
             p.drawImage(r, *overlay, source);
-    }
-    if (!m_target)
-        return;
-    const QRect bounds = event->region().boundingRect();
-    for (const Control* c : m_target->controls()) {
-        if (!c->onScreen())
+        if (!m_target)
             continue;
-        const QRect r = toPixels(c->windowRect());
-        if (r.isEmpty() || !r.intersects(bounds))
-            continue;
-        paintControl(p, *c, r);
+        for (const Control* c : m_target->controls()) {
+            if (!c->onScreen())
+                continue;
+            const QRect place = toPixels(c->windowRect());
+            if (!place.isEmpty() && place.intersects(r))
+                paintControl(p, *c, place);
+        }
     }
 }
 

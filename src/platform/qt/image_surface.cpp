@@ -41,9 +41,11 @@ const QImage* ImageSurface::overlay()
     return m_overlayUsed ? &m_overlay : nullptr;
 }
 
-QRect ImageSurface::takeDirty()
+QRegion ImageSurface::takeDirty()
 {
-    return std::exchange(m_dirty, QRect());
+    QRegion dirty = std::exchange(m_overlayDirty, QRegion());
+    dirty += std::exchange(m_dirty, QRect());
+    return dirty;
 }
 
 void ImageSurface::clearOverlay(const QRect& rect)
@@ -58,9 +60,9 @@ void ImageSurface::clearOverlay(const QRect& rect)
 
 QPainter& ImageSurface::painterFor(const QRect& drawn)
 {
-    m_dirty |= drawn;
     std::erase_if(m_filled, [&](const Filled& f) { return f.rect.intersects(drawn); });
     if (m_persistent) {
+        m_dirty |= drawn;
         clearOverlay(drawn);
         if (!m_imagePainter.isActive())
             m_imagePainter.begin(&m_image);
@@ -71,6 +73,7 @@ QPainter& ImageSurface::painterFor(const QRect& drawn)
         m_overlay.fill(Qt::transparent);
     }
     m_overlayUsed = true;
+    m_overlayDirty += drawn;
     if (!m_overlayPainter.isActive())
         m_overlayPainter.begin(&m_overlay);
     m_overlayPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -87,6 +90,7 @@ void ImageSurface::clear()
         m_overlay.fill(Qt::transparent);
         m_overlayUsed = false;
     }
+    m_overlayDirty = QRegion();
     m_dirty = QRect(QPoint(0, 0), m_logicalSize);
 }
 

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QRegion>
 
 #include <vector>
 
@@ -42,8 +43,11 @@ public:
     void text(int x, int y, const std::string& text, Color color, const Font& font) override;
     void setPersistent(bool persistent) override { m_persistent = persistent; }
 
-    // The part drawn since the last call, in logical pixels.
-    QRect takeDirty();
+    // The part drawn since the last call, in logical pixels: one rectangle
+    // round the stored drawing, and each screen-only drawing apart, since a
+    // highlight lights bars far from one another (one in each panel of a
+    // comparison) and the rectangle round them would hold most of the plot.
+    QRegion takeDirty();
     // The stored image and the screen-only overlay (null while nothing is
     // drawn screen-only), ready to be read: this ends the painters kept open
     // between operations, since a plot frame is hundreds of lines and
@@ -67,6 +71,7 @@ private:
     bool m_persistent = true;
     bool m_overlayUsed = false;
     QRect m_dirty;
+    QRegion m_overlayDirty;
     // Blocks filled in one colour and not drawn over since.
     struct Filled {
         QRect rect;

@@ -87,6 +87,24 @@ TEST_F(QtPlatform, BarDrawnAgainAfterSomethingCrossedItIsDrawnWhole)
     }
 }
 
+// A highlight lights bars far apart (one per panel of a comparison): only
+// those bars are repainted, not the rectangle round them, while the stored
+// drawing still repaints as one rectangle round all it touched.
+TEST_F(QtPlatform, ScreenOnlyBlocksFarApartRepaintAlone)
+{
+    surface.takeDirty();
+    surface.setPersistent(false);
+    surface.fillBlock(150, 299, 150, 299, rgb(0, 0, 255));    // pixels 10 … 19
+    surface.fillBlock(1200, 1349, 1200, 1349, rgb(0, 0, 255));  // pixels 80 … 89
+    surface.setPersistent(true);
+    EXPECT_EQ(surface.takeDirty(), QRegion(10, 10, 10, 10) + QRegion(80, 80, 10, 10));
+
+    surface.fillBlock(150, 299, 150, 299, rgb(0, 0, 255));
+    surface.fillBlock(1200, 1349, 1200, 1349, rgb(0, 0, 255));
+    EXPECT_EQ(surface.takeDirty(), QRegion(10, 10, 80, 80));
+    EXPECT_TRUE(surface.takeDirty().isEmpty());
+}
+
 TEST_F(QtPlatform, TextWidthIsWhatQtFindsWhenItShapesTheText)
 {
     std::mt19937 random(7);
