@@ -50,12 +50,14 @@ QRegion ImageSurface::takeDirty()
 
 void ImageSurface::clearOverlay(const QRect& rect)
 {
-    if (!m_overlayUsed)
+    if (!m_overlayUsed || !m_overlayArea.intersects(rect))
         return;
     if (!m_overlayPainter.isActive())
         m_overlayPainter.begin(&m_overlay);
     m_overlayPainter.setCompositionMode(QPainter::CompositionMode_Clear);
     m_overlayPainter.fillRect(rect, Qt::transparent);
+    m_overlayArea -= rect;
+    m_overlayUsed = !m_overlayArea.isEmpty();
 }
 
 QPainter& ImageSurface::painterFor(const QRect& drawn)
@@ -73,6 +75,7 @@ QPainter& ImageSurface::painterFor(const QRect& drawn)
         m_overlay.fill(Qt::transparent);
     }
     m_overlayUsed = true;
+    m_overlayArea += drawn;
     m_overlayDirty += drawn;
     if (!m_overlayPainter.isActive())
         m_overlayPainter.begin(&m_overlay);
@@ -90,6 +93,7 @@ void ImageSurface::clear()
         m_overlay.fill(Qt::transparent);
         m_overlayUsed = false;
     }
+    m_overlayArea = QRegion();
     m_overlayDirty = QRegion();
     m_dirty = QRect(QPoint(0, 0), m_logicalSize);
 }
@@ -119,7 +123,7 @@ void ImageSurface::point(int x, int y, Color color)
 
 void ImageSurface::fill(const QRect& block, Color color)
 {
-    if (!m_persistent || m_overlayUsed) {
+    if (!m_persistent || (m_overlayUsed && m_overlayArea.intersects(block))) {
         painterFor(block).fillRect(block, toQColor(color));
         return;
     }

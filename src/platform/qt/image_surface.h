@@ -70,6 +70,10 @@ private:
     QPainter m_overlayPainter;
     bool m_persistent = true;
     bool m_overlayUsed = false;
+    // Where the overlay may hold screen-only drawing. Persistent drawing
+    // elsewhere takes the direct path, so that a bar highlighted once does
+    // not slow every later bar of a run.
+    QRegion m_overlayArea;
     QRect m_dirty;
     QRegion m_overlayDirty;
     // Blocks filled in one colour and not drawn over since.

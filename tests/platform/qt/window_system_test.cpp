@@ -105,6 +105,29 @@ TEST_F(QtPlatform, ScreenOnlyBlocksFarApartRepaintAlone)
     EXPECT_TRUE(surface.takeDirty().isEmpty());
 }
 
+// A highlight stays on the screen only: the stored image never holds it,
+// a bar drawn elsewhere leaves it in place (and still takes the direct path
+// that repaints only what grew), and the bar drawn over it takes it away.
+TEST_F(QtPlatform, AHighlightLivesOnTheScreenUntilItsBarIsDrawnAgain)
+{
+    surface.setPersistent(false);
+    surface.fillBlock(150, 299, 150, 299, rgb(255, 0, 255));
+    surface.setPersistent(true);
+    EXPECT_EQ(shown(15, 15), kBack);
+    ASSERT_NE(surface.overlay(), nullptr);
+    surface.takeDirty();
+
+    surface.fillBlock(1200, 1349, 600, 1349, rgb(0, 0, 255));
+    surface.takeDirty();
+    surface.fillBlock(1200, 1349, 450, 1349, rgb(0, 0, 255));
+    EXPECT_EQ(surface.takeDirty(), QRegion(80, 30, 10, 10)) << "only the part that grew";
+    EXPECT_NE(surface.overlay(), nullptr);
+
+    surface.fillBlock(150, 299, 150, 299, rgb(0, 0, 255));
+    EXPECT_EQ(surface.overlay(), nullptr);
+    EXPECT_EQ(shown(15, 15), kBlue);
+}
+
 TEST_F(QtPlatform, TextWidthIsWhatQtFindsWhenItShapesTheText)
 {
     std::mt19937 random(7);
