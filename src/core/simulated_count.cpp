@@ -18,8 +18,11 @@ Origin originOf(const std::string& code)
 }
 
 // More values than any count of at most 240 can need, retries included:
-// past them the count is above the limit, or the stream cannot end it.
+// past them the count is above the limit, or the stream cannot end it. A
+// source that gives its values slowly is asked every so many values whether
+// the count has gone on too long.
 constexpr long kMostReadsPerCount = 1'000'000;
+constexpr long kReadsBetweenTimeChecks = 4096;
 constexpr int kLargestCount = 32767;
 
 std::int16_t narrow(int count)
@@ -49,7 +52,8 @@ std::int16_t simulatedCount(IntervalSource& source, float TEMPS_S, CountWalk wal
         return -1;
     };
     auto readInterval = [&] {
-        if (++reads > kMostReadsPerCount) {
+        ++reads;
+        if (reads > kMostReadsPerCount || (reads % kReadsBetweenTimeChecks == 0 && source.countOverdue())) {
             if (secondPhase)
                 walk.DONNEES_T = "ASSOCIATIONS3";
             if (valueAboveTheLimit() > 240)
@@ -61,6 +65,7 @@ std::int16_t simulatedCount(IntervalSource& source, float TEMPS_S, CountWalk wal
         return true;
     };
 
+    source.countStarts();
     B_S = 0;
     // Lead-in: the window opens a tenth of its length after the detection
     // that closed the previous count.

@@ -4,7 +4,7 @@ namespace kolven {
 
 namespace {
 
-std::string noticeText(KolvenWindow::Notice notice, const std::string& exportPath)
+std::string noticeText(KolvenWindow::Notice notice, const std::string& exportNotice)
 {
     switch (notice) {
     case KolvenWindow::Notice::IntervalFile:
@@ -15,7 +15,7 @@ std::string noticeText(KolvenWindow::Notice notice, const std::string& exportPat
     case KolvenWindow::Notice::SeriesFull:
         return "  La série a atteint la limite des compteurs : effacez-la pour continuer  ";
     case KolvenWindow::Notice::ExportFile:
-        return "  Le fichier " + exportPath + " ne peut pas être écrit : l'histogramme n'y est pas exporté  ";
+        return exportNotice;
     }
     return {};
 }
@@ -27,7 +27,7 @@ std::string noticeText(KolvenWindow::Notice notice, const std::string& exportPat
 void KolvenWindow::showNotice(Notice notice)
 {
     m_notice = notice;
-    AVIS.setCaption(noticeText(notice, services.files.exportFile().path()));
+    AVIS.setCaption(noticeText(notice, m_export.noticeText(services.files.exportFile().path())));
     AVIS.setLeft((m_windowWidth - AVIS.width()) / 2);
     AVIS.show();
 }
