@@ -22,7 +22,7 @@ Origin originOf(const std::string& code)
 // source that gives its values slowly is asked every so many values whether
 // the count has gone on too long.
 constexpr long kMostReadsPerCount = 1'000'000;
-constexpr long kReadsBetweenTimeChecks = 4096;
+constexpr long kReadsBetweenTimeChecks = 1024;
 constexpr int kLargestCount = 32767;
 
 std::int16_t narrow(int count)
