@@ -51,14 +51,19 @@ std::int16_t simulatedCount(IntervalSource& source, float TEMPS_S, CountWalk wal
             return NC / 2;
         return -1;
     };
+    // One comparison per value; the limits are looked at every
+    // kReadsBetweenTimeChecks values.
+    long nextCheck = kReadsBetweenTimeChecks;
     auto readInterval = [&] {
-        ++reads;
-        if (reads > kMostReadsPerCount || (reads % kReadsBetweenTimeChecks == 0 && source.countOverdue())) {
-            if (secondPhase)
-                walk.DONNEES_T = "ASSOCIATIONS3";
-            if (valueAboveTheLimit() > 240)
-                return false;
-            throw CountNeverEnds();
+        if (++reads == nextCheck) {
+            nextCheck += kReadsBetweenTimeChecks;
+            if (reads > kMostReadsPerCount || source.countOverdue()) {
+                if (secondPhase)
+                    walk.DONNEES_T = "ASSOCIATIONS3";
+                if (valueAboveTheLimit() > 240)
+                    return false;
+                throw CountNeverEnds();
+            }
         }
         walk.A_S = source.next() / 250.0f;
         B_S = B_S + walk.A_S;

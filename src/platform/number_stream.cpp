@@ -112,30 +112,30 @@ bool NumberStream::passOverLongField()
 // gives the correctly rounded value, as the general parser would. Anything
 // else is left to the general parser. At most 17 bytes are looked at, so a
 // field of any length costs no more here.
-std::optional<double> NumberStream::plainDecimalInPlace()
+inline std::optional<double> NumberStream::plainDecimalInPlace()
 {
     static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                          1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     constexpr std::size_t kLongestPlain = 15 + 2;  // digits, a point, and one more to see the end
-    const char* p = m_buffer.data() + m_pos;
+    const char* const first = m_buffer.data() + m_pos;
     const char* const limit = m_buffer.data() + std::min(m_end, m_pos + kLongestPlain);
+    const char* p = first;
     std::uint64_t digits = 0;
-    int count = 0;
-    int decimals = 0;
     unsigned digit = 0;
     while (p < limit && (digit = static_cast<unsigned char>(*p) - unsigned{'0'}) < 10) {
         digits = digits * 10 + digit;
-        ++count;
         ++p;
     }
+    int count = static_cast<int>(p - first);
+    int decimals = 0;
     if (p < limit && *p == '.') {
-        ++p;
+        const char* const fraction = ++p;
         while (p < limit && (digit = static_cast<unsigned char>(*p) - unsigned{'0'}) < 10) {
             digits = digits * 10 + digit;
-            ++count;
-            ++decimals;
             ++p;
         }
+        decimals = static_cast<int>(p - fraction);
+        count += decimals;
     }
     if (count == 0 || count > 15 || !fieldEndsHere(p))
         return std::nullopt;
@@ -157,8 +157,14 @@ std::optional<double> NumberStream::next()
     }
     if (const auto value = plainDecimalInPlace())
         return value;
-    // The general case, gathered into a field of bounded length, across
-    // pieces when a piece ends inside it.
+    return gatheredField();
+}
+
+// The general case, gathered into a field of bounded length, across pieces
+// when a piece ends inside it. Kept out of line: the plain decimals that
+// make the interval file are read without its buffer on the stack.
+std::optional<double> NumberStream::gatheredField()
+{
     char field[kLongestField];
     std::size_t length = 0;
     for (;;) {
