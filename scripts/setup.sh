@@ -3,7 +3,9 @@
 # builds it, then either starts the program or runs the whole test suite
 # (which also makes the Debian package and checks it).
 #   bash scripts/setup.sh run     build and start KOLVEN
-#   bash scripts/setup.sh test    build and run every test
+#   bash scripts/setup.sh test    build and run every test, then fuzz the
+#                                 interval file's reading for a short while
+#                                 when clang is there
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,6 +29,29 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
+# The interval file's fuzz target, built with clang's libFuzzer, run for
+# twenty seconds from the seed inputs in fuzz/; skipped, not failed, on a
+# machine without clang or its libFuzzer. A finding fails the run.
+fuzz_briefly() {
+  local probe
+  probe=$(mktemp)
+  if ! command -v clang++ >/dev/null 2>&1 ||
+    ! echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' |
+      clang++ -x c++ -fsanitize=fuzzer - -o "$probe" >/dev/null 2>&1; then
+    rm -f "$probe"
+    echo "fuzz: no clang with libFuzzer here, skipped"
+    return 0
+  fi
+  rm -f "$probe"
+  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKOLVEN_FUZZ=ON
+  cmake --build build-fuzz --target kolven_fuzz_intervals
+  local corpus status=0
+  corpus=$(mktemp -d)
+  build-fuzz/bin/kolven_fuzz_intervals -max_total_time=20 -print_final_stats=1 "$corpus" fuzz/corpus || status=$?
+  rm -rf "$corpus"
+  return "$status"
+}
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 
@@ -35,8 +60,8 @@ case "${1:-run}" in
     exec build/bin/kolven
     ;;
   test)
-    cd build
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+    fuzz_briefly
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -4,18 +4,36 @@
 
 namespace kolven {
 
-IntervalFile::IntervalFile(platform::FileSystem& files, std::string path)
-    : m_files(files), m_path(std::move(path))
+// The opening and the values skipped after it are timed as a count.
+IntervalFile::IntervalFile(platform::FileSystem& files, std::string path, const platform::Clock& clock)
+    : m_files(files), m_path(std::move(path)), m_clock(clock), m_countStart(clock.monotonicSeconds())
 {
     reopen();
 }
 
+void IntervalFile::countStarts()
+{
+    m_countStart = m_clock.monotonicSeconds();
+}
+
+bool IntervalFile::countOverdue() const
+{
+    return m_clock.monotonicSeconds() - m_countStart > kLongestCount;
+}
+
+// A file opened again is where the time goes when a short stretch of values
+// sits in a large file; one pass over it may take long, so the clock is
+// asked at every opening.
 void IntervalFile::reopen()
 {
+    m_timeSinceOpening = 0;
+    if (m_reader && m_reader->rewind())
+        return;
+    if (m_reader && countOverdue())
+        throw CountNeverEnds();
     m_reader = m_files.openNumbers(m_path);
     if (!m_reader)
         throw IntervalFileUnreadable(m_path);
-    m_timeSinceOpening = 0;
 }
 
 std::optional<float> IntervalFile::read()
@@ -37,16 +55,6 @@ float IntervalFile::next()
     if (const auto value = read())
         return *value;
     throw IntervalFileUnreadable(m_path);
-}
-
-std::string findIntervalFile(const platform::FileSystem& files)
-{
-    for (const std::string& folder : {files.workingDirectory(), files.programDirectory()}) {
-        const std::string path = folder + '/' + kIntervalFileName;
-        if (files.isFile(path))
-            return path;
-    }
-    return {};
 }
 
 }  // namespace kolven

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/simulated_count.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 
 namespace kolven {
@@ -21,13 +22,19 @@ public:
 
 // The interval file read value by value. At the end of the file, or on a
 // field that is not an interval (not a number, or a negative one), it is
-// opened again and the read made again from its first value. A file that
-// gives no interval at all, or whose intervals add up to no time at all,
-// throws rather than letting a count go round it for ever.
+// read again from its first value: a small file kept in memory goes back to
+// it, a large one is opened again. A file that gives no interval at all, or
+// whose intervals add up to no time at all, throws rather than letting a
+// count go round it for ever; so does a count that takes longer than
+// kLongestCount seconds of the clock, whatever makes the file so slow.
 class IntervalFile final : public IntervalSource {
 public:
-    IntervalFile(platform::FileSystem& files, std::string path);
+    static constexpr double kLongestCount = 0.25;
+
+    IntervalFile(platform::FileSystem& files, std::string path, const platform::Clock& clock);
     float next() override;
+    void countStarts() override;
+    bool countOverdue() const override;
     const std::string& path() const { return m_path; }
 
 private:
@@ -36,12 +43,10 @@ private:
 
     platform::FileSystem& m_files;
     std::string m_path;
+    const platform::Clock& m_clock;
     std::unique_ptr<platform::NumberReader> m_reader;
     double m_timeSinceOpening = 0;
+    double m_countStart = 0;
 };
-
-// Where the interval file is found: the working folder first, then the
-// program's own folder. Empty when it is in neither.
-std::string findIntervalFile(const platform::FileSystem& files);
 
 }  // namespace kolven

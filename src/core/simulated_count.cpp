@@ -18,8 +18,11 @@ Origin originOf(const std::string& code)
 }
 
 // More values than any count of at most 240 can need, retries included:
-// past them the count is above the limit, or the stream cannot end it.
+// past them the count is above the limit, or the stream cannot end it. A
+// source that gives its values slowly is asked every so many values whether
+// the count has gone on too long.
 constexpr long kMostReadsPerCount = 1'000'000;
+constexpr long kReadsBetweenTimeChecks = 1024;
 constexpr int kLargestCount = 32767;
 
 std::int16_t narrow(int count)
@@ -48,19 +51,26 @@ std::int16_t simulatedCount(IntervalSource& source, float TEMPS_S, CountWalk wal
             return NC / 2;
         return -1;
     };
+    // One comparison per value; the limits are looked at every
+    // kReadsBetweenTimeChecks values.
+    long nextCheck = kReadsBetweenTimeChecks;
     auto readInterval = [&] {
-        if (++reads > kMostReadsPerCount) {
-            if (secondPhase)
-                walk.DONNEES_T = "ASSOCIATIONS3";
-            if (valueAboveTheLimit() > 240)
-                return false;
-            throw CountNeverEnds();
+        if (++reads == nextCheck) {
+            nextCheck += kReadsBetweenTimeChecks;
+            if (reads > kMostReadsPerCount || source.countOverdue()) {
+                if (secondPhase)
+                    walk.DONNEES_T = "ASSOCIATIONS3";
+                if (valueAboveTheLimit() > 240)
+                    return false;
+                throw CountNeverEnds();
+            }
         }
         walk.A_S = source.next() / 250.0f;
         B_S = B_S + walk.A_S;
         return true;
     };
 
+    source.countStarts();
     B_S = 0;
     // Lead-in: the window opens a tenth of its length after the detection
     // that closed the previous count.

@@ -12,6 +12,11 @@ class IntervalSource {
 public:
     virtual ~IntervalSource() = default;
     virtual float next() = 0;
+    // A count begins: from now on its time is measured.
+    virtual void countStarts() {}
+    // The count in progress has taken longer than any count should: the
+    // stream is too slow to end it.
+    virtual bool countOverdue() const { return false; }
 };
 
 // The stream cannot end a count: its intervals no longer move time on in

@@ -15,15 +15,29 @@ public:
     // The next number; nothing at the end of the file or on a field that is
     // not a number (a read error).
     virtual std::optional<double> next() = 0;
+    // Back to the first number without opening the file again: true for a
+    // file held in memory, false when it has to be opened anew.
+    virtual bool rewind() { return false; }
+};
+
+// What became of one writing of a replaced file. A link in the way, or a
+// folder that belongs to someone else, is refused: writing through it could
+// overwrite any file of the user's.
+enum class WriteOutcome {
+    Written,
+    Failed,          // the folder or the file cannot be written
+    FolderIsLink,
+    FolderNotOwned,  // the folder belongs to another user
+    FileIsLink,
 };
 
 // A text file rewritten whole at each writing.
 class ReplacedFile {
 public:
     virtual ~ReplacedFile() = default;
-    // Replaces the file's contents by text. False when the folder or the file
-    // cannot be written; a later call tries again.
-    virtual bool write(std::string_view text) = 0;
+    // Replaces the file by one holding text. On anything but Written the
+    // file is left as it was; a later call tries again.
+    virtual WriteOutcome write(std::string_view text) = 0;
     virtual const std::string& path() const = 0;
 };
 

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/export_text.h"
+#include "core/export_rhythm.h"
+#include "core/export_writer.h"
 #include "core/interval_file.h"
 #include "core/series_state.h"
 #include "display/comparison_geometry.h"
@@ -189,6 +190,8 @@ public:
     void eraseSeries();
     // window_export_file
     void writeExportFile();
+    void exportAfterCount(bool countByCount);
+    void exportAfterRun();
     // window_theoretical_mean
     void DUREES1_PointerOver();
     void AUGMENT2_Click();
@@ -298,9 +301,9 @@ private:
     bool m_endRequested = false;
     bool m_closeAfterRun = false;
     std::unique_ptr<IntervalFile> m_intervals;
-    ExportText m_exportText;
+    ExportWriter m_export;
+    ExportRhythm m_exportRhythm;
     Notice m_notice = Notice::IntervalFile;
-    bool m_exportFailing = false;
 };
 
 // The design font, and the window's scale from the screen.

@@ -72,6 +72,7 @@ void KolvenWindow::LANCER_N_Click()
                 break;
         }
     }
+    exportAfterRun();
 
     COMPTAGE_I = 0;
     TRACE_HISTO();
@@ -156,7 +157,7 @@ void KolvenWindow::countProcedure()
         while (services.clock.monotonicSeconds() - start < kPause) {
         }
     }
-    writeExportFile();
+    exportAfterCount(pausesAfterCount(MODE_T));
 }
 
 void KolvenWindow::lockCommands()

@@ -2,22 +2,39 @@
 
 namespace kolven {
 
-// Rewrites the export file with the whole histogram. A folder or file that
-// cannot be written is said once on screen; the run and the series go on,
+// Writes the export file with the whole histogram, now. A trouble with the
+// folder or the file is said once on screen; the run and the series go on,
 // and the notice goes away when a later writing succeeds.
 void KolvenWindow::writeExportFile()
 {
     platform::ReplacedFile& file = services.files.exportFile();
     if (DISQUE_T.empty())
         DISQUE_T = file.path().substr(0, file.path().rfind('/'));
-    const bool written = file.write(m_exportText.render(HISTO_COMPT));
-    if (!written && !m_exportFailing) {
-        m_exportFailing = true;
+    switch (m_export.write(file, HISTO_COMPT)) {
+    case NoticeChange::Show:
         showNotice(Notice::ExportFile);
-    } else if (written && m_exportFailing) {
-        m_exportFailing = false;
+        break;
+    case NoticeChange::Withdraw:
         withdrawNotice(Notice::ExportFile);
+        break;
+    case NoticeChange::None:
+        break;
     }
+}
+
+// After a count classed: every count of a run that a student follows
+// count by count, about once a frame in the faster runs.
+void KolvenWindow::exportAfterCount(bool countByCount)
+{
+    if (m_exportRhythm.countClassed(services.clock.monotonicSeconds(), countByCount))
+        writeExportFile();
+}
+
+// The file after a run holds every count the run classed.
+void KolvenWindow::exportAfterRun()
+{
+    if (m_exportRhythm.runEnded(services.clock.monotonicSeconds()))
+        writeExportFile();
 }
 
 }  // namespace kolven

@@ -4,7 +4,9 @@ namespace kolven {
 
 namespace {
 
-std::string noticeText(KolvenWindow::Notice notice, const std::string& exportPath)
+constexpr double kSmallestNoticeSize = 5;  // points
+
+std::string noticeText(KolvenWindow::Notice notice, const std::string& exportNotice)
 {
     switch (notice) {
     case KolvenWindow::Notice::IntervalFile:
@@ -15,7 +17,7 @@ std::string noticeText(KolvenWindow::Notice notice, const std::string& exportPat
     case KolvenWindow::Notice::SeriesFull:
         return "  La série a atteint la limite des compteurs : effacez-la pour continuer  ";
     case KolvenWindow::Notice::ExportFile:
-        return "  Le fichier " + exportPath + " ne peut pas être écrit : l'histogramme n'y est pas exporté  ";
+        return exportNotice;
     }
     return {};
 }
@@ -27,7 +29,12 @@ std::string noticeText(KolvenWindow::Notice notice, const std::string& exportPat
 void KolvenWindow::showNotice(Notice notice)
 {
     m_notice = notice;
-    AVIS.setCaption(noticeText(notice, services.files.exportFile().path()));
+    AVIS.setCaption(noticeText(notice, m_export.noticeText(services.files.exportFile().path())));
+    // A notice naming a long path is set smaller rather than cut at the
+    // edges of the screen.
+    AVIS.setFontSize(FIN.font().size);
+    while (AVIS.width() > m_windowWidth && AVIS.font().size > kSmallestNoticeSize)
+        AVIS.setFontSize(AVIS.font().size * 0.9);
     AVIS.setLeft((m_windowWidth - AVIS.width()) / 2);
     AVIS.show();
 }

@@ -12,7 +12,7 @@ bool KolvenWindow::openIntervalFile()
         const std::string path = locateIntervalFile(services.files);
         if (path.empty())
             throw IntervalFileUnreadable(kIntervalFileName);
-        m_intervals = std::make_unique<IntervalFile>(services.files, path);
+        m_intervals = std::make_unique<IntervalFile>(services.files, path, services.clock);
         double seconds = roundEven(services.clock.secondsSinceMidnight());
         while (seconds >= 101)
             seconds -= 100;

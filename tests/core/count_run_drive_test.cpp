@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -52,6 +53,23 @@ TEST_F(CountRunDrive, OneCountShowsItsValueAndTheExportFileHoldsIt)
     const QString text = object(run.lines[2])["text"].toString();
     EXPECT_EQ(text.count("\r\n"), 241);
     EXPECT_TRUE(text.contains("\r\n 9  1 \r\n"));
+}
+
+// A folder where the export file should be: the driver says there is no
+// file, as for a missing one, and goes on.
+TEST_F(CountRunDrive, TheExportOnAFolderReadsAsNoFile)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath("KOLVEN16W/KOLVEN16W.TXT"));
+    QFile file(work.filePath("KOLVEN_11.KVL"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kRegular);
+    file.close();
+    const DriveRun run =
+        drive("export\ndump\n", {"--clock", "0", "--workdir", work.path(), "--export-root", root.path()});
+    ASSERT_EQ(run.exitCode, 0);
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_TRUE(object(run.lines[0])["text"].isNull());
 }
 
 TEST_F(CountRunDrive, StopAfterEndsTheNextRunAtThatCountOnly)

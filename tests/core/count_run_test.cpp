@@ -176,6 +176,20 @@ TEST_F(CountRunTest, AnExportFolderThatCannotBeWrittenIsSaidOnceAndTheRunGoesOn)
     EXPECT_EQ(window->CONTENUS.caption(), " 100");
 }
 
+// A notice naming a long folder is set smaller to stay inside the window.
+TEST_F(CountRunTest, ANoticeNamingALongPathStaysInsideTheWindow)
+{
+    writeIntervals(intervalText(kRegular));
+    const std::string blocker = (exportRoot() / (std::string(200, 'x') + ".txt")).string();
+    std::ofstream(blocker) << "not a folder";
+    start(blocker);
+    chooseSimulation();
+    run(kOne);
+    ASSERT_TRUE(window->AVIS.visible());
+    EXPECT_GE(window->AVIS.left(), 0);
+    EXPECT_LE(window->AVIS.left() + window->AVIS.width(), window->windowWidth());
+}
+
 TEST_F(CountRunTest, ClosingTheWindowDuringAContinuousRunEndsItCleanly)
 {
     startWith(kRegular, 9.0f);

@@ -1,10 +1,17 @@
 // The interval file read through the program's own reader: separators,
-// wrapping at the end or on text, files that give no number, where the file
-// is looked for, and a count that runs past the end of the file.
+// wrapping at the end or on text, files that give no number, a count that
+// runs past the end of the file, and files that
+// would hang or freeze the program: a named pipe, a huge field, a file of
+// one tiny value, a short stretch of values in a large file.
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,9 +24,47 @@
 namespace {
 
 using kolven::IntervalFile;
+using kolven::testing::FakeClock;
 using kolven::testing::TestFileSystem;
 using kolven::platform::PosixFileSystem;
 using kolven::test::TempFolder;
+
+// A monotonic clock that does not move: only the number of values read can
+// end a count.
+class StillClock final : public kolven::platform::Clock {
+public:
+    double secondsSinceMidnight() const override { return 0; }
+    double monotonicSeconds() const override { return 0; }
+};
+
+// Real files, counting how many times the interval file is opened.
+class CountingFiles final : public PosixFileSystem {
+public:
+    using PosixFileSystem::PosixFileSystem;
+    std::unique_ptr<kolven::platform::NumberReader> openNumbers(const std::string& path) override
+    {
+        ++opened;
+        return PosixFileSystem::openNumbers(path);
+    }
+    int opened = 0;
+};
+
+// A file of `size` bytes that starts with `start`, the rest a hole that
+// reads as zero bytes and takes no room on the disk.
+std::string sparseFile(const TempFolder& folder, const std::string& start, off_t size)
+{
+    const std::string path = folder.write(kolven::kIntervalFileName, start);
+    if (::truncate(path.c_str(), size) != 0)
+        throw std::runtime_error("cannot lengthen " + path);
+    return path;
+}
+
+long peakResidentKilobytes()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
 
 TEST(IntervalFile, ReadsValuesAndWraps)
 {
@@ -44,9 +89,10 @@ TEST(IntervalFile, ReadsValuesAndWraps)
     };
     TempFolder folder;
     PosixFileSystem files(folder.path(), folder.path());
+    StillClock clock;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        IntervalFile file(files, folder.write(kolven::kIntervalFileName, row.contents));
+        IntervalFile file(files, folder.write(kolven::kIntervalFileName, row.contents), clock);
         std::vector<float> read;
         for (std::size_t i = 0; i < row.values.size(); ++i)
             read.push_back(file.next());
@@ -72,11 +118,12 @@ TEST(IntervalFile, NoIntervalAtAllThrowsRatherThanLoops)
         SCOPED_TRACE(row.name);
         TempFolder folder;
         PosixFileSystem files(folder.path(), folder.path());
+        StillClock clock;
         const std::string path = row.contents ? folder.write(kolven::kIntervalFileName, row.contents)
                                               : folder.file(kolven::kIntervalFileName);
         EXPECT_THROW(
             {
-                IntervalFile file(files, path);
+                IntervalFile file(files, path, clock);
                 for (int i = 0; i < 10; ++i)
                     file.next();
             },
@@ -91,7 +138,8 @@ TEST(IntervalFile, CountRunningPastTheEndGoesOnFromTheFirstValue)
     // 7 → 6, 7, 9, 16 closes → 3;  then as the first → 2.
     TempFolder folder;
     PosixFileSystem files(folder.path(), folder.path());
-    IntervalFile file(files, folder.write(kolven::kIntervalFileName, "250\n500\n1750\n"));
+    StillClock clock;
+    IntervalFile file(files, folder.write(kolven::kIntervalFileName, "250\n500\n1750\n"), clock);
     float A_S = 0, B_S = 0;
     std::string DONNEES_T = "EXPERIENCE";
     std::vector<int> counts;
@@ -100,32 +148,85 @@ TEST(IntervalFile, CountRunningPastTheEndGoesOnFromTheFirstValue)
     EXPECT_EQ(counts, (std::vector<int>{2, 3, 3, 2}));
 }
 
-TEST(IntervalFile, FoundInTheWorkingFolderFirst)
+// Whatever the file, a count ends or gives up soon, and the file is not
+// opened again for every value.
+TEST(IntervalFile, CountsOnFilesThatCannotEndThemGiveUpSoon)
 {
-    enum What { None, File, Folder };
+    enum Ending { Value, NeverEnds };
     const struct {
         const char* name;
-        What inWorking, inProgram;
-        int foundIn;  // 0: the working folder, 1: the program's, -1: nowhere
+        std::string start;  // the file's first bytes
+        off_t size;         // the file's size, zero bytes after the start
+        const char* origin;
+        float mean;
+        bool clockMoves;    // a millisecond at each reading
+        Ending ending;
+        int mostOpenings;
     } rows[] = {
-        {"in both folders: the working folder's", File, File, 0},
-        {"only beside the program", None, File, 1},
-        {"a folder of that name is not the file", Folder, File, 1},
-        {"in neither", None, None, -1},
+        // A value too small to move time on in single precision: every
+        // value read comes from the one opening of the file.
+        {"one tiny value", "1e-300", 6, "EXPERIENCE", 9.0f, false, NeverEnds, 1},
+        // 680,000 values in the window: a count far above the limit,
+        // read without opening the file again.
+        {"one small value, sums at the largest mean", "0.125", 5, "ASSOCIATIONS1", 170.0f, false, Value, 1},
+        // Two values, then text: a large file read again from its start
+        // every two values, until the clock says the count is too long.
+        {"a short stretch of values in a large file", "1e-30 x", 5 << 20, "EXPERIENCE", 9.0f, true, NeverEnds, 400},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        TempFolder folders[2];
-        for (int i : {0, 1}) {
-            const What what = i == 0 ? row.inWorking : row.inProgram;
-            if (what == File)
-                folders[i].write(kolven::kIntervalFileName, "250");
-            if (what == Folder)
-                std::filesystem::create_directory(folders[i].file(kolven::kIntervalFileName));
-        }
-        const std::string found = row.foundIn < 0 ? "" : folders[row.foundIn].file(kolven::kIntervalFileName);
-        EXPECT_EQ(kolven::findIntervalFile(TestFileSystem("", folders[0].path(), folders[1].path())), found);
+        TempFolder folder;
+        CountingFiles files(folder.path(), folder.path());
+        FakeClock moving;
+        StillClock still;
+        const kolven::platform::Clock& clock = row.clockMoves ? static_cast<const kolven::platform::Clock&>(moving)
+                                                              : still;
+        IntervalFile file(files, sparseFile(folder, row.start, row.size), clock);
+        float A_S = 0, B_S = 0;
+        std::string DONNEES_T = row.origin;
+        if (row.ending == NeverEnds)
+            EXPECT_THROW(kolven::simulatedCount(file, row.mean, {A_S, B_S, DONNEES_T}), kolven::CountNeverEnds);
+        else
+            EXPECT_GT(kolven::simulatedCount(file, row.mean, {A_S, B_S, DONNEES_T}), 240);
+        EXPECT_LE(files.opened, row.mostOpenings);
     }
+}
+
+// A named pipe opened for reading waits for a writer that never comes.
+TEST(IntervalFile, ANamedPipeIsNoIntervalFile)
+{
+    TempFolder folder;
+    PosixFileSystem files(folder.path(), folder.path());
+    StillClock clock;
+    const std::string pipe = folder.file("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_THROW({ IntervalFile file(files, pipe, clock); }, kolven::IntervalFileUnreadable) << "at the first lookup";
+
+    // Too large to be kept in memory, so the text after the value sends
+    // reading back to the file itself.
+    const std::string path = sparseFile(folder, "250 x", PosixFileSystem::kHeldInMemory + 1);
+    IntervalFile file(files, path, clock);
+    EXPECT_EQ(file.next(), 250);
+    std::filesystem::rename(pipe, path);
+    EXPECT_THROW(file.next(), kolven::IntervalFileUnreadable) << "at a reopening";
+}
+
+// A file with no separator is one field: it is no number, and it is not
+// gathered into memory to find that out.
+TEST(IntervalFile, AHugeFieldIsNotGathered)
+{
+    TempFolder folder;
+    PosixFileSystem files(folder.path(), folder.path());
+    StillClock clock;
+    const long before = peakResidentKilobytes();
+    const std::string path = sparseFile(folder, "250", off_t{300} << 20);
+    EXPECT_THROW(
+        {
+            IntervalFile file(files, path, clock);
+            file.next();
+        },
+        kolven::IntervalFileUnreadable);
+    EXPECT_LT(peakResidentKilobytes() - before, 64 * 1024);
 }
 
 }  // namespace

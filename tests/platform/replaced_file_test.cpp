@@ -1,14 +1,17 @@
-// The export file kept open between writings: what a reader finds at the path
-// after each writing, after the file or its folder went away during a run,
-// and when the folder cannot be made.
+// The export file replaced whole at each writing: what a reader finds at the
+// path, after the file or its folder went away, with a tail appended by
+// someone else, while a reader is half-way through it, and with links or
+// another user's folder in the way.
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/posix_files.h"
@@ -20,13 +23,14 @@ namespace fs = std::filesystem;
 using kolven::platform::exportFolderUnder;
 using kolven::platform::exportPathUnder;
 using kolven::platform::PosixFileSystem;
+using kolven::platform::WriteOutcome;
 using kolven::test::readFile;
 using kolven::test::TempFolder;
 
-// A little more than the half second between two checks of the path.
-constexpr auto kPastOneCheck = std::chrono::milliseconds(600);
-// A little more than the second between two tries after a failure.
-constexpr auto kPastOneRetry = std::chrono::milliseconds(1100);
+std::size_t entriesIn(const std::string& folder)
+{
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
 
 TEST(ReplacedFile, PathHoldsExactlyTheLastText)
 {
@@ -51,15 +55,13 @@ TEST(ReplacedFile, PathHoldsExactlyTheLastText)
         PosixFileSystem files(root.path(), root.path());
         EXPECT_EQ(files.exportFile().path(), path);
         for (const std::string& text : row.texts) {
-            EXPECT_TRUE(files.exportFile().write(text));
+            EXPECT_EQ(files.exportFile().write(text), WriteOutcome::Written);
             EXPECT_EQ(readFile(path), text);
         }
-        // No temporary file is left beside it.
-        EXPECT_EQ(std::distance(fs::directory_iterator(exportFolderUnder(root.path())), fs::directory_iterator()), 1);
+        EXPECT_EQ(entriesIn(exportFolderUnder(root.path())), 1u) << "no temporary file is left beside it";
     }
 }
 
-// Each change is followed by a wait past one check of the path.
 TEST(ReplacedFile, ComesBackAfterTheFileOrFolderWentAway)
 {
     TempFolder root;
@@ -71,16 +73,15 @@ TEST(ReplacedFile, ComesBackAfterTheFileOrFolderWentAway)
     } rows[] = {
         {"file removed", [&] { fs::remove(path); }},
         {"folder removed with the file", [&] { fs::remove_all(exportFolderUnder(root.path())); }},
-        // Another program saved over it: the path names a new, longer file.
         {"file replaced by a longer one", [&] { fs::rename(root.write("other", "a longer text from elsewhere"), path); }},
+        // Bytes appended by another program do not outlive the next writing.
+        {"a tail appended", [&] { std::ofstream(path, std::ios::app) << "a tail"; }},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        ASSERT_TRUE(files.exportFile().write("0123"));
+        ASSERT_EQ(files.exportFile().write("0123456789abc"), WriteOutcome::Written);
         row.change();
-        std::this_thread::sleep_for(kPastOneCheck);
-        // Longer than the first text, shorter than the replacing file.
-        EXPECT_TRUE(files.exportFile().write("written again"));
+        EXPECT_EQ(files.exportFile().write("written again"), WriteOutcome::Written);
         EXPECT_EQ(readFile(path), "written again");
     }
 }
@@ -92,13 +93,81 @@ TEST(ReplacedFile, FolderThatCannotBeMadeFailsThenRecovers)
     // whoever runs the test.
     const std::string root = top.write("afile", "not a folder");
     PosixFileSystem files(root, top.path());
-    EXPECT_FALSE(files.exportFile().write("0 1\r\n"));
+    EXPECT_EQ(files.exportFile().write("0 1\r\n"), WriteOutcome::Failed);
 
     fs::remove(root);
     fs::create_directory(root);
-    std::this_thread::sleep_for(kPastOneRetry);
-    EXPECT_TRUE(files.exportFile().write("0 1\r\n"));
+    EXPECT_EQ(files.exportFile().write("0 1\r\n"), WriteOutcome::Written);
     EXPECT_EQ(readFile(exportPathUnder(root)), "0 1\r\n");
+}
+
+// A reader that has read part of the file when a writing comes reads the
+// rest of the same text: the writing made a new file.
+TEST(ReplacedFile, AReaderHalfWayThroughReadsOneTextWhole)
+{
+    TempFolder root;
+    PosixFileSystem files(root.path(), root.path());
+    const std::string first(2384, 'a'), second(2384, 'b');
+    ASSERT_EQ(files.exportFile().write(first), WriteOutcome::Written);
+
+    const int reader = ::open(files.exportFile().path().c_str(), O_RDONLY);
+    ASSERT_GE(reader, 0);
+    std::string read(first.size() + 16, '\0');
+    ssize_t got = ::read(reader, read.data(), 1000);
+    ASSERT_EQ(files.exportFile().write(second), WriteOutcome::Written);
+    for (ssize_t n = 0; (n = ::read(reader, read.data() + got, read.size() - static_cast<std::size_t>(got))) > 0;)
+        got += n;
+    ::close(reader);
+    read.resize(static_cast<std::size_t>(got));
+    EXPECT_EQ(read, first);
+    EXPECT_EQ(readFile(files.exportFile().path()), second);
+}
+
+// A link in the folder of a shared root, put there by another user, must
+// not turn a writing against the file it points to.
+TEST(ReplacedFile, NothingIsWrittenThroughALink)
+{
+    const struct {
+        const char* name;
+        const char* link;  // under the root, pointing to the victim
+        bool victimIsFolder;
+        WriteOutcome outcome;
+    } rows[] = {
+        {"the folder is a link", "KOLVEN16W", true, WriteOutcome::FolderIsLink},
+        {"the file is a link", "KOLVEN16W/KOLVEN16W.TXT", false, WriteOutcome::FileIsLink},
+        // The name a temporary file beside it would have had, were it
+        // foreseeable.
+        {"a link where a temporary file might go", "KOLVEN16W/KOLVEN16W.TXT.tmp", false, WriteOutcome::Written},
+    };
+    const std::string victimText = "a file of the user's";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempFolder root, elsewhere;
+        if (!row.victimIsFolder)
+            fs::create_directory(exportFolderUnder(root.path()));
+        const std::string victim = elsewhere.write("KOLVEN16W.TXT", victimText);
+        fs::create_symlink(row.victimIsFolder ? elsewhere.path() : victim, root.file(row.link));
+        PosixFileSystem files(root.path(), root.path());
+        // A long text, then a short one: every way of writing is tried.
+        for (const char* text : {"a longer text than the victim holds", "short"})
+            EXPECT_EQ(files.exportFile().write(text), row.outcome);
+        EXPECT_EQ(readFile(victim), victimText);
+        EXPECT_EQ(entriesIn(elsewhere.path()), 1u);
+        EXPECT_TRUE(fs::is_symlink(root.file(row.link))) << "the link is left as it was";
+    }
+}
+
+TEST(ReplacedFile, AFolderOfAnotherUserIsRefused)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a folder to another user";
+    TempFolder root;
+    const std::string folder = exportFolderUnder(root.path());
+    fs::create_directory(folder);
+    ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    PosixFileSystem files(root.path(), root.path());
+    EXPECT_EQ(files.exportFile().write("0 1\r\n"), WriteOutcome::FolderNotOwned);
+    EXPECT_EQ(entriesIn(folder), 0u);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QWindow>
 #include <QtTest/QTest>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -45,8 +46,13 @@ int middlePixel(int from, int to)
     return last >= first ? (first + last) / 2 : platform::qt::toPixels(from);
 }
 
+// Null when there is no regular file at path: a folder opens as a stream
+// but throws at the first read.
 std::optional<std::string> fileText(const std::string& path)
 {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
