@@ -47,7 +47,10 @@ fuzz_briefly() {
   cmake --build build-fuzz --target kolven_fuzz_intervals
   local corpus status=0
   corpus=$(mktemp -d)
-  build-fuzz/bin/kolven_fuzz_intervals -max_total_time=20 -print_final_stats=1 "$corpus" fuzz/corpus || status=$?
+  # One input may take at most 5 s (a hang is a finding), the whole run at
+  # most 5 minutes; a crashing input is kept in build-fuzz/.
+  timeout 300 build-fuzz/bin/kolven_fuzz_intervals -max_total_time=20 -timeout=5 \
+    -artifact_prefix=build-fuzz/ -print_final_stats=1 "$corpus" fuzz/corpus || status=$?
   rm -rf "$corpus"
   return "$status"
 }

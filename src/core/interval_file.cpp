@@ -21,16 +21,19 @@ bool IntervalFile::countOverdue() const
     return m_clock.monotonicSeconds() - m_countStart > kLongestCount;
 }
 
-// A file opened again is where the time goes when a short stretch of values
-// sits in a large file; one pass over it may take long, so the clock is
-// asked at every opening.
+// A pass over the file may be short in values and long in bytes (a few
+// values among blanks, in memory or on the disk), so the clock is asked at
+// every pass. A count given up leaves no reader behind: the next one starts
+// from a fresh opening, not from a pass already spent.
 void IntervalFile::reopen()
 {
+    if (m_reader && countOverdue()) {
+        m_reader.reset();
+        throw CountNeverEnds();
+    }
     m_timeSinceOpening = 0;
     if (m_reader && m_reader->rewind())
         return;
-    if (m_reader && countOverdue())
-        throw CountNeverEnds();
     m_reader = m_files.openNumbers(m_path);
     if (!m_reader)
         throw IntervalFileUnreadable(m_path);
@@ -47,6 +50,8 @@ std::optional<float> IntervalFile::read()
 
 float IntervalFile::next()
 {
+    if (!m_reader)
+        reopen();
     if (const auto value = read())
         return *value;
     if (m_timeSinceOpening == 0)

@@ -58,6 +58,11 @@ PosixFileSystem::PosixFileSystem(std::string exportRoot, std::string workingDire
 
 std::unique_ptr<NumberReader> PosixFileSystem::openNumbers(const std::string& path)
 {
+    // Anything but a regular file is left unopened: opening a device may act
+    // on it. The type is checked again once open, in case the name changed.
+    struct stat named {};
+    if (::stat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode))
+        return nullptr;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return nullptr;
@@ -69,14 +74,14 @@ std::unique_ptr<NumberReader> PosixFileSystem::openNumbers(const std::string& pa
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (st.st_size <= kHeldInMemory) {
         // Read to its end, whatever its size said: it may have grown since.
-        FileBytes file(fd);
+        auto file = std::make_unique<FileBytes>(fd);
         const auto most = static_cast<std::size_t>(kHeldInMemory);
         std::string bytes(static_cast<std::size_t>(st.st_size) + 1, '\0');
         std::size_t length = 0;
         while (length <= most) {
             if (length == bytes.size())
                 bytes.resize(most + 1);
-            const std::size_t n = file.read(bytes.data() + length, bytes.size() - length);
+            const std::size_t n = file->read(bytes.data() + length, bytes.size() - length);
             if (n == 0)
                 break;
             length += n;
@@ -85,7 +90,10 @@ std::unique_ptr<NumberReader> PosixFileSystem::openNumbers(const std::string& pa
             bytes.resize(length);
             return std::make_unique<NumberStream>(std::move(bytes));
         }
-        return openNumbers(path);  // grown past the limit meanwhile: read as it comes
+        // Grown past the limit meanwhile: read as it comes, from its start.
+        if (::lseek(fd, 0, SEEK_SET) != 0)
+            return nullptr;
+        return std::make_unique<NumberStream>(std::move(file));
     }
     return std::make_unique<NumberStream>(std::make_unique<FileBytes>(fd));
 }

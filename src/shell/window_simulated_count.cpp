@@ -27,6 +27,12 @@ bool KolvenWindow::openIntervalFile()
         FICHIER_T.clear();
         showNotice(Notice::IntervalFile);
         return false;
+    } catch (const CountNeverEnds&) {
+        // The values skipped at the opening already took too long.
+        m_intervals.reset();
+        FICHIER_T.clear();
+        showNotice(Notice::CountNeverEnds);
+        return false;
     }
 }
 

@@ -92,10 +92,11 @@ public:
 class FakeClock final : public platform::Clock {
 public:
     double secondsSinceMidnight() const override { return timeOfDay; }
-    double monotonicSeconds() const override { return monotonic += 0.001; }
+    double monotonicSeconds() const override { return monotonic += step; }
 
     double timeOfDay = 0;
     mutable double monotonic = 0;
+    double step = 0.001;  // how far the clock moves each time it is read
 };
 
 // Real files, with the program's own folder set by the test so that the
