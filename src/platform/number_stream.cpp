@@ -147,12 +147,15 @@ std::optional<double> NumberStream::next()
 {
     if (m_inLongField && !passOverLongField())
         return std::nullopt;
+    std::size_t separators = 0;
     for (;;) {
+        const std::size_t from = m_pos;
         while (m_pos < m_end && isSeparator(m_buffer[m_pos]))
             ++m_pos;
         if (m_pos < m_end)
             break;
-        if (!refill())
+        separators += m_pos - from;
+        if (separators > kLongestGap || !refill())
             return std::nullopt;
     }
     if (const auto value = plainDecimalInPlace())

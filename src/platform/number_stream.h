@@ -29,6 +29,10 @@ public:
     // Longer than any decimal a person writes: such a field is not a number,
     // and it is passed over without being gathered.
     static constexpr std::size_t kLongestField = 64;
+    // More blanks than this in a row, read from the disk, count as a read
+    // error: the reader asks the clock between two reads, and a file of
+    // gigabytes of blanks must not hold the window that long.
+    static constexpr std::size_t kLongestGap = 16 << 20;
 
     explicit NumberStream(std::string bytes);
     NumberStream(std::unique_ptr<ByteSource> source, std::size_t pieceSize = 1 << 16);

@@ -93,3 +93,15 @@ TEST(NumberStream, OnlyBytesInMemoryGoBackToTheFirstNumber)
 }
 
 }  // namespace
+
+// A run of blanks longer than any file of numbers holds, coming from the
+// disk, stops the read there rather than holding the window while it lasts.
+TEST(NumberStream, AnEndlessRunOfBlanksIsAReadError)
+{
+    for (const std::size_t gap : {NumberStream::kLongestGap - 1, NumberStream::kLongestGap + (1 << 16) + 1}) {
+        SCOPED_TRACE(gap);
+        NumberStream stream(std::make_unique<Pieces>("5" + std::string(gap, ' ') + "7", 1 << 16));
+        EXPECT_EQ(stream.next(), 5.0);
+        EXPECT_EQ(stream.next(), gap < NumberStream::kLongestGap ? std::optional<double>(7.0) : std::nullopt);
+    }
+}
