@@ -78,12 +78,8 @@ TEST(IntervalFile, ReadsValuesAndWraps)
         {"a decimal comma splits a value in two", "12,5", {12, 5, 12}},
         {"text after some values sends reading back to the first", "1 2 x 3", {1, 2, 1, 2, 1}},
         {"a value followed by letters is text", "5 12a 6", {5, 5, 5}},
-        {"inf and nan are text, not intervals", "1 inf 2 nan 3", {1, 1, 1}},
         {"a negative value is no interval", "1 2 -3 4", {1, 2, 1, 2}},
         {"zero intervals among others are kept", "0 250", {0, 250, 0}},
-        {"a byte order mark before the first value", "\xEF\xBB\xBF" "250 500", {250, 500, 250}},
-        {"a point at either end, a plus sign, an exponent", ".5 5. +3 2.5e2", {0.5f, 5, 3, 250, 0.5f}},
-        {"more digits than 64 bits hold", "1.000000000000000000000001 2", {1, 2, 1}},
         // The reader fills 64 KiB at a time: 123 lies across the first refill.
         {"a value cut by the reader's buffer", std::string(65534, ' ') + "123 456", {123, 456, 123}},
     };

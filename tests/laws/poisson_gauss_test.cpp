@@ -86,36 +86,6 @@ TEST(LawsTest, PublishedExamples)
     }
 }
 
-// Each " Comptage(s) " asks for what the last build gave plus 100 000.
-TEST(LawsTest, SuccessiveBuildsAtMeanTen)
-{
-    const struct {
-        const char* origin;
-        std::vector<std::int32_t> asked, built;
-    } rows[] = {
-        {"POISSON", {100000, 200001, 300000, 400000}, {100001, 200000, 300000, 400002}},
-        {"GAUSS", {100000, 199957, 299870, 399742}, {99957, 199870, 299742, 399576}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.origin);
-        Histogram series{};
-        std::int32_t SN = 0, S1 = 0;
-        float MOY = 0;
-        LawArrays laws;
-        std::vector<std::int32_t> asked, built;
-        for (int click = 0; click < 4; ++click) {
-            ASSERT_TRUE(anotherBuildFits(*lawOfOrigin(row.origin), 100, SN));
-            SN += kCountsPerBuild;
-            asked.push_back(SN);
-            HISTO_THEORIQUE(row.origin, 100, {series, SN, S1, MOY}, laws);
-            built.push_back(SN);
-            EXPECT_EQ(S1, 10 * SN);
-        }
-        EXPECT_EQ(asked, row.asked);
-        EXPECT_EQ(built, row.built);
-    }
-}
-
 // Poisson term computed on its own, from logarithms: N e^(−m) m^i / i!.
 double independentPoisson(double m, double N, int i)
 {
