@@ -1,6 +1,5 @@
 // The interval file read through the program's own reader: separators,
-// wrapping at the end or on text, files that give no number, a count that
-// runs past the end of the file, and files that
+// wrapping at the end or on text, files that give no number, and files that
 // would hang or freeze the program: a named pipe, a huge field, a file of
 // one tiny value, a short stretch of values in a large file.
 
@@ -125,23 +124,6 @@ TEST(IntervalFile, NoIntervalAtAllThrowsRatherThanLoops)
             },
             kolven::IntervalFileUnreadable);
     }
-}
-
-TEST(IntervalFile, CountRunningPastTheEndGoesOnFromTheFirstValue)
-{
-    // Intervals 1, 2, 7 (time units) repeated, TEMPS_S 10, lead-in 1:
-    // 1 lead-in, 3 → 2, 9, 10 closes → 2;  2 → 1, 8, 9, 11 closes → 3;
-    // 7 → 6, 7, 9, 16 closes → 3;  then as the first → 2.
-    TempFolder folder;
-    PosixFileSystem files(folder.path(), folder.path());
-    StillClock clock;
-    IntervalFile file(files, folder.write(kolven::kIntervalFileName, "250\n500\n1750\n"), clock);
-    float A_S = 0, B_S = 0;
-    std::string DONNEES_T = "EXPERIENCE";
-    std::vector<int> counts;
-    for (int i = 0; i < 4; ++i)
-        counts.push_back(kolven::simulatedCount(file, 10.0f, {A_S, B_S, DONNEES_T}));
-    EXPECT_EQ(counts, (std::vector<int>{2, 3, 3, 2}));
 }
 
 // Whatever the file, a count ends or gives up soon, and the file is not
