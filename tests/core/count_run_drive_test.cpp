@@ -48,8 +48,6 @@ TEST_F(CountRunDrive, OneCountShowsItsValueAndTheExportFileHoldsIt)
     EXPECT_TRUE(object(run.lines[0])["path"].toString().endsWith("/KOLVEN16W/KOLVEN16W.TXT"));
     EXPECT_TRUE(object(run.lines[0])["text"].isNull()) << "no file before the first count";
     EXPECT_EQ(state(run.lines[1])["HISTO_COMPT"].toArray()[9].toInt(), 1);
-    EXPECT_EQ(control(run.lines[1], "VAL_COMPT")["caption"].toString(), " Valeur du comptage =9 ");
-    EXPECT_TRUE(control(run.lines[1], "VAL_COMPT")["visible"].toBool());
     const QString text = object(run.lines[2])["text"].toString();
     EXPECT_EQ(text.count("\r\n"), 241);
     EXPECT_TRUE(text.contains("\r\n 9  1 \r\n"));
