@@ -21,9 +21,7 @@ TEST_F(EraseTest, EffacerEmptiesASeriesThatExceededTheLimit)
     // A run of two counts: 9 classed, 576 turned away.
     std::vector<double> intervals(10, 250);
     intervals.insert(intervals.end(), 634, 3.90625);
-    writeIntervals(intervalText(intervals));
-    start();
-    chooseSimulation();
+    startSimulation(intervals);
     run(1);
     ASSERT_EQ(window->HISTO_COMPT[9], 1);
     ASSERT_TRUE(window->DEPASSE.visible());

@@ -42,7 +42,8 @@ private:
 };
 
 // The working folder first, then beside the program, then the data folder
-// of an installation; a folder that bears the file's name is not the file.
+// of an installation, named without ".."; a folder that bears the file's
+// name is not the file.
 TEST(IntervalFileLocation, TheFirstFolderThatHoldsTheFileWins)
 {
     using W = Installation::Where;
@@ -70,13 +71,6 @@ TEST(IntervalFileLocation, TheFirstFolderThatHoldsTheFileWins)
         const std::string expected = row.found < 0 ? "" : install.file(static_cast<W>(row.found));
         EXPECT_EQ(kolven::locateIntervalFile(install.files()), expected);
     }
-}
-
-// The data folder is named as the installation names it, ".." resolved.
-TEST(IntervalFileLocation, TheDataFolderLiesBesideTheProgramsFolder)
-{
-    EXPECT_EQ(kolven::intervalFileFolders("/home/prof", "/opt/x/usr/bin"),
-              (std::vector<std::string>{"/home/prof", "/opt/x/usr/bin", "/opt/x/usr/share/kolven"}));
 }
 
 // What a technician reads from "kolven --check".

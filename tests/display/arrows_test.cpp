@@ -14,9 +14,7 @@ class ArrowsTest : public WindowFixture {
 protected:
     void SetUp() override
     {
-        writeIntervals(intervalText(kRegular));
-        start();
-        chooseSimulation();
+        startSimulation(kRegular);
     }
     void showAll()
     {
@@ -112,7 +110,6 @@ TEST_F(ArrowsTest, NormalisingASmallSeriesKeepsTheRestoredScale)
 
 TEST_F(ArrowsTest, TheVerticalScaleSwitchesBetweenBaseAndNormalised)
 {
-    window->TEMPS_S = 9.0f;
     run(kHundred);  // a hundred counts of 9: MAX_L = 100
     ASSERT_EQ(window->MAX_L, 100);
     window->F_V_M_Image.show();
@@ -130,7 +127,6 @@ TEST_F(ArrowsTest, TheVerticalScaleSwitchesBetweenBaseAndNormalised)
 // During a run every button is ignored, clicked with the pointer.
 TEST_F(ArrowsTest, EveryButtonIsIgnoredDuringARun)
 {
-    window->TEMPS_S = 9.0f;
     window->ORIGINE_I = 50;
     std::vector<std::string> acted;
     display.onYield = [&](int yield) {
@@ -152,7 +148,6 @@ TEST_F(ArrowsTest, EveryButtonIsIgnoredDuringARun)
 // In the analysis a scroll redraws the comparison, which selects nothing.
 TEST_F(ArrowsTest, InTheAnalysisAScrollRedrawsTheComparison)
 {
-    window->TEMPS_S = 9.0f;
     run(kHundred);
     click(window->ANALYSES);
     window->CURSEUR_I = 3;

@@ -20,10 +20,7 @@ protected:
     // A hundred counts of 9 (every interval 250, mean 9).
     void countNines()
     {
-        writeIntervals(intervalText(kRegular));
-        start();
-        chooseSimulation();
-        window->TEMPS_S = 9.0f;
+        startSimulation(kRegular);
         run(kHundred);
     }
     // A height inside the series view's read-out band.
@@ -113,10 +110,7 @@ TEST_F(ReadoutTest, HalfWayBetweenBinsTheEvenOneIsRead)
 
 TEST_F(ReadoutTest, SilentDuringARunAndWhileAListIsOpen)
 {
-    writeIntervals(intervalText(kRegular));
-    start();
-    chooseSimulation();
-    window->TEMPS_S = 9.0f;
+    startSimulation(kRegular);
     std::string captionDuringRun = "unset";
     display.onYield = [&](int yield) {
         if (yield == 50) {

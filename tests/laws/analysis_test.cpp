@@ -24,10 +24,7 @@ protected:
     // A counted series of a hundred counts at mean 3.
     void countASeries()
     {
-        writeIntervals(intervalText(spreadIntervals()));
-        start();
-        chooseSimulation();
-        window->TEMPS_S = 3.0f;
+        startSimulation(spreadIntervals(), 3.0f);
         run(kHundred);
     }
     void chooseLaw(Control KolvenWindow::*law)
@@ -141,10 +138,7 @@ TEST_F(AnalysisTest, ReturnBringsBackTheSeriesView)
 // title, the place of EFF_COMPT, σ² and the vertical arrows.
 TEST_F(AnalysisTest, DuringARunTheClickChangesAlmostNothing)
 {
-    writeIntervals(intervalText(spreadIntervals()));
-    start();
-    chooseSimulation();
-    window->TEMPS_S = 3.0f;
+    startSimulation(spreadIntervals(), 3.0f);
     bool analysisOpened = false;
     display.onYield = [&](int yield) {
         if (yield != 5)

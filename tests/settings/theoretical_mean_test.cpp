@@ -19,9 +19,7 @@ protected:
     // highlighted).
     void prepare(std::int16_t tenths)
     {
-        writeIntervals(intervalText(std::vector<double>(20, 250)));
-        start();
-        chooseSimulation();
+        startSimulation(std::vector<double>(20, 250));
         run(2);
         ASSERT_EQ(window->HISTO_COMPT[9], 5);
         window->TEMPS_I = tenths;

@@ -36,9 +36,7 @@ protected:
     // command is enabled and the deviation read-out shows its σ².
     void SetUp() override
     {
-        writeIntervals(intervalText(std::vector<double>(20, 250)));
-        start();
-        chooseSimulation();
+        startSimulation(std::vector<double>(20, 250));
         run(2);
         ASSERT_TRUE(window->ANALYSES.enabled() && window->EQM2_N.visible());
         ASSERT_EQ(window->controlAt(5, 5), &window->Picture1);  // the bare title band

@@ -82,6 +82,15 @@ protected:
         pick(window->ASSOCIATIONS_List, association);
     }
 
+    // A simulation from these intervals at the given mean, ready to run.
+    void startSimulation(const std::vector<double>& intervals, float mean = 9.0f)
+    {
+        writeIntervals(intervalText(intervals));
+        start();
+        chooseSimulation();
+        window->TEMPS_S = mean;
+    }
+
     // Starts a run from the list of run lengths (entry 0: one count).
     void run(int entry)
     {
