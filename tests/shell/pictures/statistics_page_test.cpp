@@ -52,8 +52,9 @@ TEST(StatisticsPage, EverythingLiesInsideThePage)
             EXPECT_TRUE(inside(t->box.left, t->box.top) &&
                         inside(t->box.left + t->box.width, t->box.top + t->box.height))
                 << t->text;
-            if (t->color == rgb(255, 0, 0))
+            if (t->color == rgb(255, 0, 0)) {
                 EXPECT_EQ(t->text, "STATISTIQUES SUR LES COMPTAGES");
+            }
         } else if (const auto* l = std::get_if<Polyline>(&s)) {
             for (Point p : l->points)
                 EXPECT_TRUE(inside(p.x, p.y)) << p.x << ", " << p.y;
