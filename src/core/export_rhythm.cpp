@@ -13,6 +13,11 @@ bool ExportRhythm::countClassed(double now, bool countByCount)
     return false;
 }
 
+bool ExportRhythm::countRefused(double now)
+{
+    return m_behind && now - *m_lastWriting >= kShortestGap && runEnded(now);
+}
+
 bool ExportRhythm::runEnded(double now)
 {
     if (!m_behind)

@@ -16,6 +16,10 @@ public:
 
     // A count has just been classed: true when the file is to be written now.
     bool countClassed(double now, bool countByCount);
+    // A count was refused (above 240): true when the file lacks counts
+    // classed before it and a frame has gone by since its last writing, so
+    // that a stretch of refused counts does not leave it behind.
+    bool countRefused(double now);
     // The run is over: true when the file lacks counts classed since its
     // last writing, which is then due now.
     bool runEnded(double now);

@@ -192,6 +192,7 @@ public:
     void writeExportFile();
     void exportAfterCount(bool countByCount);
     void exportAfterRun();
+    void exportAfterRefusal();
     // window_theoretical_mean
     void DUREES1_PointerOver();
     void AUGMENT2_Click();

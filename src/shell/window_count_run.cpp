@@ -124,6 +124,7 @@ void KolvenWindow::countProcedure()
         DEPASSE.move((m_windowWidth - DEPASSE.width()) / 2, EQM2_N.top());
         DEPASSE.show();
         Nmoyen.hide();
+        exportAfterRefusal();
         return;
     }
     // Classing must never wrap the 32-bit counters round: the run stops

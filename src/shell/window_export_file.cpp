@@ -30,6 +30,13 @@ void KolvenWindow::exportAfterCount(bool countByCount)
         writeExportFile();
 }
 
+// A stretch of counts above 240 leaves the file at most a frame behind.
+void KolvenWindow::exportAfterRefusal()
+{
+    if (m_exportRhythm.countRefused(services.clock.monotonicSeconds()))
+        writeExportFile();
+}
+
 // The file after a run holds every count the run classed.
 void KolvenWindow::exportAfterRun()
 {

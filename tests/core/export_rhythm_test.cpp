@@ -55,4 +55,19 @@ TEST(ExportRhythm, TheWritingAtTheEndOfARunStartsAFrame)
     EXPECT_TRUE(rhythm.countClassed(1.027, false));
 }
 
+// Counts refused after a deferred one bring the file up to date once a
+// frame has gone by, and only then; with nothing deferred they write nothing.
+TEST(ExportRhythm, RefusedCountsDoNotLeaveTheFileBehind)
+{
+    ExportRhythm rhythm;
+    EXPECT_FALSE(rhythm.countRefused(0.5)) << "nothing written yet, nothing deferred";
+    EXPECT_TRUE(rhythm.countClassed(1.0, false));
+    EXPECT_FALSE(rhythm.countRefused(1.005));
+    EXPECT_FALSE(rhythm.countClassed(1.008, false));
+    EXPECT_FALSE(rhythm.countRefused(1.012)) << "within the frame";
+    EXPECT_TRUE(rhythm.countRefused(1.02));
+    EXPECT_FALSE(rhythm.countRefused(1.05)) << "up to date";
+    EXPECT_FALSE(rhythm.runEnded(1.06));
+}
+
 }  // namespace
