@@ -30,8 +30,11 @@
 #include "platform/posix_files.h"
 #include "platform/qt/qt_window_system.h"
 #include "shell/kolven_window.h"
+#include "program_folder.h"
 
 namespace {
+
+using kolven::bench::programFolder;
 
 using Clock = std::chrono::steady_clock;
 
@@ -91,11 +94,6 @@ long residentKilobytes()
     long pages = 0, resident = 0;
     statm >> pages >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-std::string programFolder()
-{
-    return std::filesystem::canonical("/proc/self/exe").parent_path().string();
 }
 
 struct Folder {

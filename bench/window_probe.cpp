@@ -4,21 +4,17 @@
 #include <QPaintEvent>
 #include <QWidget>
 #include <QWindow>
-#include <QtTest/QTest>
 
 #include <cstdlib>
 #include <filesystem>
 
 #include "platform/qt/image_surface.h"
+#include "program_folder.h"
+#include "real_pointer.h"
 
 namespace kolven::bench {
 
 namespace {
-
-std::string programFolder()
-{
-    return std::filesystem::canonical("/proc/self/exe").parent_path().string();
-}
 
 // The middle of the pixels whose first twip lies inside [from, to).
 int middlePixel(int from, int to)
@@ -78,22 +74,9 @@ WindowProbe::~WindowProbe()
     m_display.widget().removeEventFilter(&m_watch);
 }
 
-// The way QTest sends pointer events, through Qt's own entry for the window
-// system's events (QTest's helpers take (0, 0) for the window's middle).
 void WindowProbe::send(QPoint pixel, int type, int button)
 {
-    const auto eventType = static_cast<QEvent::Type>(type);
-    const auto mouseButton = static_cast<Qt::MouseButton>(button);
-    QTest::lastMouseTimestamp += 1;
-    if (eventType == QEvent::MouseButtonPress)
-        QTestPrivate::qtestMouseButtons.setFlag(mouseButton, true);
-    if (eventType == QEvent::MouseButtonRelease)
-        QTestPrivate::qtestMouseButtons.setFlag(mouseButton, false);
-    qt_handleMouseEvent(m_qwindow, pixel, m_qwindow->mapToGlobal(pixel), QTestPrivate::qtestMouseButtons, mouseButton,
-                        eventType, Qt::NoModifier, QTest::lastMouseTimestamp);
-    // Two clicks of the benchmark are never a double click.
-    if (eventType == QEvent::MouseButtonRelease)
-        QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
+    drive::sendRealPointer(m_qwindow, pixel, static_cast<QEvent::Type>(type), static_cast<Qt::MouseButton>(button));
 }
 
 void WindowProbe::moveTo(QPoint pixel)

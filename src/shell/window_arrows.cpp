@@ -27,9 +27,8 @@ void KolvenWindow::BASE()
     F_V_M_Image.hide();
     ECHELLEHS_S = ECHELLEH_S;
     ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 30.0f;
-    showFullScale(fullScaleCount(ECHELLEH0_L, ECHELLEH_S));
     TRACE_CADRE();
-    TRACE_HISTO();
+    TRACE_HISTO();  // which writes the full-scale count into CONTENUS
 }
 
 // Normalised scale: the largest bin of the whole histogram reaches the
@@ -107,7 +106,6 @@ void KolvenWindow::redrawAfterScroll(bool right)
     } else if (right) {
         ECHELLEHS_S = ECHELLEH_S;
         ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 30.0f;
-        showFullScale(fullScaleCount(ECHELLEH0_L, ECHELLEH_S));
         TRACE_HISTO();
     } else {
         if (ECHELLEHS_S != 0)

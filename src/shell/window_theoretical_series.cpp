@@ -1,7 +1,4 @@
-#include <algorithm>
-
 #include "core/number_text.h"
-#include "display/series_plot.h"
 #include "laws/theoretical_series.h"
 #include "shell/kolven_window.h"
 
@@ -97,10 +94,8 @@ void KolvenWindow::HISTO_THEORIQUE()
     const std::int32_t largest = largestBin();
     ECHELLEH_S = largest > 0 ? static_cast<float>(static_cast<double>(ECHELLEH0_L) / largest)
                              : static_cast<float>(ECHELLEH0_L) / 30.0f;
-    if (F_V_P_Image.visible()) {
+    if (F_V_P_Image.visible())
         ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 30.0f;
-        showFullScale(fullScaleCount(ECHELLEH0_L, ECHELLEH_S));
-    }
     TRACE_CADRE();
     TRACE_HISTO();
     MARCHE_I = 0;

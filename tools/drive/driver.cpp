@@ -20,6 +20,7 @@
 #include "platform/qt/image_surface.h"
 #include "platform/qt/qt_window_system.h"
 #include "shell/kolven_window.h"
+#include "real_pointer.h"
 #include "state_dump.h"
 
 namespace kolven::drive {
@@ -138,21 +139,9 @@ QPoint Driver::backgroundPoint() const
     return QPoint(width - 1, height - 1);
 }
 
-// Every pointer event goes in as the window system delivers it, through
-// Qt's pointer entry, the way QTest does (QTest's own helpers take the point
-// (0, 0) for "the middle of the window", so they are not used).
 void Driver::sendMouse(QPoint pixel, QEvent::Type type, Qt::MouseButton button)
 {
-    QTest::lastMouseTimestamp += 1;
-    if (type == QEvent::MouseButtonPress)
-        QTestPrivate::qtestMouseButtons.setFlag(button, true);
-    if (type == QEvent::MouseButtonRelease)
-        QTestPrivate::qtestMouseButtons.setFlag(button, false);
-    qt_handleMouseEvent(m_qwindow, pixel, m_qwindow->mapToGlobal(pixel), QTestPrivate::qtestMouseButtons, button,
-                        type, Qt::NoModifier, QTest::lastMouseTimestamp);
-    // No double click out of two quick clicks of a script.
-    if (type == QEvent::MouseButtonRelease)
-        QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
+    sendRealPointer(m_qwindow, pixel, type, button);
     QCoreApplication::processEvents();
 }
 
