@@ -113,7 +113,7 @@ void prepare(kolven::KolvenWindow& window, float mean)
     window.ASSOCIATIONS_List.setIndex(0);
     window.Label38.setFore(kolven::platform::colors::blue);
     window.ASSOCIATIONS_List_Click();
-    window.TEMPS_S = mean;
+    window.mean.TEMPS_S = mean;
 }
 
 struct RunResult {
@@ -132,15 +132,15 @@ RunResult wholeRun(kolven::KolvenWindow& window, int counts,
             firstResident = residentKilobytes();
         if (n == counts) {
             lastResident = residentKilobytes();
-            window.COMPTAGE_I = 0;
+            window.series.COMPTAGE_I = 0;
         }
     });
     window.LANCER_N.setIndex(kMillionEntry);
     const auto start = Clock::now();
     window.LANCER_N_Click();
     const double elapsed = seconds(start);
-    if (window.SN_L < counts / 2)
-        std::fprintf(stderr, "warning: only %d counts classed\n", window.SN_L);
+    if (window.series.SN_L < counts / 2)
+        std::fprintf(stderr, "warning: only %d counts classed\n", window.series.SN_L);
     return {elapsed, lastResident - firstResident};
 }
 
@@ -184,13 +184,13 @@ double stages(const Options& o, float mean)
         std::vector<std::int16_t> counts(static_cast<size_t>(o.counts));
         auto start = Clock::now();
         for (auto& c : counts)
-            c = kolven::simulatedCount(intervals, mean, {window.A_S, window.B_S, window.DONNEES_T});
+            c = kolven::simulatedCount(intervals, mean, {window.series.A_S, window.series.B_S, window.series.DONNEES_T});
         simulation.push_back(seconds(start) / o.counts * 1e6);
 
-        window.MODE_T = "C_1000000";
+        window.series.MODE_T = "C_1000000";
         start = Clock::now();
         for (std::int16_t c : counts) {
-            window.NC_I = std::min<std::int16_t>(c, 240);
+            window.series.NC_I = std::min<std::int16_t>(c, 240);
             window.classCount();
         }
         classing.push_back(seconds(start) / o.counts * 1e6);
@@ -199,7 +199,7 @@ double stages(const Options& o, float mean)
         // file replaced about once a frame.
         start = Clock::now();
         for (int i = 0; i < o.counts; ++i) {
-            ++window.HISTO_COMPT[counts[static_cast<size_t>(i)] % 241];
+            ++window.series.HISTO_COMPT[counts[static_cast<size_t>(i)] % 241];
             window.exportAfterCount(false);
         }
         exporting.push_back(seconds(start) / o.counts * 1e6);
@@ -209,14 +209,14 @@ double stages(const Options& o, float mean)
         const int replacements = std::min(o.counts, 5000);
         start = Clock::now();
         for (int i = 0; i < replacements; ++i) {
-            ++window.HISTO_COMPT[counts[static_cast<size_t>(i)] % 241];
+            ++window.series.HISTO_COMPT[counts[static_cast<size_t>(i)] % 241];
             window.writeExportFile();
         }
         replacing.push_back(seconds(start) / replacements * 1e6);
 
         // Baseline: the same text written by opening, truncating, writing and
         // closing the file at every count.
-        const std::string text = kolven::ExportText().render(window.HISTO_COMPT);
+        const std::string text = kolven::ExportText().render(window.series.HISTO_COMPT);
         const std::string path = exportRoot.path + "/baseline.txt";
         const int writes = std::min(o.counts, 20000);
         start = Clock::now();

@@ -84,7 +84,7 @@ void theoreticalOrigin(const Options& o)
     WindowProbe probe(o.width, o.height);
     kolven::KolvenWindow& w = probe.window();
     std::printf("theoretical origin, mean %g, from the release to the end of the next paint:\n",
-                static_cast<double>(w.TEMPS_S));
+                static_cast<double>(w.mean.TEMPS_S));
     const auto openMenu = [&] {
         probe.moveTo(probe.centreOf(w.ORIGINE));
         probe.moveTo(probe.centreOf(w.THEORIQUE_Label));
@@ -95,7 +95,7 @@ void theoreticalOrigin(const Options& o)
         print(law == &w.POISS ? "\" avec POISSON \" (100 000 counts)" : "\" avec GAUSS \" (100 000 counts)", choose);
         const Latency more = clickLatency(probe, w.LANCER1, o.clicks);
         char what[64];
-        std::snprintf(what, sizeof what, "\" Comptage(s) \" (up to %d counts)", w.SN_L);
+        std::snprintf(what, sizeof what, "\" Comptage(s) \" (up to %d counts)", w.series.SN_L);
         print(what, more);
         std::fflush(stdout);
     }
@@ -109,15 +109,15 @@ void countedSeries(const Options& o)
     kolven::KolvenWindow& w = probe.window();
     const auto start = Clock::now();
     countSeries(probe, o.runEntry);
-    std::printf("counted series: %d counts at mean %g in a real run of %.1f s\n", w.SN_L,
-                static_cast<double>(w.TEMPS_S), microsecondsSince(start) / 1e6);
+    std::printf("counted series: %d counts at mean %g in a real run of %.1f s\n", w.series.SN_L,
+                static_cast<double>(w.mean.TEMPS_S), microsecondsSince(start) / 1e6);
     const Latency open = clickLatency(probe, w.ANALYSES, o.clicks, {}, [&] { probe.click(w.Label36); });
     print("\" Analyse statistique \"", open);
     const Latency back = clickLatency(probe, w.Label36, o.clicks, [&] { probe.click(w.ANALYSES); });
     print("\"  Retour  \"", back);
     std::fflush(stdout);
 
-    const int bin = static_cast<int>(w.TEMPS_S);
+    const int bin = static_cast<int>(w.mean.TEMPS_S);
     std::printf("pointer over the plot, bins %d and %d, %dx%d:\n", bin, bin + 1, o.width, o.height);
     print("series view", seriesViewCost(probe, bin, o.moves, o.redraws), "TRACE_CADRE + TRACE_HISTO");
     probe.click(w.ANALYSES);

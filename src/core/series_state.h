@@ -22,11 +22,9 @@ struct SeriesState {
     std::int16_t COMPTAGE_I = 0; // the run goes on while 1
     std::int16_t MARCHE_I = 0;   // a run is in progress
     std::int32_t MAX_L = 0;      // reference height of the series
-    std::int32_t MAXS_L = 0;
     float A_S = 0;
     float B_S = 0;
     std::string FICHIER_T;       // the export file
-    std::string DISQUE_T;        // the root that holds it
     std::int32_t A_L = 0;
 };
 

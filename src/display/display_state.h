@@ -32,7 +32,6 @@ struct DisplayState : ComparisonGeometry {
 
     // The comparison plot's own geometry (D1A_I … ECHELLEG_S) comes from
     // ComparisonGeometry, set by each of its drawings.
-    std::string HISTOREF_T;        // the series' title before the comparison set its own
 };
 
 }  // namespace kolven

@@ -23,10 +23,10 @@ namespace kolven {
 using platform::Control;
 
 // The main window: every control, the state of the series, the mean setting,
-// the laws and the display (each a named part, its fields under their design names),
-// and the handlers of their events. The handlers are defined in the
+// the laws and the display (each a named part, its fields under their design
+// names), and the handlers of their events. The handlers are defined in the
 // shell/window_*.cpp files, one file per subsystem or feature.
-class KolvenWindow : public SeriesState, public MeanSetting, public LawsState, public DisplayState {
+class KolvenWindow {
 public:
     explicit KolvenWindow(platform::Services services);
     KolvenWindow(const KolvenWindow&) = delete;
@@ -146,7 +146,7 @@ public:
     // return label stands in the command row; otherwise the series plot.
     bool analysisShown() const { return Label36.visible(); }
     // The series was computed from a law rather than counted.
-    bool theoreticalOrigin() const { return DONNEES_T == "POISSON" || DONNEES_T == "GAUSS"; }
+    bool theoreticalOrigin() const { return series.DONNEES_T == "POISSON" || series.DONNEES_T == "GAUSS"; }
 
     // --- Controls that go together ------------------------------------------
     // σ² stands beside the mean squared deviation whenever that is shown.
@@ -263,6 +263,10 @@ public:
     void withdrawNotice(Notice notice);
     bool noticeShown(Notice notice) const;
 
+    SeriesState series;
+    MeanSetting mean;
+    LawsState laws;
+    DisplayState display;
     platform::Services services;
 
 private:

@@ -13,14 +13,14 @@ namespace kolven {
 // deviation, the three histograms drawn side by side.
 void KolvenWindow::ANALYSES_Click()
 {
-    TITRE_T = DISTR_COMPTAGES.caption();
+    laws.TITRE_T = DISTR_COMPTAGES.caption();
     EFF_COMPT.setLeft(DISTR_COMPTAGES.left());
-    if (MAX_L < 31) {
+    if (series.MAX_L < 31) {
         F_V_P_Image.hide();
         F_V_M_Image.hide();
     }
     showSigma2WithDeviation();
-    if (COMPTAGE_I == 1)
+    if (series.COMPTAGE_I == 1)
         return;  // a run owns the plot until it ends
 
     Label36.show();
@@ -39,20 +39,20 @@ void KolvenWindow::ANALYSES_Click()
         c->hide();
     layOutAnalysisColumns();
 
-    MODE_T = "HISTOGRAMMES";
+    series.MODE_T = "HISTOGRAMMES";
     for (Control* c : {&NOMB_COMPT, &TEMPS, &VAL_COMPT, &EFF_EXP})
         c->hide();
     // With a theoretical origin the origin's own law already holds the
     // series itself; only the other law is computed, for the series' mean.
-    if (DONNEES_T != "POISSON")
-        LOI_POISSON(S1_L, SN_L, *this);
-    if (DONNEES_T != "GAUSS")
-        LOI_GAUSS(S1_L, SN_L, *this);
-    CUMUL_COMPT = runningTotal(HISTO_COMPT);
-    MOY_S = seriesMean(S1_L, SN_L);
+    if (series.DONNEES_T != "POISSON")
+        LOI_POISSON(series.S1_L, series.SN_L, laws);
+    if (series.DONNEES_T != "GAUSS")
+        LOI_GAUSS(series.S1_L, series.SN_L, laws);
+    laws.CUMUL_COMPT = runningTotal(series.HISTO_COMPT);
+    series.MOY_S = seriesMean(series.S1_L, series.SN_L);
     // The mean's bin is chosen, but the drawing that follows leaves nothing
     // selected, so that the first bin under the pointer is always read.
-    CURSEUR_I = static_cast<std::int16_t>(roundEven(MOY_S));
+    display.CURSEUR_I = static_cast<std::int16_t>(roundEven(series.MOY_S));
     TRACE_COMPARAISON();
 }
 
@@ -61,7 +61,7 @@ void KolvenWindow::ANALYSES_Click()
 // The laws' variance is their mean: their e.q.m.² reads the series' mean.
 void KolvenWindow::layOutAnalysisColumns()
 {
-    const std::string lawDeviation = " =" + NMOYEN_T;
+    const std::string lawDeviation = " =" + series.NMOYEN_T;
     const std::array columns = {
         std::tuple{&NMOYENEX, &EQM2_EX, &SIGMA2EX, &SOMME_COMPT, EQM2_N.caption()},
         std::tuple{&NMOYENP, &EQM2_P, &SIGMA2P, &SOMME_POIS, lawDeviation},
@@ -89,7 +89,7 @@ void KolvenWindow::layOutAnalysisColumns()
 // "  Retour  ": the series view as it was before the comparison.
 void KolvenWindow::Label36_Click()
 {
-    setSeriesTitle(TITRE_T);
+    setSeriesTitle(laws.TITRE_T);
     Label36.hide();
     for (Control* c : {&NMOYENEX, &EQM2_EX, &SIGMA2EX, &NMOYENP, &EQM2_P, &SIGMA2P, &NMOYENG, &EQM2_G, &SIGMA2G})
         c->hide();
@@ -102,7 +102,7 @@ void KolvenWindow::Label36_Click()
     ANALYSES.setEnabled(true);
     for (Control* c : {&TEMPS, &Nmoyen, &EQM2_N, &NOMB_COMPT, &EFF_COMPT})
         c->hide();
-    MODE_T = "";
+    series.MODE_T = "";
     for (Control* c : {&TEMPS, &Nmoyen, &EQM2_N, &NOMB_COMPT, &DISTR_COMPTAGES, &ANALYSES})
         c->show();
     if (F_V_P_Image.visible())

@@ -14,7 +14,7 @@ void KolvenWindow::FLECHES()
     if (!F_V_P_Image.visible() && !F_V_M_Image.visible())
         F_V_M_Image.show();
     // A series whose reference height is 30 or less has no choice of scale.
-    if (MAX_L < 31) {
+    if (series.MAX_L < 31) {
         F_V_M_Image.hide();
         F_V_P_Image.hide();
     }
@@ -25,8 +25,8 @@ void KolvenWindow::BASE()
 {
     F_V_P_Image.show();
     F_V_M_Image.hide();
-    ECHELLEHS_S = ECHELLEH_S;
-    ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 30.0f;
+    display.ECHELLEHS_S = display.ECHELLEH_S;
+    display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 30.0f;
     TRACE_CADRE();
     TRACE_HISTO();  // which writes the full-scale count into CONTENUS
 }
@@ -36,8 +36,8 @@ void KolvenWindow::BASE()
 void KolvenWindow::NORM()
 {
     TRACE_CADRE();
-    if (ECHELLEHS_S != 0)
-        ECHELLEH_S = ECHELLEHS_S;
+    if (display.ECHELLEHS_S != 0)
+        display.ECHELLEH_S = display.ECHELLEHS_S;
     const int largest = fitScaleToLargestBin();
     TRACE_HISTO();
     showFullScale(std::max(largest, 30));
@@ -49,7 +49,7 @@ int KolvenWindow::fitScaleToLargestBin()
 {
     const int largest = largestBin();
     if (largest >= 30)
-        ECHELLEH_S = static_cast<float>(static_cast<double>(POSAXE_I - CONTENUS.top() - CONTENUS.height()) / largest);
+        display.ECHELLEH_S = static_cast<float>(static_cast<double>(display.POSAXE_I - CONTENUS.top() - CONTENUS.height()) / largest);
     return largest;
 }
 
@@ -61,9 +61,9 @@ void KolvenWindow::scrollRight(int step)
         return;
     for (Control* c : {&F_H_G_Image, &F_H_G_10, &F_H_D_10, &F_H_D_Image})
         c->show();
-    ORIGINE_I = static_cast<std::int16_t>(ORIGINE_I + step);
-    if (ORIGINE_I + HORIZON_I >= 240) {
-        ORIGINE_I = static_cast<std::int16_t>(240 - HORIZON_I);
+    display.ORIGINE_I = static_cast<std::int16_t>(display.ORIGINE_I + step);
+    if (display.ORIGINE_I + display.HORIZON_I >= 240) {
+        display.ORIGINE_I = static_cast<std::int16_t>(240 - display.HORIZON_I);
         F_H_D_10.hide();
         F_H_D_Image.hide();
     }
@@ -73,13 +73,13 @@ void KolvenWindow::scrollRight(int step)
 // The window of bins moves left by step, down to bin 0.
 void KolvenWindow::scrollLeft(int step)
 {
-    if (runInProgress() || ORIGINE_I == 0)
+    if (runInProgress() || display.ORIGINE_I == 0)
         return;
     F_H_D_10.show();
     F_H_D_Image.show();
-    ORIGINE_I = static_cast<std::int16_t>(ORIGINE_I - step);
-    if (ORIGINE_I <= 0) {
-        ORIGINE_I = 0;
+    display.ORIGINE_I = static_cast<std::int16_t>(display.ORIGINE_I - step);
+    if (display.ORIGINE_I <= 0) {
+        display.ORIGINE_I = 0;
         F_H_G_Image.hide();
         F_H_G_10.hide();
     }
@@ -94,8 +94,8 @@ void KolvenWindow::redrawAfterScroll(bool right)
     const bool base = F_V_P_Image.visible();
     if (analysisShown()) {
         if (base) {
-            ECHELLEHS_S = ECHELLEH_S;
-            ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 30.0f;
+            display.ECHELLEHS_S = display.ECHELLEH_S;
+            display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 30.0f;
         }
         TRACE_COMPARAISON();
         return;
@@ -104,12 +104,12 @@ void KolvenWindow::redrawAfterScroll(bool right)
     if (!base) {
         TRACE_HISTO();
     } else if (right) {
-        ECHELLEHS_S = ECHELLEH_S;
-        ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 30.0f;
+        display.ECHELLEHS_S = display.ECHELLEH_S;
+        display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 30.0f;
         TRACE_HISTO();
     } else {
-        if (ECHELLEHS_S != 0)
-            ECHELLEH_S = ECHELLEHS_S;
+        if (display.ECHELLEHS_S != 0)
+            display.ECHELLEH_S = display.ECHELLEHS_S;
         fitScaleToLargestBin();
         BASE();
     }
@@ -118,18 +118,18 @@ void KolvenWindow::redrawAfterScroll(bool right)
 // Half as many bins, each twice as wide; the window keeps its first bin.
 void KolvenWindow::F_H_M_Image1_Click()
 {
-    if (runInProgress() || HORIZON_I == 20)
+    if (runInProgress() || display.HORIZON_I == 20)
         return;
     for (Control* c : {&F_H_D_Image, &F_H_D_10, &F_H_G_Image, &F_H_G_10, &F_H_P_Image})
         c->show();
-    HORIZON_I = static_cast<std::int16_t>(HORIZON_I / 2);
-    F_H_M_Image1.setVisible(HORIZON_I != 20);
-    if (ORIGINE_I == 0) {
+    display.HORIZON_I = static_cast<std::int16_t>(display.HORIZON_I / 2);
+    F_H_M_Image1.setVisible(display.HORIZON_I != 20);
+    if (display.ORIGINE_I == 0) {
         F_H_G_Image.hide();
         F_H_G_10.hide();
     }
     // The plot keeps its width, DECAL1_I × HORIZON_I, whichever view is shown.
-    DECAL1_I = static_cast<std::int16_t>(DECAL1_I * 2);
+    display.DECAL1_I = static_cast<std::int16_t>(display.DECAL1_I * 2);
     redrawAfterZoom();
 }
 
@@ -137,22 +137,22 @@ void KolvenWindow::F_H_M_Image1_Click()
 // unless it would pass 240.
 void KolvenWindow::F_H_P_Image_Click()
 {
-    if (runInProgress() || HORIZON_I >= 160)
+    if (runInProgress() || display.HORIZON_I >= 160)
         return;
-    HORIZON_I = static_cast<std::int16_t>(HORIZON_I * 2);
+    display.HORIZON_I = static_cast<std::int16_t>(display.HORIZON_I * 2);
     F_H_M_Image1.show();
-    F_H_P_Image.setVisible(HORIZON_I < 160);
-    const bool atFirstBin = ORIGINE_I == 0;
+    F_H_P_Image.setVisible(display.HORIZON_I < 160);
+    const bool atFirstBin = display.ORIGINE_I == 0;
     F_H_G_Image.setVisible(!atFirstBin);
     F_H_G_10.setVisible(!atFirstBin);
     F_H_D_Image.show();
     F_H_D_10.show();
-    if (HORIZON_I + ORIGINE_I >= 240) {
-        ORIGINE_I = static_cast<std::int16_t>(240 - HORIZON_I);
+    if (display.HORIZON_I + display.ORIGINE_I >= 240) {
+        display.ORIGINE_I = static_cast<std::int16_t>(240 - display.HORIZON_I);
         F_H_D_Image.hide();
         F_H_D_10.hide();
     }
-    DECAL1_I = static_cast<std::int16_t>(roundEven(DECAL1_I / 2.0));
+    display.DECAL1_I = static_cast<std::int16_t>(roundEven(display.DECAL1_I / 2.0));
     redrawAfterZoom();
 }
 
@@ -183,7 +183,7 @@ void KolvenWindow::F_V_P_Image_Click()
 // has nothing to switch back from.
 void KolvenWindow::F_V_M_Image_Click()
 {
-    if (runInProgress() || MAX_L < 30)
+    if (runInProgress() || series.MAX_L < 30)
         return;
     F_V_P_Image.show();
     F_V_M_Image.hide();
@@ -191,8 +191,8 @@ void KolvenWindow::F_V_M_Image_Click()
         BASE();
         return;
     }
-    ECHELLEHS_S = ECHELLEH_S;
-    ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 30.0f;
+    display.ECHELLEHS_S = display.ECHELLEH_S;
+    display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 30.0f;
     TRACE_COMPARAISON();
 }
 

@@ -32,7 +32,7 @@ void KolvenWindow::ASSOCIATIONS_List_Click()
         setSeriesTitle(" Histogramme de la différence ");
     if (highlightedGroup() == Group::Simulation) {
         setSeriesTitle(kAssociations[k].title);
-        DONNEES_T = kAssociations[k].code;
+        series.DONNEES_T = kAssociations[k].code;
         TEMPS.show();
         DUREES1.setCaption(" Moyenne des comptages ");
     }

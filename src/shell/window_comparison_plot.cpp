@@ -9,24 +9,24 @@ ComparisonInputs KolvenWindow::comparisonInputs() const
     in.windowWidth = m_windowWidth;
     in.contentsTop = CONTENUS.top();
     in.contentsHeight = CONTENUS.height();
-    in.ORIGINE_I = ORIGINE_I;
-    in.HORIZON_I = HORIZON_I;
-    in.POSAXE_I = POSAXE_I;
-    in.ECHELLEH0_L = ECHELLEH0_L;
-    in.ECHVERTI_S = ECHVERTI_S;
-    in.DECAL2_I = DECAL2_I;
-    in.DECAL3_I = DECAL3_I;
-    in.DECAL4_I = DECAL4_I;
+    in.ORIGINE_I = display.ORIGINE_I;
+    in.HORIZON_I = display.HORIZON_I;
+    in.POSAXE_I = display.POSAXE_I;
+    in.ECHELLEH0_L = display.ECHELLEH0_L;
+    in.ECHVERTI_S = display.ECHVERTI_S;
+    in.DECAL2_I = display.DECAL2_I;
+    in.DECAL3_I = display.DECAL3_I;
+    in.DECAL4_I = display.DECAL4_I;
     in.normalisedScaleShown = F_V_M_Image.visible();
-    in.MAX_L = MAX_L;
-    in.DECAL1A_I = DECAL1A_I;
-    in.centrePanel = countedOrigin(DONNEES_T);
+    in.MAX_L = series.MAX_L;
+    in.DECAL1A_I = display.DECAL1A_I;
+    in.centrePanel = countedOrigin(series.DONNEES_T);
     return in;
 }
 
 std::array<PlotGeometry, 3> KolvenWindow::comparisonPanels() const
 {
-    return kolven::comparisonPanels(comparisonInputs(), *this);
+    return kolven::comparisonPanels(comparisonInputs(), display);
 }
 
 // The three histograms side by side; the series plot's scale is saved and
@@ -35,13 +35,12 @@ void KolvenWindow::TRACE_COMPARAISON()
 {
     const ComparisonInputs in = comparisonInputs();
     const ComparisonDrawn drawn =
-        kolven::TRACE_COMPARAISON(services.window.surface(), m_windowFont, in, HISTO_POIS, HISTO_COMPT, HISTO_GAUSS);
-    static_cast<ComparisonGeometry&>(*this) = drawn.geometry;
-    CURSEUR_I = drawn.CURSEUR_I;
-    ECHELLEHS_S = ECHELLEH_S;
-    ECHELLEH_S = drawn.ECHELLEH_S;
+        kolven::TRACE_COMPARAISON(services.window.surface(), m_windowFont, in, laws.HISTO_POIS, series.HISTO_COMPT, laws.HISTO_GAUSS);
+    static_cast<ComparisonGeometry&>(display) = drawn.geometry;
+    display.CURSEUR_I = drawn.CURSEUR_I;
+    display.ECHELLEHS_S = display.ECHELLEH_S;
+    display.ECHELLEH_S = drawn.ECHELLEH_S;
 
-    HISTOREF_T = DISTR_COMPTAGES.caption();
     DISTR_COMPTAGES.hide();
     if (in.centrePanel) {
         setSeriesTitle(" Histogramme ORIGINE ");

@@ -10,9 +10,9 @@ void KolvenWindow::showSigma2WithDeviation()
 
 void KolvenWindow::hideScrollButtonsAtEnds()
 {
-    if (ORIGINE_I == 0)
+    if (display.ORIGINE_I == 0)
         F_H_G_Image.hide();
-    if (ORIGINE_I + HORIZON_I == 240)
+    if (display.ORIGINE_I + display.HORIZON_I == 240)
         F_H_D_Image.hide();
 }
 

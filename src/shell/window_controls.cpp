@@ -157,10 +157,10 @@ void KolvenWindow::pointerReleased(int x, int y)
 
 bool KolvenWindow::closeRequested()
 {
-    if (MARCHE_I == 0)
+    if (series.MARCHE_I == 0)
         return true;
     // The run ends after the count in progress, and the program with it.
-    COMPTAGE_I = 0;
+    series.COMPTAGE_I = 0;
     m_closeAfterRun = true;
     return false;
 }

@@ -36,7 +36,7 @@ constexpr double kPause = 0.01;  // seconds
 
 void KolvenWindow::LANCER1_PointerOver()
 {
-    if (DONNEES_T != "GAUSS" && DONNEES_T != "POISSON") {
+    if (series.DONNEES_T != "GAUSS" && series.DONNEES_T != "POISSON") {
         LANCER1.setTooltip("");
         closeAllMenus();
         LANCER_N.show();
@@ -55,33 +55,32 @@ void KolvenWindow::LANCER_N_Click()
     Label34.hide();
     if (entry < 0)
         return;
-    MARCHE_I = 1;
+    series.MARCHE_I = 1;
     lockCommands();
 
     const RunLength& run = kRunLengths[static_cast<size_t>(entry)];
-    MODE_T = run.code;
+    series.MODE_T = run.code;
     if (entry == 0) {
         countProcedure();
     } else {
-        COMPTAGE_I = 1;
+        series.COMPTAGE_I = 1;
         ARRET_Label.show();
         for (long i = 1; run.counts == 0 || i <= run.counts; ++i) {
             countProcedure();
             services.window.yield();
-            if (COMPTAGE_I == 0)
+            if (series.COMPTAGE_I == 0)
                 break;
         }
     }
     exportAfterRun();
 
-    COMPTAGE_I = 0;
+    series.COMPTAGE_I = 0;
     TRACE_HISTO();
-    MARCHE_I = 0;
+    series.MARCHE_I = 0;
     ARRET_Label.hide();
-    MAX_L = largestBin();
-    MAXS_L = MAX_L;
+    series.MAX_L = largestBin();
     ANALYSES.show();
-    ANALYSES.setEnabled(SN_L >= 4 && !meanReadsZero());
+    ANALYSES.setEnabled(series.SN_L >= 4 && !meanReadsZero());
     unlockCommands();
     if (ANALYSES.visible() && F_V_M_Image.visible())
         NORM();
@@ -99,7 +98,7 @@ void KolvenWindow::LANCER_N_Click()
 
 void KolvenWindow::ARRET_Label_MouseDown()
 {
-    COMPTAGE_I = 0;
+    series.COMPTAGE_I = 0;
 }
 
 void KolvenWindow::ARRET_Label_PointerOver()
@@ -109,17 +108,17 @@ void KolvenWindow::ARRET_Label_PointerOver()
 
 void KolvenWindow::countProcedure()
 {
-    if (FICHIER_T.empty() && !openIntervalFile()) {
-        COMPTAGE_I = 0;  // no interval file: nothing can be counted
+    if (series.FICHIER_T.empty() && !openIntervalFile()) {
+        series.COMPTAGE_I = 0;  // no interval file: nothing can be counted
         return;
     }
     if (!makeSimulatedCount()) {
-        COMPTAGE_I = 0;
+        series.COMPTAGE_I = 0;
         return;
     }
 
-    if (NC_I > 240) {
-        B_S = 0;
+    if (series.NC_I > 240) {
+        series.B_S = 0;
         DEPASSE.setCaption("  Des valeurs du comptage dépassent la limite  située à 240  ");
         DEPASSE.move((m_windowWidth - DEPASSE.width()) / 2, EQM2_N.top());
         DEPASSE.show();
@@ -129,9 +128,9 @@ void KolvenWindow::countProcedure()
     }
     // Classing must never wrap the 32-bit counters round: the run stops
     // there and says why.
-    if (!seriesCanTake(NC_I)) {
+    if (!seriesCanTake(series.NC_I)) {
         showNotice(Notice::SeriesFull);
-        COMPTAGE_I = 0;
+        series.COMPTAGE_I = 0;
         return;
     }
     classCount();
@@ -139,26 +138,26 @@ void KolvenWindow::countProcedure()
     // Automatic rescale, one step of 1.1 at most per count, while the user
     // has not asked for the base scale.
     if (!F_V_P_Image.visible()) {
-        const double bar = static_cast<double>(ECHELLEH_S) * HISTO_COMPT[NC_I];
-        if (bar > POSAXE_I - (EQM2_N.top() + EQM2_N.height())) {
-            MAX_L = HISTO_COMPT[NC_I];
+        const double bar = static_cast<double>(display.ECHELLEH_S) * series.HISTO_COMPT[series.NC_I];
+        if (bar > display.POSAXE_I - (EQM2_N.top() + EQM2_N.height())) {
+            series.MAX_L = series.HISTO_COMPT[series.NC_I];
             TRACE_CADRE();
-            ECHELLEH_S = static_cast<float>(ECHELLEH_S / 1.1);  // divided in double, kept in single
+            display.ECHELLEH_S = static_cast<float>(display.ECHELLEH_S / 1.1);  // divided in double, kept in single
             TRACE_HISTO();
         }
     }
-    if (ORIGINE_I <= NC_I && NC_I <= ORIGINE_I + HORIZON_I)
-        drawSeriesBar(NC_I, platform::paletteColor(kPlotColor));
+    if (display.ORIGINE_I <= series.NC_I && series.NC_I <= display.ORIGINE_I + display.HORIZON_I)
+        drawSeriesBar(series.NC_I, platform::paletteColor(kPlotColor));
 
-    if (pausesAfterCount(MODE_T)) {
+    if (pausesAfterCount(series.MODE_T)) {
         // The time of day is kept as the count's start, but the wait runs on
         // the monotonic clock: midnight must not stretch it to a day.
-        B_S = static_cast<float>(services.clock.secondsSinceMidnight());
+        series.B_S = static_cast<float>(services.clock.secondsSinceMidnight());
         const double start = services.clock.monotonicSeconds();
         while (services.clock.monotonicSeconds() - start < kPause) {
         }
     }
-    exportAfterCount(pausesAfterCount(MODE_T));
+    exportAfterCount(pausesAfterCount(series.MODE_T));
 }
 
 void KolvenWindow::lockCommands()
@@ -191,14 +190,14 @@ void KolvenWindow::unlockCommands()
 
 int KolvenWindow::largestBin() const
 {
-    return *std::max_element(HISTO_COMPT.begin(), HISTO_COMPT.begin() + 241);
+    return *std::max_element(series.HISTO_COMPT.begin(), series.HISTO_COMPT.begin() + 241);
 }
 
 // The mean read as a number from its leading digits: with a decimal comma a
 // mean below 1 reads as zero.
 bool KolvenWindow::meanReadsZero() const
 {
-    return leadingValue(NMOYEN_T) == 0;
+    return leadingValue(series.NMOYEN_T) == 0;
 }
 
 }  // namespace kolven

@@ -12,7 +12,7 @@ void KolvenWindow::EFFACERS_Click()
     hideScrollButtonsAtEnds();
     F_V_P_Image.hide();
     F_V_M_Image.hide();
-    MAX_L = 0;
+    series.MAX_L = 0;
     eraseSeries();
 }
 
@@ -21,18 +21,18 @@ void KolvenWindow::EFFACERS_Click()
 void KolvenWindow::eraseSeries()
 {
     EFFACERS.setEnabled(false);
-    S2N_D = 0;
-    MAX_L = 0;
-    SN_L = 0;
-    S1_L = 0;
+    series.S2N_D = 0;
+    series.MAX_L = 0;
+    series.SN_L = 0;
+    series.S1_L = 0;
     for (int k = 0; k <= 240; ++k)
-        HISTO_COMPT[k] = 0;
+        series.HISTO_COMPT[k] = 0;
     for (Control* c : {&NOMB_COMPT, &VAL_COMPT, &Nmoyen, &EQM2_N, &SIGMA2})
         c->hide();
     ANALYSES.setEnabled(false);
     TRACE_CADRE();
-    ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 30.0f;
-    showFullScale(fullScaleCount(ECHELLEH0_L, ECHELLEH_S));
+    display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 30.0f;
+    showFullScale(fullScaleCount(display.ECHELLEH0_L, display.ECHELLEH_S));
     for (Control* c : {&POISS, &GAUSSIEN, &ASSOCIATIONS_List, &THEORIQUE_Label})
         c->hide();
     withdrawNotice(Notice::SeriesFull);

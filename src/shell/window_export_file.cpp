@@ -8,9 +8,7 @@ namespace kolven {
 void KolvenWindow::writeExportFile()
 {
     platform::ReplacedFile& file = services.files.exportFile();
-    if (DISQUE_T.empty())
-        DISQUE_T = file.path().substr(0, file.path().rfind('/'));
-    switch (m_export.write(file, HISTO_COMPT)) {
+    switch (m_export.write(file, series.HISTO_COMPT)) {
     case NoticeChange::Show:
         showNotice(Notice::ExportFile);
         break;

@@ -9,11 +9,11 @@ void KolvenWindow::drawSelectedSeriesBar(int colorIndex)
 {
     // A bin scrolled out of the window has no bar on screen to light, nor
     // has an empty bin: its bar of no height would be a stroke over the axis.
-    if (MARCHE_I == 1 || CURSEUR_I < ORIGINE_I || CURSEUR_I > ORIGINE_I + HORIZON_I || HISTO_COMPT[CURSEUR_I] == 0)
+    if (series.MARCHE_I == 1 || display.CURSEUR_I < display.ORIGINE_I || display.CURSEUR_I > display.ORIGINE_I + display.HORIZON_I || series.HISTO_COMPT[display.CURSEUR_I] == 0)
         return;
     platform::Surface& surface = services.window.surface();
     surface.setPersistent(false);
-    drawSeriesBar(CURSEUR_I, platform::paletteColor(colorIndex));
+    drawSeriesBar(display.CURSEUR_I, platform::paletteColor(colorIndex));
     surface.setPersistent(true);
 }
 
@@ -30,17 +30,17 @@ void KolvenWindow::EFFACE_CURSEUR()
 // The bar of position CURSEUR_I in each panel of the comparison.
 void KolvenWindow::drawSelectedComparedBars(int colorIndex)
 {
-    if (CURSEUR_I < 0 || CURSEUR_I > HORIZON_I)
+    if (display.CURSEUR_I < 0 || display.CURSEUR_I > display.HORIZON_I)
         return;  // nothing selected since the last drawing
-    const int bin = ORIGINE_I + CURSEUR_I;
+    const int bin = display.ORIGINE_I + display.CURSEUR_I;
     const std::array<PlotGeometry, 3> panels = comparisonPanels();
     const platform::Color color = platform::paletteColor(colorIndex);
     platform::Surface& surface = services.window.surface();
     surface.setPersistent(false);
-    drawBar(surface, panels[kPoissonPanel], bin, HISTO_POIS[bin], color);
-    if (countedOrigin(DONNEES_T))
-        drawBar(surface, panels[kSeriesPanel], bin, HISTO_COMPT[bin], color);
-    drawBar(surface, panels[kGaussPanel], bin, HISTO_GAUSS[bin], color);
+    drawBar(surface, panels[kPoissonPanel], bin, laws.HISTO_POIS[bin], color);
+    if (countedOrigin(series.DONNEES_T))
+        drawBar(surface, panels[kSeriesPanel], bin, series.HISTO_COMPT[bin], color);
+    drawBar(surface, panels[kGaussPanel], bin, laws.HISTO_GAUSS[bin], color);
     surface.setPersistent(true);
 }
 

@@ -67,33 +67,33 @@ void label(Control& c, const char* caption, const platform::Font& font, Color fo
 void KolvenWindow::Form_Load()
 {
     auto& ws = services.window;
-    ECHHORIZ_S = static_cast<float>(ws.screenWidthPixels() * platform::kTwipsPerPixel) / kDesignWidth;
-    ECHVERTI_S = static_cast<float>(ws.screenHeightPixels() * platform::kTwipsPerPixel) / kDesignHeight;
+    display.ECHHORIZ_S = static_cast<float>(ws.screenWidthPixels() * platform::kTwipsPerPixel) / kDesignWidth;
+    display.ECHVERTI_S = static_cast<float>(ws.screenHeightPixels() * platform::kTwipsPerPixel) / kDesignHeight;
     m_windowWidth = ws.screenWidthPixels() * platform::kTwipsPerPixel;
     m_windowHeight = ws.screenHeightPixels() * platform::kTwipsPerPixel;
-    m_windowFont = {kDesignFont, kWindowFontSize * ECHVERTI_S, false};
+    m_windowFont = {kDesignFont, kWindowFontSize * display.ECHVERTI_S, false};
 
     for (Control* c : m_controls)
         c->hide();
     layOut();
 
-    TEMPS_I = 90;
-    TEMPS_S = 9.0f;
-    DONNEES_T = "EXPERIENCE";
-    ORIGINE_I = 0;
-    HORIZON_I = 80;
-    ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 20.0f;
+    mean.TEMPS_I = 90;
+    mean.TEMPS_S = 9.0f;
+    series.DONNEES_T = "EXPERIENCE";
+    display.ORIGINE_I = 0;
+    display.HORIZON_I = 80;
+    display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 20.0f;
     TRACE_CADRE();
 }
 
 int KolvenWindow::scaledX(double design) const
 {
-    return static_cast<int>(roundEven(design * ECHHORIZ_S));
+    return static_cast<int>(roundEven(design * display.ECHHORIZ_S));
 }
 
 int KolvenWindow::scaledY(double design) const
 {
-    return static_cast<int>(roundEven(design * ECHVERTI_S));
+    return static_cast<int>(roundEven(design * display.ECHVERTI_S));
 }
 
 void KolvenWindow::layOut()
@@ -122,7 +122,7 @@ void KolvenWindow::layOutTitleBand()
     KOLVEN_Image1.setHeight(logoSide);
     KOLVEN_Image1.show();
 
-    const platform::Font commandFont{kDesignFont, kFinFontSize * ECHVERTI_S, false};
+    const platform::Font commandFont{kDesignFont, kFinFontSize * display.ECHVERTI_S, false};
     label(FIN, " Quitter ", commandFont, colors::black, colors::grey);
     FIN.setTooltip(" Cliquez pour QUITTER ");
     FIN.move(m_windowWidth - FIN.width() - scaledX(kBandMargin), (Picture1.height() - FIN.height()) / 2);
@@ -132,7 +132,7 @@ void KolvenWindow::layOutTitleBand()
     // point at a time until it fits.
     const int margin = scaledX(kBandMargin);
     const int room = FIN.left() - KOLVEN_Image1.left() - KOLVEN_Image1.width() - 3 * margin;
-    platform::Font titleFont{kDesignFont, kTitleFontSize * ECHVERTI_S, true};
+    platform::Font titleFont{kDesignFont, kTitleFontSize * display.ECHVERTI_S, true};
     label(TITRE, "KOLVEN : comptage et histogramme, loi de POISSON et loi de GAUSS", titleFont, colors::white,
           platform::rgb(0, 0, 128));
     while (TITRE.width() >= room && TITRE.font().size > 1)
@@ -227,17 +227,17 @@ void KolvenWindow::layOutPlotArea()
     arrow(F_H_M_Image1, ArrowButton::FewerBins, m_windowWidth / 2 - gap - arrowWidth, arrowTop);
     arrow(F_H_P_Image, ArrowButton::MoreBins, m_windowWidth / 2 + gap, arrowTop);
 
-    POSAXE_I = scaledY(kAxisY);
-    ECHELLEH0_L = POSAXE_I - EQM2_N.top() - EQM2_N.height();
-    D1_I = static_cast<std::int16_t>(roundEven(2.0 * F_H_D_Image.height()));
-    DECAL1_I = static_cast<std::int16_t>(roundEven((m_windowWidth - 2.0 * D1_I) / 80));
+    display.POSAXE_I = scaledY(kAxisY);
+    display.ECHELLEH0_L = display.POSAXE_I - EQM2_N.top() - EQM2_N.height();
+    display.D1_I = static_cast<std::int16_t>(roundEven(2.0 * F_H_D_Image.height()));
+    display.DECAL1_I = static_cast<std::int16_t>(roundEven((m_windowWidth - 2.0 * display.D1_I) / 80));
 
     // The vertical scale arrows sit between the vertical axis and bin 0.
     const int verticalLeft = LANCER1.height() / 2 + gap;
     arrow(F_V_P_Image, ArrowButton::ScaleUp, verticalLeft, EQM2_N.top() + EQM2_N.height() + scaledY(300));
     arrow(F_V_M_Image, ArrowButton::ScaleDown, verticalLeft, F_V_P_Image.top() + arrowHeight + gap);
     for (Control* c : {&F_V_P_Image, &F_V_M_Image})
-        c->setWidth(std::min(arrowWidth, D1_I - DECAL1_I / 2 - verticalLeft - gap));
+        c->setWidth(std::min(arrowWidth, display.D1_I - display.DECAL1_I / 2 - verticalLeft - gap));
 
     // Start-up arrows: bins 0 … 80 shown, an empty series.
     for (Control* c : {&F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1})
@@ -425,7 +425,7 @@ void KolvenWindow::layOutMenus()
 
 void KolvenWindow::FIN_Click()
 {
-    COMPTAGE_I = 0;
+    series.COMPTAGE_I = 0;
     m_endRequested = true;
     services.window.endProgram();
 }

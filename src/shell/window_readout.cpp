@@ -26,7 +26,7 @@ std::string totalText(int bin, std::int32_t total)
 // analysis.
 void KolvenWindow::Form_PointerOver(int x, int y)
 {
-    if (MARCHE_I == 1 || runInProgress() || SN_L == 0)
+    if (series.MARCHE_I == 1 || runInProgress() || series.SN_L == 0)
         return;
     for (const Control* list : {&LANCER_N, &Label37, &VALEUR_A_Label, &INFOS})
         if (list->visible())
@@ -56,11 +56,11 @@ void KolvenWindow::readSeriesBin(int x, int y)
     const PlotGeometry plot = seriesPlot();
     if (!plot.covers(x))
         return;  // beyond the bins the selection stays
-    const int bin = ORIGINE_I + plot.positionAt(x);
-    if (bin == CURSEUR_I)
+    const int bin = display.ORIGINE_I + plot.positionAt(x);
+    if (bin == display.CURSEUR_I)
         return;
 
-    const std::string text = countText(bin, HISTO_COMPT[bin]);
+    const std::string text = countText(bin, series.HISTO_COMPT[bin]);
     if (EFF_EXP.caption() != text)
         EFF_EXP.setCaption(text);
     // Between the two single-step buttons, whatever the pointer's place.
@@ -71,10 +71,10 @@ void KolvenWindow::readSeriesBin(int x, int y)
         left = static_cast<int>(roundEven(F_H_D_Image.left() - 0.2 * F_H_G_Image.width() - EFF_EXP.width()));
     EFF_EXP.setLeft(left);
 
-    if (HISTO_COMPT[CURSEUR_I] > 0)
+    if (series.HISTO_COMPT[display.CURSEUR_I] > 0)
         EFFACE_CURSEUR();
-    CURSEUR_I = static_cast<std::int16_t>(bin);
-    if (HISTO_COMPT[bin] >= 1)
+    display.CURSEUR_I = static_cast<std::int16_t>(bin);
+    if (series.HISTO_COMPT[bin] >= 1)
         MARQUE_CURSEUR();
 }
 
@@ -110,19 +110,19 @@ void KolvenWindow::readComparedBin(int x, int y)
             break;
         }
     }
-    if (position < 0 || position == CURSEUR_I)
+    if (position < 0 || position == display.CURSEUR_I)
         return;
-    const int bin = ORIGINE_I + position;
-    EFF_POI.setCaption(countText(bin, HISTO_POIS[bin]));
-    SOMME_POIS.setCaption(totalText(bin, CUMUL_POIS[bin]));
-    EFF_GAUSS.setCaption(countText(bin, HISTO_GAUSS[bin]));
-    SOMME_GAUSS.setCaption(totalText(bin, CUMUL_GAUSS[bin]));
+    const int bin = display.ORIGINE_I + position;
+    EFF_POI.setCaption(countText(bin, laws.HISTO_POIS[bin]));
+    SOMME_POIS.setCaption(totalText(bin, laws.CUMUL_POIS[bin]));
+    EFF_GAUSS.setCaption(countText(bin, laws.HISTO_GAUSS[bin]));
+    SOMME_GAUSS.setCaption(totalText(bin, laws.CUMUL_GAUSS[bin]));
     if (counted) {
-        EFF_COMPT.setCaption(countText(bin, HISTO_COMPT[bin]));
-        SOMME_COMPT.setCaption(totalText(bin, CUMUL_COMPT[bin]));
+        EFF_COMPT.setCaption(countText(bin, series.HISTO_COMPT[bin]));
+        SOMME_COMPT.setCaption(totalText(bin, laws.CUMUL_COMPT[bin]));
     }
     EFFACE_CURSEUR3();
-    CURSEUR_I = static_cast<std::int16_t>(position);
+    display.CURSEUR_I = static_cast<std::int16_t>(position);
     MARQUE_CURSEUR3();
 }
 

@@ -9,22 +9,22 @@ namespace kolven {
 bool KolvenWindow::seriesCanTake(int count) const
 {
     constexpr std::int32_t limit = std::numeric_limits<std::int32_t>::max();
-    return SN_L < limit && S1_L <= limit - count && HISTO_COMPT[count] < limit;
+    return series.SN_L < limit && series.S1_L <= limit - count && series.HISTO_COMPT[count] < limit;
 }
 
 // Classes the count NC_I into the series and refreshes the three read-outs.
 void KolvenWindow::classCount()
 {
-    const int c = NC_I;
-    SN_L = SN_L + 1;
-    HISTO_COMPT[c] = HISTO_COMPT[c] + 1;
-    S1_L = S1_L + c;
-    MOY_S = roundedMean(S1_L, SN_L);
-    S2N_D = S2N_D + static_cast<double>(c) * c;
-    const double deviation = roundedDeviation(S2N_D, S1_L, SN_L);
+    const int c = series.NC_I;
+    series.SN_L = series.SN_L + 1;
+    series.HISTO_COMPT[c] = series.HISTO_COMPT[c] + 1;
+    series.S1_L = series.S1_L + c;
+    series.MOY_S = roundedMean(series.S1_L, series.SN_L);
+    series.S2N_D = series.S2N_D + static_cast<double>(c) * c;
+    const double deviation = roundedDeviation(series.S2N_D, series.S1_L, series.SN_L);
     const char separator = services.window.decimalSeparator();
 
-    if (MODE_T == "C_1") {
+    if (series.MODE_T == "C_1") {
         VAL_COMPT.setCaption(" Valeur du comptage =" + localeText(std::int64_t{c}) + " ");
         VAL_COMPT.setLeft(TEMPS.left() + TEMPS.width() + TEMPS.height());
         VAL_COMPT.show();
@@ -32,16 +32,16 @@ void KolvenWindow::classCount()
         VAL_COMPT.hide();
     }
 
-    NOMB_COMPT.setCaption((SN_L > 1 ? " Nombre de comptages =" : " Nombre de comptage =") +
-                          localeText(std::int64_t{SN_L}) + " ");
+    NOMB_COMPT.setCaption((series.SN_L > 1 ? " Nombre de comptages =" : " Nombre de comptage =") +
+                          localeText(std::int64_t{series.SN_L}) + " ");
     NOMB_COMPT.show();
     // A label grown too long for the screen moves left by its height, one
     // step per count.
     if (NOMB_COMPT.left() + NOMB_COMPT.width() > m_windowWidth - NOMB_COMPT.height() / 4.0)
         NOMB_COMPT.setLeft(NOMB_COMPT.left() - NOMB_COMPT.height());
 
-    NMOYEN_T = localeText(MOY_S, separator);
-    Nmoyen.setCaption(" Nmoyen =" + NMOYEN_T + " ");
+    series.NMOYEN_T = localeText(series.MOY_S, separator);
+    Nmoyen.setCaption(" Nmoyen =" + series.NMOYEN_T + " ");
     Nmoyen.show();
 
     EQM2_N.setCaption(" =" + localeText(deviation, separator) + " ");

@@ -6,12 +6,12 @@ namespace kolven {
 
 PlotGeometry KolvenWindow::seriesPlot() const
 {
-    return seriesPlotGeometry(*this, CONTENUS.top() + CONTENUS.height());
+    return seriesPlotGeometry(display, CONTENUS.top() + CONTENUS.height());
 }
 
 void KolvenWindow::TRACE_CADRE()
 {
-    drawSeriesFrame(services.window.surface(), *this, seriesPlot(), m_windowFont, LANCER1.height() / 2,
+    drawSeriesFrame(services.window.surface(), display, seriesPlot(), m_windowFont, LANCER1.height() / 2,
                     EQM2_N.top());
     CONTENUS.setTop(EQM2_N.top());
     CONTENUS.setLeft(0);
@@ -20,13 +20,13 @@ void KolvenWindow::TRACE_CADRE()
 
 void KolvenWindow::TRACE_HISTO()
 {
-    drawSeriesBars(services.window.surface(), seriesPlot(), HISTO_COMPT);
-    showFullScale(fullScaleCount(ECHELLEH0_L, ECHELLEH_S));
+    drawSeriesBars(services.window.surface(), seriesPlot(), series.HISTO_COMPT);
+    showFullScale(fullScaleCount(display.ECHELLEH0_L, display.ECHELLEH_S));
 }
 
 void KolvenWindow::drawSeriesBar(int bin, platform::Color color)
 {
-    drawBar(services.window.surface(), seriesPlot(), bin, HISTO_COMPT[bin], color);
+    drawBar(services.window.surface(), seriesPlot(), bin, series.HISTO_COMPT[bin], color);
 }
 
 void KolvenWindow::showFullScale(int count)

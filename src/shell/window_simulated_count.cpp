@@ -16,21 +16,21 @@ bool KolvenWindow::openIntervalFile()
         double seconds = roundEven(services.clock.secondsSinceMidnight());
         while (seconds >= 101)
             seconds -= 100;
-        A_L = static_cast<std::int32_t>(seconds);
-        for (std::int32_t i = 0; i < A_L; ++i)
+        series.A_L = static_cast<std::int32_t>(seconds);
+        for (std::int32_t i = 0; i < series.A_L; ++i)
             m_intervals->next();
-        FICHIER_T = path;
+        series.FICHIER_T = path;
         withdrawNotice(Notice::IntervalFile);
         return true;
     } catch (const IntervalFileUnreadable&) {
         m_intervals.reset();
-        FICHIER_T.clear();
+        series.FICHIER_T.clear();
         showNotice(Notice::IntervalFile);
         return false;
     } catch (const CountNeverEnds&) {
         // The values skipped at the opening already took too long.
         m_intervals.reset();
-        FICHIER_T.clear();
+        series.FICHIER_T.clear();
         showNotice(Notice::CountNeverEnds);
         return false;
     }
@@ -42,17 +42,17 @@ bool KolvenWindow::openIntervalFile()
 bool KolvenWindow::makeSimulatedCount()
 {
     try {
-        NC_I = simulatedCount(*m_intervals, TEMPS_S, CountWalk{A_S, B_S, DONNEES_T});
+        series.NC_I = simulatedCount(*m_intervals, mean.TEMPS_S, CountWalk{series.A_S, series.B_S, series.DONNEES_T});
         return true;
     } catch (const IntervalFileUnreadable&) {
         m_intervals.reset();
-        FICHIER_T.clear();
+        series.FICHIER_T.clear();
         showNotice(Notice::IntervalFile);
     } catch (const CountNeverEnds&) {
         showNotice(Notice::CountNeverEnds);
     }
-    if (DONNEES_T == "ASSOCIATIONS4")
-        DONNEES_T = "ASSOCIATIONS3";
+    if (series.DONNEES_T == "ASSOCIATIONS4")
+        series.DONNEES_T = "ASSOCIATIONS3";
     return false;
 }
 

@@ -47,11 +47,11 @@ void KolvenWindow::AUGMENT2_Click()
     DEPASSE.hide();
     if (k < 0)
         return;
-    TEMPS_I = static_cast<std::int16_t>(TEMPS_I + kSteps[k]);
+    mean.TEMPS_I = static_cast<std::int16_t>(mean.TEMPS_I + kSteps[k]);
     DIMINUE2.show();
     DIMINUE1.show();
-    if (TEMPS_I >= kHighestMean) {
-        TEMPS_I = kHighestMean;
+    if (mean.TEMPS_I >= kHighestMean) {
+        mean.TEMPS_I = kHighestMean;
         AUGMENT1.hide();
         AUGMENT2.hide();
     }
@@ -64,9 +64,9 @@ void KolvenWindow::DIMINUE2_Click()
     DEPASSE.hide();
     if (k < 0)
         return;
-    TEMPS_I = static_cast<std::int16_t>(TEMPS_I - kSteps[k]);
-    if (TEMPS_I <= kLowestMean) {
-        TEMPS_I = kLowestMean;  // the floor, also when the step went below zero
+    mean.TEMPS_I = static_cast<std::int16_t>(mean.TEMPS_I - kSteps[k]);
+    if (mean.TEMPS_I <= kLowestMean) {
+        mean.TEMPS_I = kLowestMean;  // the floor, also when the step went below zero
         DIMINUE2.hide();
         DIMINUE1.hide();
     }
@@ -79,8 +79,8 @@ void KolvenWindow::DIMINUE2_Click()
 // empty series.
 void KolvenWindow::applyMeanStep()
 {
-    TEMPS_S = static_cast<float>(TEMPS_I) / 10.0f;
-    setMeanText(fixedText(TEMPS_I / 10.0));
+    mean.TEMPS_S = static_cast<float>(mean.TEMPS_I) / 10.0f;
+    setMeanText(fixedText(mean.TEMPS_I / 10.0));
     eraseSeries();
     F_V_P_Image.hide();
     F_V_M_Image.hide();
@@ -92,13 +92,13 @@ void KolvenWindow::VALEUR_A_List_Click()
     DEPASSE.hide();
     if (k < 0)
         return;
-    TEMPS_I = kValues[k];
-    TEMPS_S = static_cast<float>(TEMPS_I) / 10.0f;
-    setMeanText(fixedText(TEMPS_S));
+    mean.TEMPS_I = kValues[k];
+    mean.TEMPS_S = static_cast<float>(mean.TEMPS_I) / 10.0f;
+    setMeanText(fixedText(mean.TEMPS_S));
     TEMPS.show();
     for (Control* c : {&DIMINUE1, &DIMINUE2, &AUGMENT1, &AUGMENT2})
         c->show();
-    if (TEMPS_I == kLowestMean) {
+    if (mean.TEMPS_I == kLowestMean) {
         DIMINUE1.hide();
         DIMINUE2.hide();
     }

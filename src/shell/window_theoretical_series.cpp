@@ -33,7 +33,7 @@ void KolvenWindow::GAUSSIEN_Click()
 // histogram for the mean and 100 000 counts.
 void KolvenWindow::chooseTheoreticalOrigin(const char* code, const char* title)
 {
-    DONNEES_T = code;
+    series.DONNEES_T = code;
     // A computed series holds no count past 240: the limit message of a
     // simulated series before it goes with it.
     DEPASSE.hide();
@@ -44,8 +44,8 @@ void KolvenWindow::chooseTheoreticalOrigin(const char* code, const char* title)
     TEMPS.show();
     DUREES1.setCaption(" Moyenne des comptages ");
     eraseSeries();
-    MAX_L = 40;
-    SN_L = kCountsPerBuild;
+    series.MAX_L = 40;
+    series.SN_L = kCountsPerBuild;
     HISTO_THEORIQUE();
 }
 
@@ -53,52 +53,52 @@ void KolvenWindow::chooseTheoreticalOrigin(const char* code, const char* title)
 // the series holds, as long as the series and its sums fit their counters.
 void KolvenWindow::LANCER1_Click()
 {
-    const auto law = lawOfOrigin(DONNEES_T);
+    const auto law = lawOfOrigin(series.DONNEES_T);
     if (!law)
         return;
-    if (!anotherBuildFits(*law, TEMPS_I, SN_L)) {
+    if (!anotherBuildFits(*law, mean.TEMPS_I, series.SN_L)) {
         showNotice(Notice::SeriesFull);
         return;
     }
-    SN_L += kCountsPerBuild;
-    MAX_L = 40;
+    series.SN_L += kCountsPerBuild;
+    series.MAX_L = 40;
     HISTO_THEORIQUE();
 }
 
 void KolvenWindow::HISTO_THEORIQUE()
 {
-    TEMPS_S = static_cast<float>(TEMPS_I) / 10.0f;
+    mean.TEMPS_S = static_cast<float>(mean.TEMPS_I) / 10.0f;
     const char separator = services.window.decimalSeparator();
     VAL_COMPT.hide();
     // The variance of either law equals its mean: both read-outs show it.
-    const double thousandths = roundEven(static_cast<float>(TEMPS_S * 1000.0f));
+    const double thousandths = roundEven(static_cast<float>(mean.TEMPS_S * 1000.0f));
     Nmoyen.setCaption(" Nmoyen =" + localeText(thousandths / 1000, separator) + " ");
     Nmoyen.show();
-    const double hundredths = roundEven(static_cast<float>(TEMPS_S * 100.0f));
+    const double hundredths = roundEven(static_cast<float>(mean.TEMPS_S * 100.0f));
     EQM2_N.setCaption(" =" + localeText(hundredths / 100, separator) + " ");
     EQM2_N.show();
     SIGMA2.show();
 
-    const bool built = kolven::HISTO_THEORIQUE(DONNEES_T, TEMPS_I, {HISTO_COMPT, SN_L, S1_L, MOY_S}, *this);
-    NMOYEN_T = localeText(MOY_S, separator);
+    const bool built = kolven::HISTO_THEORIQUE(series.DONNEES_T, mean.TEMPS_I, {series.HISTO_COMPT, series.SN_L, series.S1_L, series.MOY_S}, laws);
+    series.NMOYEN_T = localeText(series.MOY_S, separator);
     if (!built)
         return;
 
-    NOMB_COMPT.setCaption(" Nombre de comptages =" + localeText(std::int64_t{SN_L}) + " ");
+    NOMB_COMPT.setCaption(" Nombre de comptages =" + localeText(std::int64_t{series.SN_L}) + " ");
     NOMB_COMPT.show();
     ANALYSES.show();
     ANALYSES.setEnabled(true);
     unlockCommands();
-    COMPTAGE_I = 0;
+    series.COMPTAGE_I = 0;
 
     const std::int32_t largest = largestBin();
-    ECHELLEH_S = largest > 0 ? static_cast<float>(static_cast<double>(ECHELLEH0_L) / largest)
-                             : static_cast<float>(ECHELLEH0_L) / 30.0f;
+    display.ECHELLEH_S = largest > 0 ? static_cast<float>(static_cast<double>(display.ECHELLEH0_L) / largest)
+                             : static_cast<float>(display.ECHELLEH0_L) / 30.0f;
     if (F_V_P_Image.visible())
-        ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 30.0f;
+        display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 30.0f;
     TRACE_CADRE();
     TRACE_HISTO();
-    MARCHE_I = 0;
+    series.MARCHE_I = 0;
     writeExportFile();
 }
 

@@ -42,7 +42,7 @@ TEST_F(CountRunTest, ARunShowsOnlyTheStopLabelWhileItLastsAndThenItsReadOuts)
         run(row.entry);
         EXPECT_EQ(display.yields, row.yields);
         EXPECT_TRUE(onlyStopShown);
-        EXPECT_EQ(window->HISTO_COMPT[7], row.counts);
+        EXPECT_EQ(window->series.HISTO_COMPT[7], row.counts);
         EXPECT_EQ(window->VAL_COMPT.visible() ? window->VAL_COMPT.caption() : "", row.value);
         EXPECT_EQ(window->NOMB_COMPT.caption(), row.number);
         for (const Control* c : commands)
@@ -69,11 +69,11 @@ TEST_F(CountRunTest, APressOnTheStopLabelEndsTheRunAfterTheCountInProgress)
             if (n == row.stopAfter)
                 press(window->ARRET_Label);
             if (n == row.stopAfter + 5)
-                window->COMPTAGE_I = 0;  // a press that did not stop fails the test rather than hangs it
+                window->series.COMPTAGE_I = 0;  // a press that did not stop fails the test rather than hangs it
         };
         run(row.entry);
-        EXPECT_EQ(window->SN_L, row.stopAfter);
-        EXPECT_EQ(window->HISTO_COMPT[9], row.stopAfter);
+        EXPECT_EQ(window->series.SN_L, row.stopAfter);
+        EXPECT_EQ(window->series.HISTO_COMPT[9], row.stopAfter);
         EXPECT_FALSE(window->ARRET_Label.visible());
     }
 }
@@ -89,9 +89,9 @@ TEST_F(CountRunTest, ACountAboveTheLimitIsReportedAndTheOthersAreClassed)
     run(kFive);
     EXPECT_TRUE(window->DEPASSE.visible());
     EXPECT_EQ(window->DEPASSE.caption(), "  Des valeurs du comptage dépassent la limite  située à 240  ");
-    EXPECT_EQ(window->SN_L, 4);
-    EXPECT_EQ(window->HISTO_COMPT[1], 4);
-    EXPECT_EQ(window->S1_L, 4);
+    EXPECT_EQ(window->series.SN_L, 4);
+    EXPECT_EQ(window->series.HISTO_COMPT[1], 4);
+    EXPECT_EQ(window->series.S1_L, 4);
     for (const Control* c : {&window->Nmoyen, &window->EQM2_N, &window->SIGMA2})
         EXPECT_FALSE(c->visible()) << c->name();
     EXPECT_FALSE(window->ANALYSES.enabled());
@@ -153,7 +153,7 @@ TEST_F(CountRunTest, AnExportFolderThatCannotBeWrittenIsSaidOnceAndTheRunGoesOn)
         window->AVIS.hide();  // as if read and gone: it must not come back at every count
     };
     run(kHundred);
-    EXPECT_EQ(window->SN_L, 100);
+    EXPECT_EQ(window->series.SN_L, 100);
     EXPECT_TRUE(said);
     EXPECT_FALSE(window->AVIS.visible()) << "the notice is given once";
     EXPECT_TRUE(window->F_V_M_Image.visible());
@@ -167,7 +167,7 @@ TEST_F(CountRunTest, ClosingTheWindowDuringAContinuousRunEndsItCleanly)
         EXPECT_FALSE(n == 50 && window->closeRequested()) << "the run must end before the window goes";
     };
     run(kContinuous);
-    EXPECT_EQ(window->SN_L, 50);
+    EXPECT_EQ(window->series.SN_L, 50);
     EXPECT_TRUE(display.ended);
     EXPECT_NE(exportFile().find(" 9  50 \r\n"), std::string::npos);
     EXPECT_TRUE(window->closeRequested()) << "once the run is over the window may close";
@@ -191,14 +191,14 @@ TEST_F(CountRunTest, ABadIntervalFileStopsTheRunWithANoticeUntilAGoodOneIsThere)
         start();
         chooseSimulation();
         run(kHundred);
-        EXPECT_EQ(window->SN_L, 0);
+        EXPECT_EQ(window->series.SN_L, 0);
         EXPECT_EQ(display.yields, 1) << "the run stops at its first count";
         EXPECT_NE(window->AVIS.caption().find("KOLVEN_11.KVL"), std::string::npos);
         EXPECT_TRUE(window->AVIS.visible() && window->LANCER1.visible());
 
         writeIntervals(intervalText(kRegular));
         run(kOne);
-        EXPECT_EQ(window->SN_L, 1) << "a good file put in place later is taken";
+        EXPECT_EQ(window->series.SN_L, 1) << "a good file put in place later is taken";
         EXPECT_FALSE(window->AVIS.visible());
     }
 }
@@ -226,8 +226,8 @@ TEST_F(CountRunTest, TheFileIsEnteredAtAPlaceTakenFromTheClock)
         clock.timeOfDay = row.timeOfDay;
         startSimulation(values, 9.0f);
         run(kOne);
-        EXPECT_EQ(window->A_L, row.skipped);
-        EXPECT_EQ(window->NC_I, row.firstCount);
+        EXPECT_EQ(window->series.A_L, row.skipped);
+        EXPECT_EQ(window->series.NC_I, row.firstCount);
     }
 }
 
@@ -236,9 +236,9 @@ TEST_F(CountRunTest, TheFileIsEnteredAtAPlaceTakenFromTheClock)
 TEST_F(CountRunTest, AFullSeriesStopsTheRunUntilItIsErased)
 {
     startSimulation(kRegular, 9.0f);
-    window->S1_L = 2147483647 - 20;
+    window->series.S1_L = 2147483647 - 20;
     run(kHundred);
-    EXPECT_EQ(window->SN_L, 2) << "two counts of 9 fit, the third does not";
+    EXPECT_EQ(window->series.SN_L, 2) << "two counts of 9 fit, the third does not";
     EXPECT_NE(window->AVIS.caption().find("effacez"), std::string::npos);
     EXPECT_TRUE(window->AVIS.visible());
     hover(window->EFFACERS);

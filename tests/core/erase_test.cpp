@@ -23,7 +23,7 @@ TEST_F(EraseTest, EffacerEmptiesASeriesThatExceededTheLimit)
     intervals.insert(intervals.end(), 634, 3.90625);
     startSimulation(intervals);
     run(1);
-    ASSERT_EQ(window->HISTO_COMPT[9], 1);
+    ASSERT_EQ(window->series.HISTO_COMPT[9], 1);
     ASSERT_TRUE(window->DEPASSE.visible());
 
     // As a longer series would leave them; bin 241 is never set by counting
@@ -33,19 +33,19 @@ TEST_F(EraseTest, EffacerEmptiesASeriesThatExceededTheLimit)
         c->show();
     window->F_H_D_Image.hide();
     window->ANALYSES.setEnabled(true);
-    window->HISTO_COMPT[0] = 3;
-    window->HISTO_COMPT[240] = 2;
-    window->HISTO_COMPT[241] = 7;
+    window->series.HISTO_COMPT[0] = 3;
+    window->series.HISTO_COMPT[240] = 2;
+    window->series.HISTO_COMPT[241] = 7;
     hover(window->EFFACERS);
     click(window->EFFACERS);
 
     EXPECT_FALSE(window->DEPASSE.visible());
-    EXPECT_EQ(window->SN_L, 0);
-    EXPECT_EQ(window->S1_L, 0);
-    EXPECT_EQ(window->S2N_D, 0.0);
-    EXPECT_EQ(window->MAX_L, 0);
-    EXPECT_EQ(window->HISTO_COMPT[0] + window->HISTO_COMPT[9] + window->HISTO_COMPT[240], 0);
-    EXPECT_EQ(window->HISTO_COMPT[241], 7);
+    EXPECT_EQ(window->series.SN_L, 0);
+    EXPECT_EQ(window->series.S1_L, 0);
+    EXPECT_EQ(window->series.S2N_D, 0.0);
+    EXPECT_EQ(window->series.MAX_L, 0);
+    EXPECT_EQ(window->series.HISTO_COMPT[0] + window->series.HISTO_COMPT[9] + window->series.HISTO_COMPT[240], 0);
+    EXPECT_EQ(window->series.HISTO_COMPT[241], 7);
     for (const Control* c : {&window->NOMB_COMPT, &window->VAL_COMPT, &window->Nmoyen, &window->EQM2_N,
                              &window->SIGMA2})
         EXPECT_FALSE(c->visible()) << c->name();
@@ -58,8 +58,8 @@ TEST_F(EraseTest, EffacerEmptiesASeriesThatExceededTheLimit)
 
     // The next count, 9 again, is classed as the first of a new series.
     run(0);
-    EXPECT_EQ(window->SN_L, 1);
-    EXPECT_EQ(window->HISTO_COMPT[9], 1);
+    EXPECT_EQ(window->series.SN_L, 1);
+    EXPECT_EQ(window->series.HISTO_COMPT[9], 1);
     EXPECT_EQ(window->NOMB_COMPT.caption(), " Nombre de comptage =1 ");
     EXPECT_TRUE(window->Nmoyen.visible());
     EXPECT_FALSE(window->DEPASSE.visible());

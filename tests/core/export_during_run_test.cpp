@@ -69,7 +69,7 @@ protected:
         start();
         chooseSimulation();
         display.onYield = [&](int) {
-            counts.push_back(window->NC_I);
+            counts.push_back(window->series.NC_I);
             if (atYield)
                 atYield();
         };

@@ -74,7 +74,7 @@ TEST_F(IntervalFileGiveUpWindowTest, TheSkipAtTheOpeningGivesUpWithItsNotice)
     clock.timeOfDay = 50;
     chooseSimulation();
     run(0);
-    EXPECT_EQ(window->SN_L, 0);
+    EXPECT_EQ(window->series.SN_L, 0);
     EXPECT_TRUE(window->noticeShown(KolvenWindow::Notice::CountNeverEnds));
     EXPECT_TRUE(window->LANCER1.visible() && window->LANCER1.enabled());
 }

@@ -57,11 +57,11 @@ TEST_F(ArrowsTest, ScrollsAndZoomsStopAtTheEndsOfTheBins)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         showAll();
-        window->HORIZON_I = static_cast<std::int16_t>(row.horizon);
-        window->ORIGINE_I = static_cast<std::int16_t>(row.origin);
+        window->display.HORIZON_I = static_cast<std::int16_t>(row.horizon);
+        window->display.ORIGINE_I = static_cast<std::int16_t>(row.origin);
         click(*window.*(row.button));
-        EXPECT_EQ(window->HORIZON_I, row.horizonAfter);
-        EXPECT_EQ(window->ORIGINE_I, row.originAfter);
+        EXPECT_EQ(window->display.HORIZON_I, row.horizonAfter);
+        EXPECT_EQ(window->display.ORIGINE_I, row.originAfter);
         for (auto c : row.hidden)
             EXPECT_FALSE(((*window).*c).visible()) << ((*window).*c).name();
         for (auto c : row.shown)
@@ -72,52 +72,52 @@ TEST_F(ArrowsTest, ScrollsAndZoomsStopAtTheEndsOfTheBins)
 // Zooming never leaves 20 … 160 bins, and the plot keeps its width.
 TEST_F(ArrowsTest, ZoomKeepsThePlotWidthBetweenTwentyAndOneHundredSixtyBins)
 {
-    window->DECAL1_I = 160;
-    const int width = window->DECAL1_I * window->HORIZON_I;
+    window->display.DECAL1_I = 160;
+    const int width = window->display.DECAL1_I * window->display.HORIZON_I;
     for (int i = 0; i < 4; ++i)
         window->F_H_M_Image1_Click();
-    EXPECT_EQ(window->HORIZON_I, 20);
-    EXPECT_EQ(window->DECAL1_I * window->HORIZON_I, width);
+    EXPECT_EQ(window->display.HORIZON_I, 20);
+    EXPECT_EQ(window->display.DECAL1_I * window->display.HORIZON_I, width);
     for (int i = 0; i < 5; ++i)
         window->F_H_P_Image_Click();
-    EXPECT_EQ(window->HORIZON_I, 160);
-    EXPECT_EQ(window->DECAL1_I * window->HORIZON_I, width);
+    EXPECT_EQ(window->display.HORIZON_I, 160);
+    EXPECT_EQ(window->display.DECAL1_I * window->display.HORIZON_I, width);
     // The same with no plot on screen to redraw.
     window->LANCER1.hide();
     window->F_H_M_Image1_Click();
-    EXPECT_EQ(window->DECAL1_I * window->HORIZON_I, width);
+    EXPECT_EQ(window->display.DECAL1_I * window->display.HORIZON_I, width);
 }
 
 // A series whose largest bin is below 30 keeps the scale restored from the
 // last reset, and the full-scale label says 30.
 TEST_F(ArrowsTest, NormalisingASmallSeriesKeepsTheRestoredScale)
 {
-    window->HISTO_COMPT[9] = 12;
-    window->SN_L = 12;
-    window->ECHELLEHS_S = 77.5f;
-    window->ECHELLEH_S = 10.0f;
+    window->series.HISTO_COMPT[9] = 12;
+    window->series.SN_L = 12;
+    window->display.ECHELLEHS_S = 77.5f;
+    window->display.ECHELLEH_S = 10.0f;
     window->NORM();
-    EXPECT_FLOAT_EQ(window->ECHELLEH_S, 77.5f);
+    EXPECT_FLOAT_EQ(window->display.ECHELLEH_S, 77.5f);
     EXPECT_EQ(window->CONTENUS.caption(), " 30");
 
     // A largest bin of 60 reaches the lower edge of CONTENUS.
-    window->HISTO_COMPT[9] = 60;
+    window->series.HISTO_COMPT[9] = 60;
     window->NORM();
     const int ceiling = window->CONTENUS.top() + window->CONTENUS.height();
-    EXPECT_NEAR(window->POSAXE_I - window->ECHELLEH_S * 60, ceiling, 0.01);
+    EXPECT_NEAR(window->display.POSAXE_I - window->display.ECHELLEH_S * 60, ceiling, 0.01);
     EXPECT_EQ(window->CONTENUS.caption(), " 60");
 }
 
 TEST_F(ArrowsTest, TheVerticalScaleSwitchesBetweenBaseAndNormalised)
 {
     run(kHundred);  // a hundred counts of 9: MAX_L = 100
-    ASSERT_EQ(window->MAX_L, 100);
+    ASSERT_EQ(window->series.MAX_L, 100);
     window->F_V_M_Image.show();
     window->F_V_P_Image.hide();
     click(window->F_V_M_Image);
     EXPECT_TRUE(window->F_V_P_Image.visible());
     EXPECT_FALSE(window->F_V_M_Image.visible());
-    EXPECT_FLOAT_EQ(window->ECHELLEH_S, static_cast<float>(window->ECHELLEH0_L) / 30.0f);
+    EXPECT_FLOAT_EQ(window->display.ECHELLEH_S, static_cast<float>(window->display.ECHELLEH0_L) / 30.0f);
     click(window->F_V_P_Image);
     EXPECT_FALSE(window->F_V_P_Image.visible());
     EXPECT_TRUE(window->F_V_M_Image.visible());
@@ -127,22 +127,22 @@ TEST_F(ArrowsTest, TheVerticalScaleSwitchesBetweenBaseAndNormalised)
 // During a run every button is ignored, clicked with the pointer.
 TEST_F(ArrowsTest, EveryButtonIsIgnoredDuringARun)
 {
-    window->ORIGINE_I = 50;
+    window->display.ORIGINE_I = 50;
     std::vector<std::string> acted;
     display.onYield = [&](int yield) {
         if (yield != 3)
             return;
         for (Control* c : arrows()) {
             c->show();
-            const int horizon = window->HORIZON_I, origin = window->ORIGINE_I;
+            const int horizon = window->display.HORIZON_I, origin = window->display.ORIGINE_I;
             click(*c);
-            if (window->HORIZON_I != horizon || window->ORIGINE_I != origin || !c->visible())
+            if (window->display.HORIZON_I != horizon || window->display.ORIGINE_I != origin || !c->visible())
                 acted.push_back(c->name());
         }
     };
     run(kHundred);
     EXPECT_TRUE(acted.empty()) << acted.front();
-    EXPECT_EQ(window->SN_L, 100);
+    EXPECT_EQ(window->series.SN_L, 100);
 }
 
 // In the analysis a scroll redraws the comparison, which selects nothing.
@@ -150,11 +150,11 @@ TEST_F(ArrowsTest, InTheAnalysisAScrollRedrawsTheComparison)
 {
     run(kHundred);
     click(window->ANALYSES);
-    window->CURSEUR_I = 3;
+    window->display.CURSEUR_I = 3;
     window->F_H_D_Image.show();
     click(window->F_H_D_Image);
-    EXPECT_EQ(window->ORIGINE_I, 1);
-    EXPECT_EQ(window->CURSEUR_I, window->HORIZON_I + 1);
+    EXPECT_EQ(window->display.ORIGINE_I, 1);
+    EXPECT_EQ(window->display.CURSEUR_I, window->display.HORIZON_I + 1);
     EXPECT_TRUE(window->DISTR_POISSON.visible());
 }
 

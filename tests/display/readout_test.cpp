@@ -64,7 +64,7 @@ TEST_F(ReadoutTest, TheSeriesViewReadsTheBinUnderThePointer)
         moveOverBin(row.bin);
         EXPECT_EQ(window->EFF_EXP.caption(), row.text);
         EXPECT_TRUE(window->EFF_EXP.visible());
-        EXPECT_EQ(window->CURSEUR_I, row.bin);
+        EXPECT_EQ(window->display.CURSEUR_I, row.bin);
         std::vector<platform::Color> colours;
         for (const auto& op : blocksSince(mark)) {
             colours.push_back(op.color);
@@ -81,7 +81,7 @@ TEST_F(ReadoutTest, TheBandAndTheBinLimitWhatIsRedrawn)
     countNines();
     moveOverBin(9);
     const std::size_t mark = display.recorded.ops.size();
-    moveOverBin(9, window->DECAL1_I / 4);
+    moveOverBin(9, window->display.DECAL1_I / 4);
     EXPECT_EQ(display.recorded.ops.size(), mark);
 
     window->pointerMoved(xOfBin(9), window->EQM2_N.top());
@@ -90,9 +90,9 @@ TEST_F(ReadoutTest, TheBandAndTheBinLimitWhatIsRedrawn)
     EXPECT_EQ(blocksSince(mark)[0].color, kBlue);
 
     const std::size_t back = display.recorded.ops.size();
-    window->pointerMoved(xOfBin(9) + window->DECAL1_I * 1000, seriesBandY());  // in the band, beyond the bins
+    window->pointerMoved(xOfBin(9) + window->display.DECAL1_I * 1000, seriesBandY());  // in the band, beyond the bins
     EXPECT_TRUE(window->EFF_EXP.visible());
-    EXPECT_EQ(window->CURSEUR_I, 9) << "beyond the bins the selection stays";
+    EXPECT_EQ(window->display.CURSEUR_I, 9) << "beyond the bins the selection stays";
     ASSERT_EQ(blocksSince(back).size(), 1u);
     EXPECT_EQ(blocksSince(back)[0].color, kMagenta);
 }
@@ -101,11 +101,11 @@ TEST_F(ReadoutTest, TheBandAndTheBinLimitWhatIsRedrawn)
 TEST_F(ReadoutTest, HalfWayBetweenBinsTheEvenOneIsRead)
 {
     countNines();
-    window->DECAL1_I = 100;  // an even width puts the half way on a whole twip
-    window->pointerMoved(window->D1_I + 9 * 100 + 50, seriesBandY());
-    EXPECT_EQ(window->CURSEUR_I, 10);
-    window->pointerMoved(window->D1_I + 10 * 100 + 50, seriesBandY());
-    EXPECT_EQ(window->CURSEUR_I, 10);
+    window->display.DECAL1_I = 100;  // an even width puts the half way on a whole twip
+    window->pointerMoved(window->display.D1_I + 9 * 100 + 50, seriesBandY());
+    EXPECT_EQ(window->display.CURSEUR_I, 10);
+    window->pointerMoved(window->display.D1_I + 10 * 100 + 50, seriesBandY());
+    EXPECT_EQ(window->display.CURSEUR_I, 10);
 }
 
 TEST_F(ReadoutTest, SilentDuringARunAndWhileAListIsOpen)
@@ -150,20 +150,20 @@ TEST_F(ComparedReadoutTest, EveryPanelReadsTheSameBinFromTheFirstOne)
     click(window->ANALYSES);
     for (int panel : {kPoissonPanel, kSeriesPanel, kGaussPanel}) {
         SCOPED_TRACE(panel);
-        window->CURSEUR_I = static_cast<std::int16_t>(window->HORIZON_I + 1);
+        window->display.CURSEUR_I = static_cast<std::int16_t>(window->display.HORIZON_I + 1);
         const PlotGeometry plot = window->comparisonPanels()[panel];
         window->pointerMoved(static_cast<int>(plot.centreOf(0)), analysisBandY());
-        EXPECT_EQ(window->CURSEUR_I, 0);
+        EXPECT_EQ(window->display.CURSEUR_I, 0);
         EXPECT_EQ(window->EFF_COMPT.caption(), " Effectif de [ 0 ] = 0 ");
         window->pointerMoved(static_cast<int>(plot.centreOf(9)), analysisBandY());
         EXPECT_EQ(window->EFF_COMPT.caption(), " Effectif de [ 9 ] = 100 ");
         EXPECT_EQ(window->SOMME_COMPT.caption(), " Somme de 0 à 9 = 100 ");
-        EXPECT_EQ(window->SOMME_POIS.caption(), " Somme de 0 à 9 =" + fixedText(std::int64_t{window->CUMUL_POIS[9]}) + " ");
+        EXPECT_EQ(window->SOMME_POIS.caption(), " Somme de 0 à 9 =" + fixedText(std::int64_t{window->laws.CUMUL_POIS[9]}) + " ");
         for (const Control* c : readouts())
             EXPECT_TRUE(c->visible()) << c->name();
     }
     // Above the band, clear of the labels, the read-outs go.
-    window->pointerMoved(static_cast<int>(window->comparisonPanels()[kPoissonPanel].centreOf(window->HORIZON_I)),
+    window->pointerMoved(static_cast<int>(window->comparisonPanels()[kPoissonPanel].centreOf(window->display.HORIZON_I)),
                          window->SOMME_POIS.top() + 1);
     for (const Control* c : readouts())
         EXPECT_FALSE(c->visible()) << c->name();
@@ -178,11 +178,11 @@ TEST_F(ComparedReadoutTest, ATheoreticalOriginReadsFourLabels)
     hover(window->THEORIQUE_Label);
     click(window->POISS);
     click(window->ANALYSES);
-    const int centre = static_cast<int>(window->comparisonPanels()[kSeriesPanel].centreOf(window->ORIGINE_I + 9));
+    const int centre = static_cast<int>(window->comparisonPanels()[kSeriesPanel].centreOf(window->display.ORIGINE_I + 9));
     window->pointerMoved(centre, analysisBandY());
-    EXPECT_EQ(window->CURSEUR_I, window->HORIZON_I + 1);
+    EXPECT_EQ(window->display.CURSEUR_I, window->display.HORIZON_I + 1);
     window->pointerMoved(static_cast<int>(window->comparisonPanels()[kGaussPanel].centreOf(9)), analysisBandY());
-    EXPECT_EQ(window->CURSEUR_I, 9);
+    EXPECT_EQ(window->display.CURSEUR_I, 9);
     EXPECT_TRUE(window->EFF_POI.visible() && window->EFF_GAUSS.visible());
     EXPECT_FALSE(window->EFF_COMPT.visible() || window->SOMME_COMPT.visible());
 }

@@ -17,9 +17,9 @@ class SeriesPlotTest : public WindowFixture {};
 TEST_F(SeriesPlotTest, StartGeometryAtTheDesignSize)
 {
     const KolvenWindow& w = start();
-    EXPECT_EQ(w.D1_I, 900);
-    EXPECT_EQ(w.DECAL1_I, 170);
-    EXPECT_EQ(w.POSAXE_I, 9300);
+    EXPECT_EQ(w.display.D1_I, 900);
+    EXPECT_EQ(w.display.DECAL1_I, 170);
+    EXPECT_EQ(w.display.POSAXE_I, 9300);
     EXPECT_EQ(w.CONTENUS.caption(), " 30") << "the frame's label, as the start-up draws the frame alone";
 
     const auto lines = display.recorded.ofKind(Kind::Line);
@@ -34,7 +34,7 @@ TEST_F(SeriesPlotTest, StartGeometryAtTheDesignSize)
     // On 1152 × 864 the axis falls on 9300 × 1.125 = 10462.5: ties to even.
     display.widthPixels = 1152;
     display.heightPixels = 864;
-    EXPECT_EQ(start().POSAXE_I, 10462);
+    EXPECT_EQ(start().display.POSAXE_I, 10462);
 }
 
 // Labels every 5 bins up to 80 bins, every 10 beyond, at
@@ -63,9 +63,9 @@ TEST_F(SeriesPlotTest, NumbersStandUnderTheirGraduations)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         KolvenWindow& w = start();
-        w.ORIGINE_I = row.origin;
-        w.HORIZON_I = row.horizon;
-        w.DECAL1_I = static_cast<std::int16_t>(170 * 80 / row.horizon);
+        w.display.ORIGINE_I = row.origin;
+        w.display.HORIZON_I = row.horizon;
+        w.display.DECAL1_I = static_cast<std::int16_t>(170 * 80 / row.horizon);
         w.TRACE_CADRE();
         std::vector<std::string> texts;
         std::vector<int> x;
@@ -83,8 +83,8 @@ TEST_F(SeriesPlotTest, NumbersStandUnderTheirGraduations)
 TEST_F(SeriesPlotTest, ABarIsTwoThirdsOfABinAndNeverClimbsPastTheScaleLabel)
 {
     KolvenWindow& w = start();
-    w.HISTO_COMPT[10] = 1000;
-    w.HISTO_COMPT[11] = 2;
+    w.series.HISTO_COMPT[10] = 1000;
+    w.series.HISTO_COMPT[11] = 2;
     w.TRACE_HISTO();
     const auto bars = display.recorded.ofKind(Kind::Block);
     ASSERT_EQ(bars.size(), 2u) << "empty bins draw nothing";
@@ -93,7 +93,7 @@ TEST_F(SeriesPlotTest, ABarIsTwoThirdsOfABinAndNeverClimbsPastTheScaleLabel)
     EXPECT_EQ(bars[0].x2, centre + 57);
     EXPECT_EQ(bars[0].y1, w.CONTENUS.top() + w.CONTENUS.height());
     EXPECT_EQ(bars[0].y2, 9300);
-    EXPECT_EQ(bars[1].y1, static_cast<int>(roundEven(9300 - static_cast<double>(w.ECHELLEH_S) * 2)));
+    EXPECT_EQ(bars[1].y1, static_cast<int>(roundEven(9300 - static_cast<double>(w.display.ECHELLEH_S) * 2)));
     EXPECT_EQ(bars[0].color, platform::paletteColor(9));
 }
 
@@ -132,8 +132,8 @@ TEST_F(SeriesPlotTest, TheFullScaleLabelTruncatesEveryScaleButTheBase)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         KolvenWindow& w = start();
-        w.ECHELLEH0_L = row.plotHeight;
-        w.ECHELLEH_S = row.scale;
+        w.display.ECHELLEH0_L = row.plotHeight;
+        w.display.ECHELLEH_S = row.scale;
         w.TRACE_HISTO();
         EXPECT_EQ(w.CONTENUS.caption(), row.text);
     }
@@ -159,8 +159,8 @@ TEST_F(SeriesPlotTest, TheTallestBarsStayInSightUpToTheFullScale)
         SCOPED_TRACE(row.name);
         KolvenWindow& w = start();
         for (int b = row.bin - 4; b <= row.bin + 4; ++b)
-            w.HISTO_COMPT[b] = 200 - 10 * (b - row.bin) * (b - row.bin);
-        w.MAX_L = 200;
+            w.series.HISTO_COMPT[b] = 200 - 10 * (b - row.bin) * (b - row.bin);
+        w.series.MAX_L = 200;
         // The read-outs a series of that many counts shows beside the plot.
         w.EQM2_N.setCaption(" = 9.0321 ");
         for (Control* c : {&w.Nmoyen, &w.EQM2_N, &w.SIGMA2})
@@ -169,7 +169,7 @@ TEST_F(SeriesPlotTest, TheTallestBarsStayInSightUpToTheFullScale)
             w.DEPASSE.show();
         (w.*row.scale)();
 
-        const int plotTop = w.POSAXE_I - w.ECHELLEH0_L;
+        const int plotTop = w.display.POSAXE_I - w.display.ECHELLEH0_L;
         EXPECT_EQ(w.CONTENUS.top() + w.CONTENUS.height(), plotTop) << "the bars' ceiling is the full scale";
         const auto bars = display.recorded.ofKind(Kind::Block);
         ASSERT_EQ(bars.size(), 9u);

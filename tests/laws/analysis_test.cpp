@@ -30,7 +30,7 @@ protected:
     void chooseLaw(Control KolvenWindow::*law)
     {
         start();
-        window->TEMPS_I = 25;
+        window->mean.TEMPS_I = 25;
         hover(window->ORIGINE);
         hover(window->THEORIQUE_Label);
         click(*window.*law);
@@ -53,8 +53,8 @@ TEST_F(AnalysisTest, OpensTheComparisonOfACountedSeries)
     click(window->ANALYSES);
 
     EXPECT_TRUE(window->analysisShown());
-    EXPECT_EQ(window->MODE_T, "HISTOGRAMMES");
-    EXPECT_EQ(window->TITRE_T, title);
+    EXPECT_EQ(window->series.MODE_T, "HISTOGRAMMES");
+    EXPECT_EQ(window->laws.TITRE_T, title);
     for (const Control* c : {&window->LANCER1, &window->DUREES1, &window->ORIGINE, &window->ANALYSES,
                              &window->CONTENUS, &window->Nmoyen, &window->EQM2_N, &window->SIGMA2,
                              &window->NOMB_COMPT, &window->TEMPS, &window->EFF_EXP})
@@ -68,8 +68,8 @@ TEST_F(AnalysisTest, OpensTheComparisonOfACountedSeries)
     for (const Control* c : {&window->NMOYENEX, &window->NMOYENP, &window->NMOYENG})
         EXPECT_EQ(c->caption(), mean);
     EXPECT_EQ(window->EQM2_EX.caption(), deviation);
-    EXPECT_EQ(window->EQM2_P.caption(), " =" + window->NMOYEN_T);
-    EXPECT_EQ(window->EQM2_G.caption(), " =" + window->NMOYEN_T);
+    EXPECT_EQ(window->EQM2_P.caption(), " =" + window->series.NMOYEN_T);
+    EXPECT_EQ(window->EQM2_G.caption(), " =" + window->series.NMOYEN_T);
     // Each column hangs from its total read-out, σ² just left of the value.
     EXPECT_EQ(window->NMOYENP.left(), window->SOMME_POIS.left());
     // The value starts where "Nmoyen " ends, in every column alike.
@@ -80,10 +80,10 @@ TEST_F(AnalysisTest, OpensTheComparisonOfACountedSeries)
     // Both laws for the series' own mean and size; the running total ends
     // on the number of counts; after the drawing nothing is selected, so the
     // first bin under the pointer is always read.
-    EXPECT_EQ(window->CUMUL_COMPT[240], window->SN_L);
-    EXPECT_NEAR(window->CUMUL_POIS[240], window->SN_L, 2);
-    EXPECT_GT(window->CUMUL_GAUSS[240], 0);
-    EXPECT_EQ(window->CURSEUR_I, window->HORIZON_I + 1);
+    EXPECT_EQ(window->laws.CUMUL_COMPT[240], window->series.SN_L);
+    EXPECT_NEAR(window->laws.CUMUL_POIS[240], window->series.SN_L, 2);
+    EXPECT_GT(window->laws.CUMUL_GAUSS[240], 0);
+    EXPECT_EQ(window->display.CURSEUR_I, window->display.HORIZON_I + 1);
 }
 
 // With a theoretical origin the origin's own law is the series and is not
@@ -93,20 +93,20 @@ TEST_F(AnalysisTest, ATheoreticalOriginKeepsItsOwnLaw)
     const struct {
         const char* name;
         Control KolvenWindow::*choice;
-        Histogram KolvenWindow::*kept;
-        Histogram KolvenWindow::*computed;
+        Histogram LawArrays::*kept;
+        Histogram LawArrays::*computed;
     } rows[] = {
-        {"Poisson", &KolvenWindow::POISS, &KolvenWindow::HISTO_POIS, &KolvenWindow::HISTO_GAUSS},
-        {"Gauss", &KolvenWindow::GAUSSIEN, &KolvenWindow::HISTO_GAUSS, &KolvenWindow::HISTO_POIS},
+        {"Poisson", &KolvenWindow::POISS, &LawArrays::HISTO_POIS, &LawArrays::HISTO_GAUSS},
+        {"Gauss", &KolvenWindow::GAUSSIEN, &LawArrays::HISTO_GAUSS, &LawArrays::HISTO_POIS},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         chooseLaw(row.choice);
-        (*window).*(row.computed) = Histogram{};
-        ((*window).*(row.kept))[0] = -1;  // a mark: recomputing would overwrite it
+        window->laws.*(row.computed) = Histogram{};
+        (window->laws.*(row.kept))[0] = -1;  // a mark: recomputing would overwrite it
         click(window->ANALYSES);
-        EXPECT_EQ(((*window).*(row.kept))[0], -1);
-        EXPECT_GT(((*window).*(row.computed))[2], 0);
+        EXPECT_EQ((window->laws.*(row.kept))[0], -1);
+        EXPECT_GT((window->laws.*(row.computed))[2], 0);
         EXPECT_FALSE(window->DISTR_COMPTAGES.visible());
     }
 }
@@ -119,7 +119,7 @@ TEST_F(AnalysisTest, ReturnBringsBackTheSeriesView)
     click(window->Label36);
 
     EXPECT_FALSE(window->analysisShown());
-    EXPECT_EQ(window->MODE_T, "");
+    EXPECT_EQ(window->series.MODE_T, "");
     EXPECT_EQ(window->DISTR_COMPTAGES.caption(), title);
     for (const Control* c : {&window->LANCER1, &window->EFFACERS, &window->DUREES1, &window->ORIGINE,
                              &window->ANALYSES, &window->INFORMATIONS})
@@ -144,13 +144,13 @@ TEST_F(AnalysisTest, DuringARunTheClickChangesAlmostNothing)
         if (yield != 5)
             return;
         window->ANALYSES_Click();
-        analysisOpened = window->analysisShown() || window->MODE_T == "HISTOGRAMMES";
+        analysisOpened = window->analysisShown() || window->series.MODE_T == "HISTOGRAMMES";
     };
     run(kHundred);
     EXPECT_FALSE(analysisOpened);
-    EXPECT_EQ(window->TITRE_T, window->DISTR_COMPTAGES.caption());
+    EXPECT_EQ(window->laws.TITRE_T, window->DISTR_COMPTAGES.caption());
     EXPECT_EQ(window->EFF_COMPT.left(), window->DISTR_COMPTAGES.left());
-    EXPECT_EQ(window->SN_L, 100);
+    EXPECT_EQ(window->series.SN_L, 100);
 }
 
 }  // namespace

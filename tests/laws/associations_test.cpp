@@ -27,16 +27,16 @@ TEST_F(AssociationsTest, EachEntrySetsItsOriginAndTitleAndErases)
     for (int entry = 0; entry < 4; ++entry) {
         SCOPED_TRACE(kEntries[entry].code);
         start();
-        window->HISTO_COMPT[5] = 1;
-        window->SN_L = 1;
+        window->series.HISTO_COMPT[5] = 1;
+        window->series.SN_L = 1;
         window->DEPASSE.show();
         chooseSimulation(entry);
-        EXPECT_EQ(window->DONNEES_T, kEntries[entry].code);
+        EXPECT_EQ(window->series.DONNEES_T, kEntries[entry].code);
         EXPECT_EQ(window->DISTR_COMPTAGES.caption(), kEntries[entry].title);
         EXPECT_TRUE(window->DISTR_COMPTAGES.visible() && window->TEMPS.visible());
         EXPECT_TRUE(window->DUREES1.enabled() && window->LANCER1.enabled());
         EXPECT_FALSE(window->Label37.visible() || window->ASSOCIATIONS_List.visible());
-        EXPECT_EQ(window->SN_L + window->HISTO_COMPT[5], 0);
+        EXPECT_EQ(window->series.SN_L + window->series.HISTO_COMPT[5], 0);
         EXPECT_FALSE(window->DEPASSE.visible());
     }
 }
@@ -64,11 +64,11 @@ TEST_F(AssociationsTest, EachAssociationClassesItsValue)
         hover(window->DUREES1);
         pick(window->VALEUR_A_List, 1);  // 1.0
         pick(window->AUGMENT2, 3);       // + 1.0
-        ASSERT_EQ(window->TEMPS_S, 2.0f);
+        ASSERT_EQ(window->mean.TEMPS_S, 2.0f);
         run(2);
-        EXPECT_EQ(window->SN_L, 5);
-        EXPECT_EQ(window->HISTO_COMPT[row.value], 5);
-        EXPECT_EQ(window->DONNEES_T, kEntries[row.entry].code);
+        EXPECT_EQ(window->series.SN_L, 5);
+        EXPECT_EQ(window->series.HISTO_COMPT[row.value], 5);
+        EXPECT_EQ(window->series.DONNEES_T, kEntries[row.entry].code);
     }
 }
 

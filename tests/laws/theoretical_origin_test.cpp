@@ -14,7 +14,7 @@ protected:
     // Chooses a law through the origin menu, as a person does, at mean 10.
     void chooseLaw(Control KolvenWindow::*law)
     {
-        window->TEMPS_I = 100;
+        window->mean.TEMPS_I = 100;
         hover(window->ORIGINE);
         hover(window->THEORIQUE_Label);
         click(*window.*law);
@@ -55,20 +55,20 @@ TEST_F(TheoreticalOriginTest, EachClickAsksForAHundredThousandMoreCounts)
         for (std::size_t k = 0; k < row.series.size(); ++k) {
             if (k > 0)
                 click(window->LANCER1);
-            EXPECT_EQ(window->SN_L, row.series[k]);
+            EXPECT_EQ(window->series.SN_L, row.series[k]);
         }
         EXPECT_EQ(window->DISTR_COMPTAGES.caption(), row.title);
         EXPECT_TRUE(window->DISTR_COMPTAGES.visible());
         EXPECT_EQ(window->NOMB_COMPT.caption(), " Nombre de comptages =" + std::to_string(row.series.back()) + " ");
         EXPECT_EQ(window->Nmoyen.caption(), " Nmoyen =10 ");
         EXPECT_EQ(window->EQM2_N.caption(), " =10 ");
-        EXPECT_EQ(window->S1_L, 10 * window->SN_L);
+        EXPECT_EQ(window->series.S1_L, 10 * window->series.SN_L);
         EXPECT_TRUE(window->ANALYSES.visible() && window->ANALYSES.enabled());
         EXPECT_TRUE(window->LANCER1.visible() && window->LANCER1.enabled());
         // The series is the law's own histogram, and the export file holds it.
-        const Histogram& law = row.choice == &KolvenWindow::POISS ? window->HISTO_POIS : window->HISTO_GAUSS;
-        EXPECT_EQ(window->HISTO_COMPT, law);
-        EXPECT_EQ(exportedCount(10), window->HISTO_COMPT[10]);
+        const Histogram& law = row.choice == &KolvenWindow::POISS ? window->laws.HISTO_POIS : window->laws.HISTO_GAUSS;
+        EXPECT_EQ(window->series.HISTO_COMPT, law);
+        EXPECT_EQ(exportedCount(10), window->series.HISTO_COMPT[10]);
     }
 }
 
@@ -82,21 +82,21 @@ TEST_F(TheoreticalOriginTest, TheChosenLawIsMarkedInTheMenuAndTheLimitMessageGoe
     EXPECT_EQ(window->GAUSSIEN.back(), platform::rgb(50, 110, 200));
     EXPECT_EQ(window->POISS.fore(), platform::colors::blue);
     EXPECT_EQ(window->POISS.back(), platform::colors::lightGrey);
-    EXPECT_EQ(window->DONNEES_T, "GAUSS");
+    EXPECT_EQ(window->series.DONNEES_T, "GAUSS");
 }
 
 // The tallest bar fills the plot: the scale is the plot height over it.
 TEST_F(TheoreticalOriginTest, TheScaleFitsTheTallestBin)
 {
     chooseLaw(&KolvenWindow::POISS);
-    EXPECT_FLOAT_EQ(window->ECHELLEH_S, static_cast<float>(static_cast<double>(window->ECHELLEH0_L) / 12511));
+    EXPECT_FLOAT_EQ(window->display.ECHELLEH_S, static_cast<float>(static_cast<double>(window->display.ECHELLEH0_L) / 12511));
 }
 
 TEST_F(TheoreticalOriginTest, ACountedOriginIgnoresAClickOnTheCommand)
 {
     chooseSimulation();
     click(window->LANCER1);
-    EXPECT_EQ(window->SN_L, 0);
+    EXPECT_EQ(window->series.SN_L, 0);
     EXPECT_FALSE(window->NOMB_COMPT.visible());
 }
 
@@ -106,11 +106,11 @@ TEST_F(TheoreticalOriginTest, ASeriesPastTheCountersIsRefusedWithANotice)
 {
     chooseLaw(&KolvenWindow::POISS);
     const std::int32_t nearFull = std::numeric_limits<std::int32_t>::max() / 10 - 50000;
-    window->SN_L = nearFull;
-    const Histogram before = window->HISTO_COMPT;
+    window->series.SN_L = nearFull;
+    const Histogram before = window->series.HISTO_COMPT;
     click(window->LANCER1);
-    EXPECT_EQ(window->SN_L, nearFull);
-    EXPECT_EQ(window->HISTO_COMPT, before);
+    EXPECT_EQ(window->series.SN_L, nearFull);
+    EXPECT_EQ(window->series.HISTO_COMPT, before);
     EXPECT_TRUE(window->noticeShown(KolvenWindow::Notice::SeriesFull));
     click(window->EFFACERS);
     EXPECT_FALSE(window->AVIS.visible());

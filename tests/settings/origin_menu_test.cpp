@@ -36,7 +36,7 @@ TEST_F(OriginMenuTest, ClickOnAGroupChoosesNothing)
 {
     click(window->THEORIQUE_Label);
     click(window->Label38);
-    EXPECT_EQ(window->DONNEES_T, "EXPERIENCE");
+    EXPECT_EQ(window->series.DONNEES_T, "EXPERIENCE");
     EXPECT_FALSE(window->LANCER1.enabled());
     expectHighlighted(window->THEORIQUE_Label, false);
     expectHighlighted(window->Label38, false);

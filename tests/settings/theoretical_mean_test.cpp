@@ -21,9 +21,9 @@ protected:
     {
         startSimulation(std::vector<double>(20, 250));
         run(2);
-        ASSERT_EQ(window->HISTO_COMPT[9], 5);
-        window->TEMPS_I = tenths;
-        window->TEMPS_S = tenths / 10.0f;
+        ASSERT_EQ(window->series.HISTO_COMPT[9], 5);
+        window->mean.TEMPS_I = tenths;
+        window->mean.TEMPS_S = tenths / 10.0f;
         hover(window->DUREES1);
     }
 };
@@ -64,8 +64,8 @@ TEST_F(TheoreticalMeanTest, EachListChangesTheMeanWithinItsBounds)
 
         pick(list, row.entry);
 
-        EXPECT_EQ(window->TEMPS_I, row.tenths);
-        EXPECT_EQ(window->TEMPS_S, row.mean);
+        EXPECT_EQ(window->mean.TEMPS_I, row.tenths);
+        EXPECT_EQ(window->mean.TEMPS_S, row.mean);
         EXPECT_EQ(window->TEMPS.caption(), row.text);
         EXPECT_EQ(window->AUGMENT2.visible(), row.increaseShown);
         EXPECT_EQ(window->DIMINUE2.visible(), row.decreaseShown);
@@ -74,8 +74,8 @@ TEST_F(TheoreticalMeanTest, EachListChangesTheMeanWithinItsBounds)
         EXPECT_EQ(list.index(), -1) << "the same entry can be chosen again";
         for (const Control* c : {&window->DEPASSE, &window->F_V_P_Image, &window->F_V_M_Image})
             EXPECT_FALSE(c->visible()) << c->name();
-        EXPECT_EQ(window->SN_L, 0);
-        EXPECT_EQ(window->HISTO_COMPT[9], 0);
+        EXPECT_EQ(window->series.SN_L, 0);
+        EXPECT_EQ(window->series.HISTO_COMPT[9], 0);
     }
 }
 
@@ -88,9 +88,9 @@ TEST_F(TheoreticalMeanTest, ClickWithNoEntrySelectedOnlyHidesTheLimitMessage)
         window->DEPASSE.show();
         ((*window).*handler)();
         EXPECT_FALSE(window->DEPASSE.visible());
-        EXPECT_EQ(window->TEMPS_I, 90);
+        EXPECT_EQ(window->mean.TEMPS_I, 90);
         EXPECT_EQ(window->TEMPS.caption(), before);
-        EXPECT_EQ(window->SN_L, 5);
+        EXPECT_EQ(window->series.SN_L, 5);
     }
 }
 

@@ -259,17 +259,17 @@ TEST_F(InformationPagesTest, APageLeavesTheSeriesAsItWas)
 {
     chooseSimulation();
     run(2);
-    const auto sums = [&] { return std::tuple{window->NC_I, window->SN_L, window->S1_L, window->S2N_D}; };
+    const auto sums = [&] { return std::tuple{window->series.NC_I, window->series.SN_L, window->series.S1_L, window->series.S2N_D}; };
     const auto sumsBefore = sums();
-    ASSERT_GT(window->SN_L, 0);
-    const Histogram before = window->HISTO_COMPT;
+    ASSERT_GT(window->series.SN_L, 0);
+    const Histogram before = window->series.HISTO_COMPT;
     const std::string mean = window->Nmoyen.caption();
     for (int entry = 0; entry < 5; ++entry) {
         open(entry);
         click(window->BLANCS);
     }
     EXPECT_EQ(sums(), sumsBefore);
-    EXPECT_EQ(window->HISTO_COMPT, before);
+    EXPECT_EQ(window->series.HISTO_COMPT, before);
     EXPECT_EQ(window->Nmoyen.caption(), mean);
     EXPECT_TRUE(window->Nmoyen.visible() && window->LANCER1.enabled());
 }

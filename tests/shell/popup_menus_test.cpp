@@ -62,7 +62,7 @@ protected:
     // A point of the plot area that no control covers, menus open or not.
     void clickBackground()
     {
-        const int x = window->windowWidth() / 2, y = window->POSAXE_I - 1000;
+        const int x = window->windowWidth() / 2, y = window->display.POSAXE_I - 1000;
         ASSERT_EQ(window->controlAt(x, y), nullptr);
         window->pointerPressed(x, y);
         window->pointerReleased(x, y);

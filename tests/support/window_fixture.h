@@ -88,7 +88,7 @@ protected:
         writeIntervals(intervalText(intervals));
         start();
         chooseSimulation();
-        window->TEMPS_S = mean;
+        window->mean.TEMPS_S = mean;
     }
 
     // Starts a run from the list of run lengths (entry 0: one count).

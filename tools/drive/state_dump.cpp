@@ -95,59 +95,69 @@ void writeControl(std::string& out, const Control& c)
     }
 }
 
+// The folder that holds the export file, whether or not it was written yet.
+std::string exportFolder(const KolvenWindow& w)
+{
+    const std::string& path = w.services.files.exportFile().path();
+    return path.substr(0, path.rfind('/'));
+}
+
 void writeState(std::string& out, const KolvenWindow& w)
 {
     ObjectWriter o(out);
     // Each variable under its own name, spelled once.
-#define KOLVEN_STATE(name) o.field(#name, w.name)
-    KOLVEN_STATE(HISTO_COMPT);
-    KOLVEN_STATE(NC_I);
-    KOLVEN_STATE(SN_L);
-    KOLVEN_STATE(S1_L);
-    KOLVEN_STATE(S2N_D);
-    KOLVEN_STATE(MOY_S);
-    KOLVEN_STATE(NMOYEN_T);
-    KOLVEN_STATE(DONNEES_T);
-    KOLVEN_STATE(MODE_T);
-    KOLVEN_STATE(COMPTAGE_I);
-    KOLVEN_STATE(MARCHE_I);
-    KOLVEN_STATE(MAX_L);
-    KOLVEN_STATE(MAXS_L);
-    KOLVEN_STATE(A_S);
-    KOLVEN_STATE(B_S);
-    KOLVEN_STATE(FICHIER_T);
-    KOLVEN_STATE(DISQUE_T);
-    KOLVEN_STATE(A_L);
-    KOLVEN_STATE(TEMPS_I);
-    KOLVEN_STATE(TEMPS_S);
-    KOLVEN_STATE(ECHHORIZ_S);
-    KOLVEN_STATE(ECHVERTI_S);
-    KOLVEN_STATE(D1_I);
-    KOLVEN_STATE(DECAL1_I);
-    KOLVEN_STATE(DECAL2_I);
-    KOLVEN_STATE(DECAL3_I);
-    KOLVEN_STATE(DECAL4_I);
-    KOLVEN_STATE(POSAXE_I);
-    KOLVEN_STATE(ECHELLEH0_L);
-    KOLVEN_STATE(ECHELLEH_S);
-    KOLVEN_STATE(ECHELLEHS_S);
-    KOLVEN_STATE(ORIGINE_I);
-    KOLVEN_STATE(HORIZON_I);
-    KOLVEN_STATE(CURSEUR_I);
-    KOLVEN_STATE(HISTO_POIS);
-    KOLVEN_STATE(CUMUL_POIS);
-    KOLVEN_STATE(HISTO_GAUSS);
-    KOLVEN_STATE(CUMUL_GAUSS);
-    KOLVEN_STATE(CUMUL_COMPT);
-    KOLVEN_STATE(TITRE_T);
-    KOLVEN_STATE(D1A_I);
-    KOLVEN_STATE(A_I);
-    KOLVEN_STATE(DECAL1A_I);
-    KOLVEN_STATE(D2A_I);
-    KOLVEN_STATE(D3A_I);
-    KOLVEN_STATE(LARGCURS_I);
-    KOLVEN_STATE(ECHELLEG_S);
-    KOLVEN_STATE(HISTOREF_T);
+#define KOLVEN_STATE(part, name) o.field(#name, w.part.name)
+    KOLVEN_STATE(series, HISTO_COMPT);
+    KOLVEN_STATE(series, NC_I);
+    KOLVEN_STATE(series, SN_L);
+    KOLVEN_STATE(series, S1_L);
+    KOLVEN_STATE(series, S2N_D);
+    KOLVEN_STATE(series, MOY_S);
+    KOLVEN_STATE(series, NMOYEN_T);
+    KOLVEN_STATE(series, DONNEES_T);
+    KOLVEN_STATE(series, MODE_T);
+    KOLVEN_STATE(series, COMPTAGE_I);
+    KOLVEN_STATE(series, MARCHE_I);
+    KOLVEN_STATE(series, MAX_L);
+    // Three design variables only scripts read, derived here: the reference
+    // height a run leaves, the folder of the export file, the series' title
+    // kept while the comparison shows its own.
+    o.field("MAXS_L", w.series.MAX_L);
+    KOLVEN_STATE(series, A_S);
+    KOLVEN_STATE(series, B_S);
+    KOLVEN_STATE(series, FICHIER_T);
+    o.field("DISQUE_T", exportFolder(w));
+    KOLVEN_STATE(series, A_L);
+    KOLVEN_STATE(mean, TEMPS_I);
+    KOLVEN_STATE(mean, TEMPS_S);
+    KOLVEN_STATE(display, ECHHORIZ_S);
+    KOLVEN_STATE(display, ECHVERTI_S);
+    KOLVEN_STATE(display, D1_I);
+    KOLVEN_STATE(display, DECAL1_I);
+    KOLVEN_STATE(display, DECAL2_I);
+    KOLVEN_STATE(display, DECAL3_I);
+    KOLVEN_STATE(display, DECAL4_I);
+    KOLVEN_STATE(display, POSAXE_I);
+    KOLVEN_STATE(display, ECHELLEH0_L);
+    KOLVEN_STATE(display, ECHELLEH_S);
+    KOLVEN_STATE(display, ECHELLEHS_S);
+    KOLVEN_STATE(display, ORIGINE_I);
+    KOLVEN_STATE(display, HORIZON_I);
+    KOLVEN_STATE(display, CURSEUR_I);
+    KOLVEN_STATE(laws, HISTO_POIS);
+    KOLVEN_STATE(laws, CUMUL_POIS);
+    KOLVEN_STATE(laws, HISTO_GAUSS);
+    KOLVEN_STATE(laws, CUMUL_GAUSS);
+    KOLVEN_STATE(laws, CUMUL_COMPT);
+    KOLVEN_STATE(laws, TITRE_T);
+    KOLVEN_STATE(display, D1A_I);
+    KOLVEN_STATE(display, A_I);
+    KOLVEN_STATE(display, DECAL1A_I);
+    KOLVEN_STATE(display, D2A_I);
+    KOLVEN_STATE(display, D3A_I);
+    KOLVEN_STATE(display, LARGCURS_I);
+    KOLVEN_STATE(display, ECHELLEG_S);
+    o.field("HISTOREF_T", w.laws.TITRE_T);
 #undef KOLVEN_STATE
 }
 
