@@ -13,7 +13,7 @@ Latency clickLatency(WindowProbe& probe, const platform::Control& target, int cl
     for (int i = 0; i < clicks; ++i) {
         if (ready)
             ready();
-        const QPoint at = probe.centreOf(target);
+        const QPoint at = drive::middleOf(target);
         probe.moveTo(at);
         probe.press(at);
         probe.settle();

@@ -111,8 +111,12 @@ ViewCost seriesViewCost(WindowProbe& probe, int bin, int moves, int redraws)
 ViewCost analysisViewCost(WindowProbe& probe, int bin, int moves, int redraws)
 {
     KolvenWindow& w = probe.window();
-    const auto panels = w.comparisonPanels();
-    const PlotGeometry& plot = panels[w.DISTR_COMPTAGES.visible() ? kSeriesPanel : kPoissonPanel];
+    // The series' own column when it has one, else the first law's.
+    const ComparisonColumn* column = w.shownColumns().front();
+    for (const ComparisonColumn* shown : w.shownColumns())
+        if (shown->panel == kSeriesPanel)
+            column = shown;
+    const PlotGeometry plot = w.columnPlot(*column);
     const int position = bin - plot.firstBin;
     const auto [x, xSame] = pixelsOver(plot, position);
     const int xNext = pixelsOver(plot, position + 1).first;

@@ -86,8 +86,8 @@ void theoreticalOrigin(const Options& o)
     std::printf("theoretical origin, mean %g, from the release to the end of the next paint:\n",
                 static_cast<double>(w.mean.TEMPS_S));
     const auto openMenu = [&] {
-        probe.moveTo(probe.centreOf(w.ORIGINE));
-        probe.moveTo(probe.centreOf(w.THEORIQUE_Label));
+        probe.moveTo(kolven::drive::middleOf(w.ORIGINE));
+        probe.moveTo(kolven::drive::middleOf(w.THEORIQUE_Label));
         probe.settle();
     };
     for (kolven::platform::Control* law : {&w.POISS, &w.GAUSSIEN}) {

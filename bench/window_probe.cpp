@@ -16,14 +16,6 @@ namespace kolven::bench {
 
 namespace {
 
-// The middle of the pixels whose first twip lies inside [from, to).
-int middlePixel(int from, int to)
-{
-    const int first = platform::qt::toPixels(from + platform::kTwipsPerPixel - 1);
-    const int last = platform::qt::toPixels(to - 1);
-    return last >= first ? (first + last) / 2 : platform::qt::toPixels(from);
-}
-
 // Passes of the event loop with nothing painted after which no paint is
 // taken to be coming: the repaint a handler asks for is one posted event.
 constexpr int kIdlePasses = 3;
@@ -65,7 +57,7 @@ WindowProbe::WindowProbe(int screenWidth, int screenHeight)
     m_window.Form_Load();
     m_display.showWindow();
     m_display.widget().installEventFilter(&m_watch);
-    m_qwindow = m_display.widget().windowHandle();
+    setWindow(m_display.widget().windowHandle());
     settle();
 }
 
@@ -74,35 +66,9 @@ WindowProbe::~WindowProbe()
     m_display.widget().removeEventFilter(&m_watch);
 }
 
-void WindowProbe::send(QPoint pixel, int type, int button)
-{
-    drive::sendRealPointer(m_qwindow, pixel, static_cast<QEvent::Type>(type), static_cast<Qt::MouseButton>(button));
-}
-
-void WindowProbe::moveTo(QPoint pixel)
-{
-    send(pixel, QEvent::MouseMove, Qt::NoButton);
-}
-
-void WindowProbe::press(QPoint pixel)
-{
-    send(pixel, QEvent::MouseButtonPress, Qt::LeftButton);
-}
-
-void WindowProbe::release(QPoint pixel)
-{
-    send(pixel, QEvent::MouseButtonRelease, Qt::LeftButton);
-}
-
-QPoint WindowProbe::centreOf(const platform::Control& control) const
-{
-    const platform::Rect r = control.windowRect();
-    return QPoint(middlePixel(r.left, r.right()), middlePixel(r.top, r.bottom()));
-}
-
 void WindowProbe::click(const platform::Control& control)
 {
-    const QPoint at = centreOf(control);
+    const QPoint at = drive::middleOf(control);
     moveTo(at);
     press(at);
     release(at);

@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/posix_files.h"
 #include "platform/qt/qt_window_system.h"
+#include "real_pointer.h"
 #include "shell/kolven_window.h"
 
 class QWindow;
@@ -45,7 +46,9 @@ struct Paint {
     long pixels = 0;
 };
 
-class WindowProbe {
+// The window on the offscreen platform, and real pointer events at a pixel,
+// delivered before the call returns (press and release are a click's halves).
+class WindowProbe : public drive::RealPointer {
 public:
     WindowProbe(int screenWidth, int screenHeight);
     ~WindowProbe();
@@ -53,13 +56,7 @@ public:
     KolvenWindow& window() { return m_window; }
     platform::qt::QtWindowSystem& display() { return m_display; }
 
-    // Real pointer events at a pixel, delivered before the call returns
-    // (press and release are a click's halves).
-    void moveTo(QPoint pixel);
-    void press(QPoint pixel);
-    void release(QPoint pixel);
-    // The pixel at the middle of a control, and a click there.
-    QPoint centreOf(const platform::Control& control) const;
+    // A click at the middle of a control.
     void click(const platform::Control& control);
 
     // Runs the event loop until a paint has ended (measured from `start`),
@@ -69,14 +66,11 @@ public:
     void settle();
 
 private:
-    void send(QPoint pixel, int type, int button);
-
     ScratchFolder m_exportRoot;
     platform::SystemClock m_clock;
     platform::PosixFileSystem m_files;
     platform::qt::QtWindowSystem m_display;
     KolvenWindow m_window;
-    QWindow* m_qwindow = nullptr;
     PaintWatch m_watch;
 };
 

@@ -17,28 +17,13 @@
 #include "core/simulated_count.h"
 #include "platform/clock.h"
 #include "platform/number_stream.h"
+#include "support/byte_pieces.h"
 
 namespace {
 
 using namespace kolven;
 
-// Bytes given in pieces of a fixed size.
-class Pieces final : public platform::ByteSource {
-public:
-    Pieces(const std::string& bytes, std::size_t size) : m_bytes(bytes), m_size(size) {}
-    std::size_t read(char* into, std::size_t most) override
-    {
-        const std::size_t n = std::min({most, m_size, m_bytes.size() - m_pos});
-        std::copy_n(m_bytes.data() + m_pos, n, into);
-        m_pos += n;
-        return n;
-    }
-
-private:
-    const std::string& m_bytes;
-    std::size_t m_size;
-    std::size_t m_pos = 0;
-};
+using kolven::testing::Pieces;
 
 class NoExport final : public platform::ReplacedFile {
 public:

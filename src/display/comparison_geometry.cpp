@@ -38,15 +38,12 @@ bool countedOrigin(const std::string& DONNEES_T)
            DONNEES_T == "ASSOCIATIONS3";
 }
 
-std::int32_t largestComparedCount(const Histogram& HISTO_POIS, const Histogram& HISTO_COMPT,
-                                  const Histogram& HISTO_GAUSS, bool centrePanel)
+std::int32_t largestComparedCount(const std::vector<const Histogram*>& shown)
 {
     std::int32_t largest = 0;
-    for (std::size_t b = 0; b <= kLastBin; ++b) {
-        largest = std::max({largest, HISTO_POIS[b], HISTO_GAUSS[b]});
-        if (centrePanel)
-            largest = std::max(largest, HISTO_COMPT[b]);
-    }
+    for (const Histogram* histogram : shown)
+        for (std::size_t b = 0; b <= kLastBin; ++b)
+            largest = std::max(largest, (*histogram)[b]);
     return largest;
 }
 
@@ -57,13 +54,14 @@ ComparisonGeometry comparisonGeometry(const ComparisonInputs& in, std::int32_t l
     g.ECHELLEG_S = largestCount > 0 ? scaleFor(height - 5, largestCount) : scaleFor(height, 30);
 
     const double margin = 1.5 * in.contentsHeight;
-    g.D1A_I = short16(margin);
-    g.A_I = short16((in.windowWidth - 4.0 * g.D1A_I) / 3);
+    const std::int16_t D1A_I = short16(margin);
+    g.A_I = short16((in.windowWidth - 4.0 * D1A_I) / 3);
     g.DECAL1A_I = binWidthFollowsWindow(in.HORIZON_I) ? short16(static_cast<double>(g.A_I) / in.HORIZON_I)
                                                       : in.DECAL1A_I;
     const double span = static_cast<double>(in.HORIZON_I) * g.DECAL1A_I;
-    g.D2A_I = long32(in.windowWidth / 2.0 - span / 2);  // the centre panel centred in the window
-    g.D3A_I = long32(in.windowWidth - span - margin);
+    g.left[kPoissonPanel] = D1A_I;
+    g.left[kSeriesPanel] = long32(in.windowWidth / 2.0 - span / 2);  // the centre panel centred in the window
+    g.left[kGaussPanel] = long32(in.windowWidth - span - margin);
     g.LARGCURS_I = short16(g.DECAL1A_I / 3.0);
 
     if (!in.normalisedScaleShown)
@@ -73,22 +71,21 @@ ComparisonGeometry comparisonGeometry(const ComparisonInputs& in, std::int32_t l
     return g;
 }
 
-std::array<PlotGeometry, 3> comparisonPanels(const ComparisonInputs& in, const ComparisonGeometry& geometry)
+PlotGeometry comparisonPanel(const ComparisonInputs& in, const ComparisonScale& scale, std::int32_t left)
 {
-    std::array<PlotGeometry, 3> panels;
-    const std::int32_t leftEdges[] = {geometry.D1A_I, geometry.D2A_I, geometry.D3A_I};
-    for (std::size_t k = 0; k < panels.size(); ++k) {
-        PlotGeometry& p = panels[k];
-        p.firstBin = in.ORIGINE_I;
-        p.lastPosition = in.HORIZON_I;
-        p.firstCentre = leftEdges[k] + geometry.DECAL1A_I / 2.0;
-        p.binWidth = geometry.DECAL1A_I;
-        p.halfBar = geometry.LARGCURS_I;
-        p.axisY = in.POSAXE_I;
-        p.scale = geometry.ECHELLEG_S;
-        p.ceiling = in.contentsTop + in.contentsHeight;
-    }
-    return panels;
+    PlotGeometry p;
+    p.firstBin = in.ORIGINE_I;
+    p.lastPosition = in.HORIZON_I;
+    p.firstCentre = left + scale.DECAL1A_I / 2.0;
+    p.binWidth = scale.DECAL1A_I;
+    p.halfBar = scale.LARGCURS_I;
+    p.axisY = in.POSAXE_I;
+    p.scale = scale.ECHELLEG_S;
+    p.ceiling = in.contentsTop + in.contentsHeight;
+    p.screenScaleY = in.ECHVERTI_S;
+    p.labelShifts = {static_cast<double>(in.DECAL2_I) + in.ORIGINE_I, static_cast<double>(in.DECAL3_I) + in.ORIGINE_I,
+                     static_cast<double>(in.DECAL4_I) + in.ORIGINE_I};
+    return p;
 }
 
 }  // namespace kolven

@@ -3,11 +3,15 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/histogram.h"
 #include "display/plot_geometry.h"
 
 namespace kolven {
+
+// The comparison's panels, left to right.
+enum Panel { kPoissonPanel, kSeriesPanel, kGaussPanel, kPanelCount };
 
 // What the comparison plot reads from the window.
 struct ComparisonInputs {
@@ -25,7 +29,6 @@ struct ComparisonInputs {
     bool normalisedScaleShown = false;  // F_V_M_Image shown: the series plot is normalised
     std::int32_t MAX_L = 0;
     std::int16_t DECAL1A_I = 0;  // the bin width the last comparison used
-    bool centrePanel = true;     // the series was counted (see countedOrigin)
 };
 
 // Whether the series of this origin was counted, and so has a panel of its
@@ -33,24 +36,25 @@ struct ComparisonInputs {
 // theoretical series is one of the laws already.
 bool countedOrigin(const std::string& DONNEES_T);
 
-// The three panels side by side, in twips.
-struct ComparisonGeometry {
-    std::int16_t D1A_I = 0;        // margin between panels, and the left panel's left edge
+// What the panels share, in twips.
+struct ComparisonScale {
     std::int16_t A_I = 0;          // width of a panel
     std::int16_t DECAL1A_I = 0;    // bin width
-    // The left edges of the centre and right panels. Held in 32 bits: on a
-    // screen wider than about 3270 pixels the right panel starts beyond 16
-    // bits of twips.
-    std::int32_t D2A_I = 0;
-    std::int32_t D3A_I = 0;
     std::int16_t LARGCURS_I = 0;   // half width of a bar
-    float ECHELLEG_S = 0;          // twips per count, one scale for the three
+    float ECHELLEG_S = 0;          // twips per count, one scale for all
 };
 
-// The largest count over bins 0 … 240 of the two laws and, when the centre
-// panel exists, of the series (0 when all are empty).
-std::int32_t largestComparedCount(const Histogram& HISTO_POIS, const Histogram& HISTO_COMPT,
-                                  const Histogram& HISTO_GAUSS, bool centrePanel);
+// The panels side by side: their scale and the left edge of each (D1A_I,
+// D2A_I, D3A_I). The left panel's edge is also the margin between panels.
+// Held in 32 bits: on a screen wider than about 3270 pixels the right panel
+// starts beyond 16 bits of twips.
+struct ComparisonGeometry : ComparisonScale {
+    std::array<std::int32_t, kPanelCount> left{};
+};
+
+// The largest count over bins 0 … 240 of the histograms shown (0 when all
+// are empty).
+std::int32_t largestComparedCount(const std::vector<const Histogram*>& shown);
 
 // The geometry for the window's inputs and the largest count.
 //
@@ -64,12 +68,11 @@ std::int32_t largestComparedCount(const Histogram& HISTO_POIS, const Histogram& 
 // MAX_L of 0 leaves the scale as it was: no division by zero.
 ComparisonGeometry comparisonGeometry(const ComparisonInputs& in, std::int32_t largestCount);
 
-// The panels, left to right: Poisson at D1A_I, the series at D2A_I, Gauss at
-// D3A_I. Position i of a panel whose left edge is x0 has its centre at
-// x0 + DECAL1A_I / 2 + DECAL1A_I × i; a bar spans LARGCURS_I on each side
-// and never climbs past the lower edge of CONTENUS. The bin under the
-// pointer is read from the same values (covers, positionAt).
-enum Panel { kPoissonPanel, kSeriesPanel, kGaussPanel };
-std::array<PlotGeometry, 3> comparisonPanels(const ComparisonInputs& in, const ComparisonGeometry& geometry);
+// The panel whose left edge is `left`: position i has its centre at
+// left + DECAL1A_I / 2 + DECAL1A_I × i; a bar spans LARGCURS_I on each side
+// and never climbs past the lower edge of CONTENUS. Its labels stand left of
+// their bins by the design shifts, whatever the screen, and by ORIGINE_I
+// twips as well.
+PlotGeometry comparisonPanel(const ComparisonInputs& in, const ComparisonScale& scale, std::int32_t left);
 
 }  // namespace kolven

@@ -9,9 +9,9 @@ namespace kolven {
 
 // The geometry and scales of the two plots, under their design names, in
 // twips. The series plot centres bin ORIGINE_I + i at D1_I + DECAL1_I × i;
-// the comparison plot's panels start at D1A_I, D2A_I and D3A_I and centre
+// the comparison plot's panels start at their columns' left edges and centre
 // position i half a bin in, at x0 + DECAL1A_I/2 + DECAL1A_I × i.
-struct DisplayState : ComparisonGeometry {
+struct DisplayState : ComparisonScale {
     float ECHHORIZ_S = 1;        // screen width / design width
     float ECHVERTI_S = 1;        // screen height / design height
     std::int16_t D1_I = 0;
@@ -30,8 +30,8 @@ struct DisplayState : ComparisonGeometry {
     std::int16_t HORIZON_I = 80;   // bins shown: ORIGINE_I … ORIGINE_I + HORIZON_I
     std::int16_t CURSEUR_I = 0;    // the bin (or position) under the read-out
 
-    // The comparison plot's own geometry (D1A_I … ECHELLEG_S) comes from
-    // ComparisonGeometry, set by each of its drawings.
+    // The scale the comparison's panels share (A_I … ECHELLEG_S) comes from
+    // ComparisonScale, set by each of its drawings.
 };
 
 }  // namespace kolven

@@ -14,4 +14,7 @@ namespace kolven {
 // automatic rescale from the base scale gives 32.999998 and reads 32.
 int fullScaleCount(std::int32_t plotHeight, float scale);
 
+// The base scale: 30 counts fill the plot height, in single precision.
+float baseScale(std::int32_t plotHeight);
+
 }  // namespace kolven

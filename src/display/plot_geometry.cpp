@@ -4,30 +4,73 @@
 
 namespace kolven {
 
-bool PlotGeometry::covers(double x) const
+namespace {
+
+int twips(double value)
 {
-    const double half = binWidth / 2.0;
-    return x >= firstCentre - half && x <= firstCentre + half + static_cast<double>(binWidth) * lastPosition;
+    return static_cast<int>(roundEven(value));
 }
+
+}  // namespace
 
 int PlotGeometry::positionAt(double x) const
 {
-    return static_cast<int>(roundEven((x - firstCentre) / binWidth));
+    return twips((x - firstCentre) / binWidth);
 }
 
 int PlotGeometry::barTop(std::int32_t count) const
 {
     const double top = axisY - static_cast<double>(scale) * count;
-    return top < ceiling ? ceiling : static_cast<int>(roundEven(top));
+    return top < ceiling ? ceiling : twips(top);
+}
+
+double PlotGeometry::labelX(int bin) const
+{
+    const std::size_t digits = bin < 10 ? 0 : bin < 100 ? 1 : 2;
+    return centreOf(bin) - labelShifts[digits];
+}
+
+int PlotGeometry::labelY() const
+{
+    return twips(axisY + 200 * screenScaleY);
 }
 
 void drawBar(platform::Surface& surface, const PlotGeometry& plot, int bin, std::int32_t count,
              platform::Color color)
 {
     const double centre = plot.centreOf(bin);
-    const int from = static_cast<int>(roundEven(centre - plot.halfBar));
-    const int to = static_cast<int>(roundEven(centre + plot.halfBar));
-    surface.fillBlock(from, to, plot.barTop(count), plot.axisY, color);
+    surface.fillBlock(twips(centre - plot.halfBar), twips(centre + plot.halfBar), plot.barTop(count), plot.axisY,
+                      color);
+}
+
+void drawAxis(platform::Surface& surface, const PlotGeometry& plot)
+{
+    surface.line(twips(plot.axisLeft()), plot.axisY, twips(plot.axisRight()), plot.axisY,
+                 platform::paletteColor(kPlotColor));
+}
+
+void drawGraduations(platform::Surface& surface, const std::vector<PlotGeometry>& plots, int step, double length)
+{
+    const platform::Color color = platform::paletteColor(kPlotColor);
+    const PlotGeometry& first = plots.front();
+    const int bottom = twips(first.axisY + length * first.screenScaleY);
+    for (int i = 0; i <= first.lastPosition; i += step)
+        for (const PlotGeometry& plot : plots) {
+            const int x = twips(plot.centreOf(plot.firstBin + i));
+            surface.line(x, plot.axisY, x, bottom, color);
+        }
+}
+
+void drawLabels(platform::Surface& surface, const std::vector<PlotGeometry>& plots, const platform::Font& font,
+                int step, int last)
+{
+    const int y = plots.front().labelY();
+    for (int bin = plots.front().firstBin; bin <= last; bin += step)
+        for (const PlotGeometry& plot : plots) {
+            const int x = twips(plot.labelX(bin));
+            surface.point(x, y, platform::paletteColor(kLabelMarkColor));
+            surface.text(x, y, fixedText(std::int64_t{bin}), platform::paletteColor(kPlotColor), font);
+        }
 }
 
 }  // namespace kolven

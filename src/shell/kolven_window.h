@@ -17,6 +17,8 @@
 #include "platform/control.h"
 #include "platform/platform.h"
 #include "settings/mean_setting.h"
+#include "shell/comparison_column.h"
+#include "shell/page_texts.h"
 
 namespace kolven {
 
@@ -148,6 +150,16 @@ public:
     // The series was computed from a law rather than counted.
     bool theoreticalOrigin() const { return series.DONNEES_T == "POISSON" || series.DONNEES_T == "GAUSS"; }
 
+    // --- The comparison's columns, left to right: Poisson, the series, Gauss -
+    const std::vector<ComparisonColumn>& comparisonColumns() const { return m_columns; }
+    // The columns drawn: all but the series' own when it was computed from a
+    // law, which is one of the laws' columns already.
+    std::vector<const ComparisonColumn*> shownColumns() const;
+    // The column the pop-up menus open over.
+    const ComparisonColumn& columnUnderMenus() const { return m_columns.back(); }
+    // Where a column's bins stand, for the window of bins shown now.
+    PlotGeometry columnPlot(const ComparisonColumn& column) const;
+
     // --- Controls that go together ------------------------------------------
     // σ² stands beside the mean squared deviation whenever that is shown.
     void showSigma2WithDeviation();
@@ -216,8 +228,6 @@ public:
     void Label36_Click();
     // window_comparison_plot
     void TRACE_COMPARAISON();
-    // The comparison's panels as its last drawing left them.
-    std::array<PlotGeometry, 3> comparisonPanels() const;
     // window_readout
     void Form_PointerOver(int x, int y);
     void readSeriesBin(int x, int y);
@@ -245,17 +255,25 @@ public:
     void F_V_P_Image_Click();
     void F_V_M_Image_Click();
 
-    // window_pages: the information pages
+    // window_pages: the information pages, one row each in the order of the
+    // menu. A page of plain lines is stacked from the top and sized on its
+    // widest line, or on line `measuredLabel` given `measureTail` more; a
+    // page with a layout of its own names it instead.
+    struct InformationPage {
+        const char* menuEntry;
+        const std::vector<pages::PageLine>& (*lines)() = nullptr;
+        int measuredLabel = 0;
+        const char* measureTail = "";
+        void (KolvenWindow::*layOut)() = nullptr;
+    };
+    static const std::vector<InformationPage>& informationPages();
     void INFOS_Click();
     void INVISIBLE();
     void UTILIS();
-    void RADIO();
     void STAT();
     void DISTRIBU();
-    void LICENCE();
     void BLANCS_Click();
     Control& pageLine(int number);  // Label1 … Label32
-    void wirePageHandlers();
 
     // window_notices
     enum class Notice { IntervalFile, CountNeverEnds, SeriesFull, ExportFile };
@@ -271,7 +289,20 @@ public:
 
 private:
     void buildControlList();
+    void buildColumns();
+    // Each slice wires its own controls, in its own file.
     void wireHandlers();
+    void wireTitleBand();
+    void wireMenuClosers();
+    void wireCountRun();
+    void wireErase();
+    void wireTheoreticalMean();
+    void wireOriginMenu();
+    void wireAssociations();
+    void wireAnalysis();
+    void wireArrows();
+    void wireTheoreticalSeries();
+    void wirePageHandlers();
     int scaledX(double design) const;
     int scaledY(double design) const;
     void layOut();
@@ -299,6 +330,7 @@ private:
     bool meanReadsZero() const;
 
     std::vector<Control*> m_controls;
+    std::vector<ComparisonColumn> m_columns;
     int m_windowWidth = 15360;
     int m_windowHeight = 11520;
     platform::Font m_windowFont;

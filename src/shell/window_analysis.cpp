@@ -1,6 +1,3 @@
-#include <array>
-#include <tuple>
-
 #include "core/number_text.h"
 #include "laws/poisson_gauss.h"
 #include "laws/running_total.h"
@@ -33,8 +30,8 @@ void KolvenWindow::ANALYSES_Click()
     }
     ASSOCIATIONS_List.hide();
     CONTENUS.hide();
-    for (Control* c : {&SOMME_POIS, &SOMME_COMPT, &SOMME_GAUSS})
-        c->setTop(CONTENUS.top());
+    for (const ComparisonColumn& column : m_columns)
+        column.total->setTop(CONTENUS.top());
     for (Control* c : {&Nmoyen, &EQM2_N, &SIGMA2})
         c->hide();
     layOutAnalysisColumns();
@@ -56,32 +53,30 @@ void KolvenWindow::ANALYSES_Click()
     TRACE_COMPARAISON();
 }
 
-// Three columns (the series, Poisson, Gauss), each a mean over its e.q.m.²
-// with σ² just left of the value, aligned on the column's total read-out.
-// The laws' variance is their mean: their e.q.m.² reads the series' mean.
+// Every column, a mean over its e.q.m.² with σ² just left of the value,
+// aligned on the column's total read-out. The laws' variance is their mean:
+// their e.q.m.² reads the series' mean.
 void KolvenWindow::layOutAnalysisColumns()
 {
-    const std::string lawDeviation = " =" + series.NMOYEN_T;
-    const std::array columns = {
-        std::tuple{&NMOYENEX, &EQM2_EX, &SIGMA2EX, &SOMME_COMPT, EQM2_N.caption()},
-        std::tuple{&NMOYENP, &EQM2_P, &SIGMA2P, &SOMME_POIS, lawDeviation},
-        std::tuple{&NMOYENG, &EQM2_G, &SIGMA2G, &SOMME_GAUSS, lawDeviation},
-    };
-    for (const auto& [mean, deviation, sigma, total, deviationText] : columns) {
-        mean->setFont(FIN.font());
-        mean->setCaption("Nmoyen ");
-        mean->setAutoSize(true);
-        mean->move(total->left(), TEMPS.top());
+    for (const ComparisonColumn& column : m_columns) {
+        Control* meanLabel = column.mean;
+        Control* deviation = column.deviation;
+        Control* sigma = column.sigma;
+        const Control* total = column.total;
+        meanLabel->setFont(FIN.font());
+        meanLabel->setCaption("Nmoyen ");
+        meanLabel->setAutoSize(true);
+        meanLabel->move(total->left(), TEMPS.top());
         deviation->setFont(FIN.font());
         deviation->setCaption(" = 23.02 ");
         deviation->setAutoSize(true);
-        deviation->move(mean->left() + mean->width(), mean->top() + static_cast<int>(roundEven(1.2 * mean->height())));
+        deviation->move(meanLabel->left() + meanLabel->width(), meanLabel->top() + static_cast<int>(roundEven(1.2 * meanLabel->height())));
         sigma->setHeight(deviation->height());
         sigma->setWidth(sigma->height());
         sigma->move(deviation->left() - sigma->height(), deviation->top());
-        mean->setCaption(Nmoyen.caption());
-        deviation->setCaption(deviationText);
-        for (Control* c : {mean, deviation, sigma})
+        meanLabel->setCaption(Nmoyen.caption());
+        deviation->setCaption(column.law ? " =" + series.NMOYEN_T : EQM2_N.caption());
+        for (Control* c : {meanLabel, deviation, sigma})
             c->show();
     }
 }
@@ -91,13 +86,15 @@ void KolvenWindow::Label36_Click()
 {
     setSeriesTitle(laws.TITRE_T);
     Label36.hide();
-    for (Control* c : {&NMOYENEX, &EQM2_EX, &SIGMA2EX, &NMOYENP, &EQM2_P, &SIGMA2P, &NMOYENG, &EQM2_G, &SIGMA2G})
-        c->hide();
+    for (const ComparisonColumn& column : m_columns)
+        for (Control* c : column.statistics())
+            c->hide();
     EFFACERS.show();
     DUREES1.setEnabled(true);
-    for (Control* c : {&DISTR_POISSON, &DISTR_COMPTAGES, &DISTR_GAUSS, &SOMME_POIS, &SOMME_COMPT, &SOMME_GAUSS,
-                       &EFF_POI, &EFF_EXP, &EFF_GAUSS})
-        c->hide();
+    for (const ComparisonColumn& column : m_columns)
+        for (Control* c : {column.title, column.count, column.total})
+            c->hide();
+    EFF_EXP.hide();
     ORIGINE.setEnabled(true);
     ANALYSES.setEnabled(true);
     for (Control* c : {&TEMPS, &Nmoyen, &EQM2_N, &NOMB_COMPT, &EFF_COMPT})
@@ -112,6 +109,12 @@ void KolvenWindow::Label36_Click()
     unlockCommands();
     // σ² goes back beside the deviation it names, as the series view had it.
     showSigma2WithDeviation();
+}
+
+void KolvenWindow::wireAnalysis()
+{
+    ANALYSES.onClick = [this] { ANALYSES_Click(); };
+    Label36.onClick = [this] { Label36_Click(); };
 }
 
 }  // namespace kolven

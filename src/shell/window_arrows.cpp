@@ -26,7 +26,7 @@ void KolvenWindow::BASE()
     F_V_P_Image.show();
     F_V_M_Image.hide();
     display.ECHELLEHS_S = display.ECHELLEH_S;
-    display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 30.0f;
+    display.ECHELLEH_S = baseScale(display.ECHELLEH0_L);
     TRACE_CADRE();
     TRACE_HISTO();  // which writes the full-scale count into CONTENUS
 }
@@ -95,7 +95,7 @@ void KolvenWindow::redrawAfterScroll(bool right)
     if (analysisShown()) {
         if (base) {
             display.ECHELLEHS_S = display.ECHELLEH_S;
-            display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 30.0f;
+            display.ECHELLEH_S = baseScale(display.ECHELLEH0_L);
         }
         TRACE_COMPARAISON();
         return;
@@ -105,7 +105,7 @@ void KolvenWindow::redrawAfterScroll(bool right)
         TRACE_HISTO();
     } else if (right) {
         display.ECHELLEHS_S = display.ECHELLEH_S;
-        display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 30.0f;
+        display.ECHELLEH_S = baseScale(display.ECHELLEH0_L);
         TRACE_HISTO();
     } else {
         if (display.ECHELLEHS_S != 0)
@@ -192,8 +192,20 @@ void KolvenWindow::F_V_M_Image_Click()
         return;
     }
     display.ECHELLEHS_S = display.ECHELLEH_S;
-    display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 30.0f;
+    display.ECHELLEH_S = baseScale(display.ECHELLEH0_L);
     TRACE_COMPARAISON();
+}
+
+void KolvenWindow::wireArrows()
+{
+    F_H_D_10.onClick = [this] { F_H_D_10_Click(); };
+    F_H_D_Image.onClick = [this] { F_H_D_Image_Click(); };
+    F_H_G_10.onClick = [this] { F_H_G_10_Click(); };
+    F_H_G_Image.onClick = [this] { F_H_G_Image_Click(); };
+    F_H_M_Image1.onClick = [this] { F_H_M_Image1_Click(); };
+    F_H_P_Image.onClick = [this] { F_H_P_Image_Click(); };
+    F_V_P_Image.onClick = [this] { F_V_P_Image_Click(); };
+    F_V_M_Image.onClick = [this] { F_V_M_Image_Click(); };
 }
 
 }  // namespace kolven

@@ -51,4 +51,9 @@ void KolvenWindow::setSeriesTitle(const std::string& title)
     DISTR_COMPTAGES.setLeft((m_windowWidth - DISTR_COMPTAGES.width()) / 2);
 }
 
+void KolvenWindow::wireAssociations()
+{
+    ASSOCIATIONS_List.onClick = [this] { ASSOCIATIONS_List_Click(); };
+}
+
 }  // namespace kolven

@@ -1,4 +1,5 @@
 #include "display/comparison_plot.h"
+#include "display/full_scale_count.h"
 #include "shell/kolven_window.h"
 
 namespace kolven {
@@ -20,34 +21,57 @@ ComparisonInputs KolvenWindow::comparisonInputs() const
     in.normalisedScaleShown = F_V_M_Image.visible();
     in.MAX_L = series.MAX_L;
     in.DECAL1A_I = display.DECAL1A_I;
-    in.centrePanel = countedOrigin(series.DONNEES_T);
     return in;
 }
 
-std::array<PlotGeometry, 3> KolvenWindow::comparisonPanels() const
+void KolvenWindow::buildColumns()
 {
-    return kolven::comparisonPanels(comparisonInputs(), display);
+    m_columns = {
+        {kPoissonPanel, true, "Histogramme avec POISSON", &laws.HISTO_POIS, &laws.CUMUL_POIS, &DISTR_POISSON, &EFF_POI,
+         &SOMME_POIS, &NMOYENP, &EQM2_P, &SIGMA2P},
+        {kSeriesPanel, false, " Histogramme des comptages ", &series.HISTO_COMPT, &laws.CUMUL_COMPT,
+         &DISTR_COMPTAGES, &EFF_COMPT, &SOMME_COMPT, &NMOYENEX, &EQM2_EX, &SIGMA2EX},
+        {kGaussPanel, true, " Histogramme avec GAUSS ", &laws.HISTO_GAUSS, &laws.CUMUL_GAUSS, &DISTR_GAUSS,
+         &EFF_GAUSS, &SOMME_GAUSS, &NMOYENG, &EQM2_G, &SIGMA2G},
+    };
+}
+
+std::vector<const ComparisonColumn*> KolvenWindow::shownColumns() const
+{
+    std::vector<const ComparisonColumn*> shown;
+    for (const ComparisonColumn& column : m_columns)
+        if (column.panel != kSeriesPanel || countedOrigin(series.DONNEES_T))
+            shown.push_back(&column);
+    return shown;
+}
+
+PlotGeometry KolvenWindow::columnPlot(const ComparisonColumn& column) const
+{
+    return comparisonPanel(comparisonInputs(), display, column.left);
 }
 
 // The three histograms side by side; the series plot's scale is saved and
 // set to its base while they are shown, and nothing stays selected.
 void KolvenWindow::TRACE_COMPARAISON()
 {
-    const ComparisonInputs in = comparisonInputs();
+    const std::vector<const ComparisonColumn*> shown = shownColumns();
+    std::vector<ComparedHistogram> histograms;
+    for (const ComparisonColumn* column : shown)
+        histograms.push_back({column->panel, column->histogram});
     const ComparisonDrawn drawn =
-        kolven::TRACE_COMPARAISON(services.window.surface(), m_windowFont, in, laws.HISTO_POIS, series.HISTO_COMPT, laws.HISTO_GAUSS);
-    static_cast<ComparisonGeometry&>(display) = drawn.geometry;
+        kolven::TRACE_COMPARAISON(services.window.surface(), m_windowFont, comparisonInputs(), histograms);
+    static_cast<ComparisonScale&>(display) = drawn.geometry;
+    for (ComparisonColumn& column : m_columns)
+        column.left = drawn.geometry.left[column.panel];
     display.CURSEUR_I = drawn.CURSEUR_I;
     display.ECHELLEHS_S = display.ECHELLEH_S;
-    display.ECHELLEH_S = drawn.ECHELLEH_S;
+    display.ECHELLEH_S = baseScale(display.ECHELLEH0_L);
 
     DISTR_COMPTAGES.hide();
-    if (in.centrePanel) {
+    if (countedOrigin(series.DONNEES_T))
         setSeriesTitle(" Histogramme ORIGINE ");
-        DISTR_COMPTAGES.show();
-    }
-    DISTR_GAUSS.show();
-    DISTR_POISSON.show();
+    for (const ComparisonColumn* column : shown)
+        column->title->show();
 }
 
 }  // namespace kolven

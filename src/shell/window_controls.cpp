@@ -7,6 +7,7 @@ KolvenWindow::KolvenWindow(platform::Services services) : services(services)
     for (int i = 1; i <= 32; ++i)
         pageLines.push_back(std::make_unique<Control>("Label" + std::to_string(i), platform::ControlKind::Label));
     buildControlList();
+    buildColumns();
     wireHandlers();
 }
 
@@ -54,47 +55,19 @@ void KolvenWindow::buildControlList()
         c->attach(&services.window, &BLANCS);
 }
 
+// Each slice wires the controls whose events it handles.
 void KolvenWindow::wireHandlers()
 {
-    FIN.onClick = [this] { FIN_Click(); };
-    FIN.onPointerOver = [this](int, int) { FIN_PointerOver(); };
-    Picture1.onPointerOver = [this](int, int) { Picture1_PointerOver(); };
-    KOLVEN_Image1.onPointerOver = Picture1.onPointerOver;
-    TITRE.onPointerOver = Picture1.onPointerOver;
-
-    LANCER1.onPointerOver = [this](int, int) { LANCER1_PointerOver(); };
-    LANCER_N.onClick = [this] { LANCER_N_Click(); };
-    ARRET_Label.onMouseDown = [this] { ARRET_Label_MouseDown(); };
-    ARRET_Label.onPointerOver = [this](int, int) { ARRET_Label_PointerOver(); };
-    EFFACERS.onClick = [this] { EFFACERS_Click(); };
-    EFFACERS.onPointerOver = [this](int, int) { EFFACERS_PointerOver(); };
-    DUREES1.onPointerOver = [this](int, int) { DUREES1_PointerOver(); };
-    AUGMENT2.onClick = [this] { AUGMENT2_Click(); };
-    DIMINUE2.onClick = [this] { DIMINUE2_Click(); };
-    VALEUR_A_List.onClick = [this] { VALEUR_A_List_Click(); };
-    ORIGINE.onPointerOver = [this](int, int) { ORIGINE_PointerOver(); };
-    THEORIQUE_Label.onPointerOver = [this](int, int) { THEORIQUE_Label_PointerOver(); };
-    Label38.onPointerOver = [this](int, int) { Label38_PointerOver(); };
-    ASSOCIATIONS_List.onClick = [this] { ASSOCIATIONS_List_Click(); };
-    ANALYSES.onPointerOver = [this](int, int) { ANALYSES_PointerOver(); };
-    ANALYSES.onClick = [this] { ANALYSES_Click(); };
-    Label36.onClick = [this] { Label36_Click(); };
-    F_H_D_10.onClick = [this] { F_H_D_10_Click(); };
-    F_H_D_Image.onClick = [this] { F_H_D_Image_Click(); };
-    F_H_G_10.onClick = [this] { F_H_G_10_Click(); };
-    F_H_G_Image.onClick = [this] { F_H_G_Image_Click(); };
-    F_H_M_Image1.onClick = [this] { F_H_M_Image1_Click(); };
-    F_H_P_Image.onClick = [this] { F_H_P_Image_Click(); };
-    F_V_P_Image.onClick = [this] { F_V_P_Image_Click(); };
-    F_V_M_Image.onClick = [this] { F_V_M_Image_Click(); };
-    LANCER1.onClick = [this] { LANCER1_Click(); };
-    POISS.onClick = [this] { POISS_Click(); };
-    GAUSSIEN.onClick = [this] { GAUSSIEN_Click(); };
-    INFORMATIONS.onPointerOver = [this](int, int) { INFORMATIONS_PointerOver(); };
-    Label36.onPointerOver = [this](int, int) { Label36_PointerOver(); };
-    for (Control* arrow : {&F_H_G_Image, &F_H_G_10, &F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1,
-                           &F_V_P_Image, &F_V_M_Image})
-        arrow->onPointerOver = [this](int, int) { EFFACE_CHOIX(); };
+    wireTitleBand();
+    wireMenuClosers();
+    wireCountRun();
+    wireErase();
+    wireTheoreticalMean();
+    wireOriginMenu();
+    wireAssociations();
+    wireAnalysis();
+    wireArrows();
+    wireTheoreticalSeries();
     wirePageHandlers();
 }
 

@@ -146,7 +146,7 @@ void KolvenWindow::countProcedure()
             TRACE_HISTO();
         }
     }
-    if (display.ORIGINE_I <= series.NC_I && series.NC_I <= display.ORIGINE_I + display.HORIZON_I)
+    if (seriesPlot().shows(series.NC_I))
         drawSeriesBar(series.NC_I, platform::paletteColor(kPlotColor));
 
     if (pausesAfterCount(series.MODE_T)) {
@@ -198,6 +198,14 @@ int KolvenWindow::largestBin() const
 bool KolvenWindow::meanReadsZero() const
 {
     return leadingValue(series.NMOYEN_T) == 0;
+}
+
+void KolvenWindow::wireCountRun()
+{
+    LANCER1.onPointerOver = [this](int, int) { LANCER1_PointerOver(); };
+    LANCER_N.onClick = [this] { LANCER_N_Click(); };
+    ARRET_Label.onMouseDown = [this] { ARRET_Label_MouseDown(); };
+    ARRET_Label.onPointerOver = [this](int, int) { ARRET_Label_PointerOver(); };
 }
 
 }  // namespace kolven

@@ -31,11 +31,16 @@ void KolvenWindow::eraseSeries()
         c->hide();
     ANALYSES.setEnabled(false);
     TRACE_CADRE();
-    display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 30.0f;
+    display.ECHELLEH_S = baseScale(display.ECHELLEH0_L);
     showFullScale(fullScaleCount(display.ECHELLEH0_L, display.ECHELLEH_S));
     for (Control* c : {&POISS, &GAUSSIEN, &ASSOCIATIONS_List, &THEORIQUE_Label})
         c->hide();
     withdrawNotice(Notice::SeriesFull);
+}
+
+void KolvenWindow::wireErase()
+{
+    EFFACERS.onClick = [this] { EFFACERS_Click(); };
 }
 
 }  // namespace kolven

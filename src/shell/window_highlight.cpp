@@ -9,7 +9,7 @@ void KolvenWindow::drawSelectedSeriesBar(int colorIndex)
 {
     // A bin scrolled out of the window has no bar on screen to light, nor
     // has an empty bin: its bar of no height would be a stroke over the axis.
-    if (series.MARCHE_I == 1 || display.CURSEUR_I < display.ORIGINE_I || display.CURSEUR_I > display.ORIGINE_I + display.HORIZON_I || series.HISTO_COMPT[display.CURSEUR_I] == 0)
+    if (series.MARCHE_I == 1 || !seriesPlot().shows(display.CURSEUR_I) || series.HISTO_COMPT[display.CURSEUR_I] == 0)
         return;
     platform::Surface& surface = services.window.surface();
     surface.setPersistent(false);
@@ -30,17 +30,18 @@ void KolvenWindow::EFFACE_CURSEUR()
 // The bar of position CURSEUR_I in each panel of the comparison.
 void KolvenWindow::drawSelectedComparedBars(int colorIndex)
 {
-    if (display.CURSEUR_I < 0 || display.CURSEUR_I > display.HORIZON_I)
-        return;  // nothing selected since the last drawing
     const int bin = display.ORIGINE_I + display.CURSEUR_I;
-    const std::array<PlotGeometry, 3> panels = comparisonPanels();
+    const std::vector<const ComparisonColumn*> shown = shownColumns();
+    std::vector<PlotGeometry> plots;
+    for (const ComparisonColumn* column : shown)
+        plots.push_back(columnPlot(*column));
+    if (!plots.front().shows(bin))
+        return;  // nothing selected since the last drawing
     const platform::Color color = platform::paletteColor(colorIndex);
     platform::Surface& surface = services.window.surface();
     surface.setPersistent(false);
-    drawBar(surface, panels[kPoissonPanel], bin, laws.HISTO_POIS[bin], color);
-    if (countedOrigin(series.DONNEES_T))
-        drawBar(surface, panels[kSeriesPanel], bin, series.HISTO_COMPT[bin], color);
-    drawBar(surface, panels[kGaussPanel], bin, laws.HISTO_GAUSS[bin], color);
+    for (std::size_t k = 0; k < shown.size(); ++k)
+        drawBar(surface, plots[k], bin, (*shown[k]->histogram)[bin], color);
     surface.setPersistent(true);
 }
 

@@ -48,10 +48,6 @@ const char* const kAssociationEntries[] = {
     " Histogramme de la 1/2 somme ",
     " Histogramme de la somme - le comptage suivant ",
 };
-const char* const kInformationEntries[] = {
-    " Utilisation  ", " Radioactivité et Comptage", " Statistiques sur les comptages ",
-    " Distributions théoriques ", " A propos de KOLVEN",
-};
 
 void label(Control& c, const char* caption, const platform::Font& font, Color fore, Color back)
 {
@@ -257,39 +253,37 @@ void KolvenWindow::layOutPlotArea()
 
     // The titles under the plot, and the read-outs of the comparison over it,
     // in three columns.
-    const int columnWidth = m_windowWidth / 3;
+    const int columnWidth = m_windowWidth / static_cast<int>(m_columns.size());
     const int titleTop = scaledY(kTitleTop);
-    label(DISTR_COMPTAGES, " Histogramme des comptages ", font, colors::black, colors::green);
-    label(DISTR_POISSON, "Histogramme avec POISSON", font, colors::black, colors::green);
-    label(DISTR_GAUSS, " Histogramme avec GAUSS ", font, colors::black, colors::green);
-    DISTR_POISSON.move((columnWidth - DISTR_POISSON.width()) / 2, titleTop);
-    DISTR_COMPTAGES.move((m_windowWidth - DISTR_COMPTAGES.width()) / 2, titleTop);
-    DISTR_GAUSS.move(2 * columnWidth + (columnWidth - DISTR_GAUSS.width()) / 2, titleTop);
-
     const int countTop = EQM2_N.top() + EQM2_N.height() + scaledY(60);
     // Each column's read-outs start clear of the vertical scale arrows, which
     // stand at the same height at the left edge.
     const int columnIndent = std::max(scaledX(300), F_V_P_Image.left() + F_V_P_Image.width() + gap);
-    int column = 0;
-    for (auto [count, total] : {std::pair{&EFF_POI, &SOMME_POIS}, {&EFF_COMPT, &SOMME_COMPT}, {&EFF_GAUSS, &SOMME_GAUSS}}) {
-        label(*count, "", font, colors::black, colors::magenta);
-        label(*total, "", font, colors::black, colors::cyan);
-        count->move(column * columnWidth + columnIndent, countTop);
-        total->move(column * columnWidth + columnIndent, countTop + count->height());
-        ++column;
-    }
-    column = 0;
-    for (auto [mean, deviation, sigma] : {std::tuple{&NMOYENP, &EQM2_P, &SIGMA2P}, {&NMOYENEX, &EQM2_EX, &SIGMA2EX},
-                                          {&NMOYENG, &EQM2_G, &SIGMA2G}}) {
-        label(*mean, "", font, colors::blue, colors::white);
-        label(*deviation, " = 23.02 ", font, colors::blue, colors::white);
-        mean->move(column * columnWidth + columnIndent, Nmoyen.top());
-        deviation->move(mean->left() + scaledX(900), EQM2_N.top());
-        sigma->setPicture(pictures::sigmaSquared());
-        sigma->setWidth(deviation->height());
-        sigma->setHeight(deviation->height());
-        sigma->move(deviation->left() - deviation->height(), deviation->top());
-        ++column;
+    int columnLeft = 0;
+    for (const ComparisonColumn& column : m_columns) {
+        Control& title = *column.title;
+        label(title, column.titleText, font, colors::black, colors::green);
+        // The series' title stands in the middle of the window, as its own
+        // view has it.
+        title.move(column.panel == kSeriesPanel ? (m_windowWidth - title.width()) / 2
+                                                : columnLeft + (columnWidth - title.width()) / 2,
+                   titleTop);
+
+        label(*column.count, "", font, colors::black, colors::magenta);
+        label(*column.total, "", font, colors::black, colors::cyan);
+        column.count->move(columnLeft + columnIndent, countTop);
+        column.total->move(columnLeft + columnIndent, countTop + column.count->height());
+
+        Control& deviation = *column.deviation;
+        label(*column.mean, "", font, colors::blue, colors::white);
+        label(deviation, " = 23.02 ", font, colors::blue, colors::white);
+        column.mean->move(columnLeft + columnIndent, Nmoyen.top());
+        deviation.move(column.mean->left() + scaledX(900), EQM2_N.top());
+        column.sigma->setPicture(pictures::sigmaSquared());
+        column.sigma->setWidth(deviation.height());
+        column.sigma->setHeight(deviation.height());
+        column.sigma->move(deviation.left() - deviation.height(), deviation.top());
+        columnLeft += columnWidth;
     }
 }
 
@@ -305,8 +299,8 @@ void KolvenWindow::fillLists()
         VALEUR_A_List.addEntry(e);
     for (const char* e : kAssociationEntries)
         ASSOCIATIONS_List.addEntry(e);
-    for (const char* e : kInformationEntries)
-        INFOS.addEntry(e);
+    for (const InformationPage& page : informationPages())
+        INFOS.addEntry(page.menuEntry);
 
     for (Control* list : {&LANCER_N, &AUGMENT2, &DIMINUE2, &VALEUR_A_List, &ASSOCIATIONS_List, &INFOS}) {
         list->setFont(FIN.font());
@@ -428,6 +422,11 @@ void KolvenWindow::FIN_Click()
     series.COMPTAGE_I = 0;
     m_endRequested = true;
     services.window.endProgram();
+}
+
+void KolvenWindow::wireTitleBand()
+{
+    FIN.onClick = [this] { FIN_Click(); };
 }
 
 }  // namespace kolven

@@ -77,4 +77,11 @@ void KolvenWindow::Label38_PointerOver()
     GAUSSIEN.hide();
 }
 
+void KolvenWindow::wireOriginMenu()
+{
+    ORIGINE.onPointerOver = [this](int, int) { ORIGINE_PointerOver(); };
+    THEORIQUE_Label.onPointerOver = [this](int, int) { THEORIQUE_Label_PointerOver(); };
+    Label38.onPointerOver = [this](int, int) { Label38_PointerOver(); };
+}
+
 }  // namespace kolven

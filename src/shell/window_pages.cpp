@@ -1,10 +1,12 @@
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "shell/kolven_window.h"
+#include "shell/page_layout.h"
 #include "shell/page_texts.h"
 #include "shell/pictures/pictures.h"
 
@@ -21,12 +23,8 @@ using platform::Alignment;
 // the upper half of the text it follows.
 constexpr double kExponentScale = 0.7;
 constexpr double kExponentRaise = 0.45;
-// Vertical room between lines is at most one line; a heading gets twice
-// the room of other lines above it.
-constexpr double kMostRoomPerLine = 1.0;
-
 // One row of a page from top to bottom: its height, the room above it in
-// units, and what puts it at a given top.
+// units (a heading gets two), and what puts it at a given top.
 struct Row {
     int height = 0;
     int roomUnits = 1;
@@ -67,27 +65,14 @@ void placeBackground(KolvenWindow& w, int width)
     w.BLANCS.setHeight(w.windowHeight());
 }
 
-// Rows follow each other from the top; the room between them grows with the
-// room the screen leaves, up to a line each.
 void stackRows(KolvenWindow& w, const std::vector<Row>& rows)
 {
-    int total = 0, units = 0, tallest = 0;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        total += rows[i].height;
-        tallest = std::max(tallest, rows[i].height);
-        if (i > 0)
-            units += rows[i].roomUnits;
-    }
-    const int margin = tallest / 2;
-    const double spare = std::max(0, w.windowHeight() - 2 * margin - total);
-    const double unit = units > 0 ? std::min(spare / units, kMostRoomPerLine * tallest) : 0;
-    double top = margin;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (i > 0)
-            top += unit * rows[i].roomUnits;
-        rows[i].place(static_cast<int>(std::lround(top)));
-        top += rows[i].height;
-    }
+    std::vector<pages::RowSize> sizes;
+    for (const Row& row : rows)
+        sizes.push_back({row.height, row.roomUnits});
+    const std::vector<int> tops = pages::stackRows(sizes, w.windowHeight());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i].place(tops[i]);
 }
 
 int leftOf(const KolvenWindow& w, const Control& line, Placement placement, int indent)
@@ -168,27 +153,30 @@ void KolvenWindow::wirePageHandlers()
         line->onClick = [this] { BLANCS_Click(); };
 }
 
+const std::vector<KolvenWindow::InformationPage>& KolvenWindow::informationPages()
+{
+    static const std::vector<InformationPage> table = {
+        {" Utilisation  ", nullptr, 0, "", &KolvenWindow::UTILIS},
+        {" Radioactivité et Comptage", pages::radioactivityLines, pages::kRadioactivityMeasured,
+         pages::kRadioactivityMeasureTail},
+        {" Statistiques sur les comptages ", nullptr, 0, "", &KolvenWindow::STAT},
+        {" Distributions théoriques ", nullptr, 0, "", &KolvenWindow::DISTRIBU},
+        {" A propos de KOLVEN", pages::aboutLines},
+    };
+    return table;
+}
+
 void KolvenWindow::INFOS_Click()
 {
-    switch (INFOS.index()) {
-    case 0:
-        UTILIS();
-        break;
-    case 1:
-        RADIO();
-        break;
-    case 2:
-        STAT();
-        break;
-    case 3:
-        DISTRIBU();
-        break;
-    case 4:
-        LICENCE();
-        break;
-    default:
+    const std::vector<InformationPage>& table = informationPages();
+    if (INFOS.index() < 0 || INFOS.index() >= static_cast<int>(table.size()))
         return;
-    }
+    const InformationPage& page = table[static_cast<std::size_t>(INFOS.index())];
+    INVISIBLE();
+    if (page.layOut)
+        (this->*page.layOut)();
+    else
+        textPage(*this, page.lines(), page.measuredLabel, page.measureTail);
     INFOS.hide();
     // No entry stays selected, so that the same page can be chosen again.
     INFOS.setIndex(-1);
@@ -206,22 +194,14 @@ void KolvenWindow::INVISIBLE()
 
 void KolvenWindow::UTILIS()
 {
-    INVISIBLE();
     textPage(*this, pages::utilisationLines(), pages::kUtilisationWidest, pages::kUtilisationMeasureTail);
     Control& hidden = pageLine(12);
     dress(hidden, pageLine(1).font(), pages::kUtilisationHiddenLabel12, pages::kBodyColor, Alignment::Left);
     hidden.hide();
 }
 
-void KolvenWindow::RADIO()
-{
-    INVISIBLE();
-    textPage(*this, pages::radioactivityLines(), pages::kRadioactivityMeasured, pages::kRadioactivityMeasureTail);
-}
-
 void KolvenWindow::STAT()
 {
-    INVISIBLE();
     // The page is drawn from its content once and kept; the first two
     // pictures hold it at their own sizes and stay hidden.
     if (!STAT_Image3.picture()) {
@@ -242,7 +222,6 @@ void KolvenWindow::STAT()
 
 void KolvenWindow::DISTRIBU()
 {
-    INVISIBLE();
     const pages::LawsPage& page = pages::lawsPage();
 
     // Sized on its plain lines, the formulas and the 74 capitals Label6 is
@@ -284,34 +263,26 @@ void KolvenWindow::DISTRIBU()
     const int formulaHeight = raise + pageLine(5).height();
     const int eWidth = measured(*this, font, page.eWithBlank);
 
-    // Poisson: e to the power − Nmoyen, times Nmoyen to the power N, over N!.
-    // Each exponent starts where the measured text before it ends.
-    const auto poisson = [this, &page, &font, raise, eWidth](int top) {
-        const int rest = eWidth + pageLine(4).width();
-        const int beforeN = rest + measured(*this, font, page.poissonBeforeN);
-        const int total = std::max(rest + pageLine(14).width(), beforeN + pageLine(13).width());
-        const int left = (BLANCS.width() - total) / 2;
-        pageLine(5).move(left, top + raise);
-        pageLine(4).move(left + eWidth, top);
-        pageLine(14).move(left + rest, top + raise);
-        pageLine(13).move(left + beforeN, top);
-        for (int label : {5, 4, 14, 13})
-            pageLine(label).show();
+    // A formula's four lines on one row: the base and the rest lowered by
+    // the raise, the two exponents at the row's top.
+    const auto formula = [this, raise](std::array<int, 4> labels, pages::FormulaWidths widths) {
+        return [this, raise, labels, widths](int top) {
+            const pages::FormulaPlaces at = pages::placeFormula(widths, BLANCS.width());
+            pageLine(labels[0]).move(at.base, top + raise);
+            pageLine(labels[1]).move(at.exponent, top);
+            pageLine(labels[2]).move(at.rest, top + raise);
+            pageLine(labels[3]).move(at.second, top);
+            for (int label : labels)
+                pageLine(label).show();
+        };
     };
+    // Poisson: e to the power − Nmoyen, times Nmoyen to the power N, over N!.
+    const auto poisson = formula({5, 4, 14, 13}, {eWidth, pageLine(4).width(), pageLine(14).width(),
+                                                  measured(*this, font, page.poissonBeforeN), pageLine(13).width()});
     // Gauss: e to the power −½ (N − Nmoyen)² / Nmoyen, over the root of
     // 2 π Nmoyen, written as that product to the power ½.
-    const auto gauss = [this, &page, &font, raise, eWidth](int top) {
-        const int root = eWidth + pageLine(9).width();
-        const int half = root + measured(*this, font, page.gaussRoot);
-        const int total = half + pageLine(11).width();
-        const int left = (BLANCS.width() - total) / 2;
-        pageLine(10).move(left, top + raise);
-        pageLine(9).move(left + eWidth, top);
-        pageLine(12).move(left + root, top + raise);
-        pageLine(11).move(left + half, top);
-        for (int label : {10, 9, 12, 11})
-            pageLine(label).show();
-    };
+    const auto gauss = formula({10, 9, 12, 11}, {eWidth, pageLine(9).width(), pageLine(12).width(),
+                                                 measured(*this, font, page.gaussRoot), pageLine(11).width()});
     const auto centred = [this](int label) {
         return Row{pageLine(label).height(), 1, [this, label](int top) {
                        Control& line = pageLine(label);
@@ -326,14 +297,6 @@ void KolvenWindow::DISTRIBU()
     stackRows(*this, rows);
 }
 
-void KolvenWindow::LICENCE()
-{
-    INVISIBLE();
-    textPage(*this, pages::aboutLines(), 0, "");
-    Picture2.show();
-    BLANCS.show();
-}
-
 void KolvenWindow::BLANCS_Click()
 {
     Picture2.hide();
@@ -342,9 +305,9 @@ void KolvenWindow::BLANCS_Click()
     for (int i = 1; i <= 32; ++i)
         pageLine(i).hide();
     FIN.show();
-    // The information menu hid the analysis view's Gauss column.
+    // The information menu hid the analysis view's column under it.
     if (Label36.visible())
-        for (Control* c : {&NMOYENG, &EQM2_G, &SIGMA2G})
+        for (Control* c : columnUnderMenus().statistics())
             c->show();
 }
 

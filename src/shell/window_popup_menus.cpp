@@ -10,12 +10,12 @@ void KolvenWindow::closeAllMenus()
         c->hide();
 }
 
-// The menus open over the Gauss column of the analysis and the σ² symbol of
+// The menus open over the last column of the analysis and the σ² symbol of
 // the series; closing them brings those back when their owner is on screen.
 void KolvenWindow::restoreCoveredItems()
 {
     if (analysisShown())
-        for (Control* c : {&NMOYENG, &EQM2_G, &SIGMA2G})
+        for (Control* c : columnUnderMenus().statistics())
             c->show();
     showSigma2WithDeviation();
 }
@@ -62,8 +62,9 @@ void KolvenWindow::FIN_PointerOver()
 
 void KolvenWindow::INFORMATIONS_PointerOver()
 {
-    for (Control* c : {&NMOYENG, &EQM2_G, &SIGMA2G, &LANCER_N})
+    for (Control* c : columnUnderMenus().statistics())
         c->hide();
+    LANCER_N.hide();
     showSigma2WithDeviation();
     closeAllMenus();
     Label35.show();
@@ -72,10 +73,25 @@ void KolvenWindow::INFORMATIONS_PointerOver()
 
 void KolvenWindow::Label36_PointerOver()
 {
-    for (Control* c : {&NMOYENG, &EQM2_G, &SIGMA2G})
+    for (Control* c : columnUnderMenus().statistics())
         c->show();
     Label35.hide();
     INFOS.hide();
+}
+
+void KolvenWindow::wireMenuClosers()
+{
+    FIN.onPointerOver = [this](int, int) { FIN_PointerOver(); };
+    Picture1.onPointerOver = [this](int, int) { Picture1_PointerOver(); };
+    KOLVEN_Image1.onPointerOver = Picture1.onPointerOver;
+    TITRE.onPointerOver = Picture1.onPointerOver;
+    EFFACERS.onPointerOver = [this](int, int) { EFFACERS_PointerOver(); };
+    ANALYSES.onPointerOver = [this](int, int) { ANALYSES_PointerOver(); };
+    INFORMATIONS.onPointerOver = [this](int, int) { INFORMATIONS_PointerOver(); };
+    Label36.onPointerOver = [this](int, int) { Label36_PointerOver(); };
+    for (Control* arrow : {&F_H_G_Image, &F_H_G_10, &F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1,
+                           &F_V_P_Image, &F_V_M_Image})
+        arrow->onPointerOver = [this](int, int) { EFFACE_CHOIX(); };
 }
 
 }  // namespace kolven

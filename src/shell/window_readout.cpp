@@ -56,7 +56,7 @@ void KolvenWindow::readSeriesBin(int x, int y)
     const PlotGeometry plot = seriesPlot();
     if (!plot.covers(x))
         return;  // beyond the bins the selection stays
-    const int bin = display.ORIGINE_I + plot.positionAt(x);
+    const int bin = plot.firstBin + plot.positionAt(x);
     if (bin == display.CURSEUR_I)
         return;
 
@@ -78,48 +78,41 @@ void KolvenWindow::readSeriesBin(int x, int y)
         MARQUE_CURSEUR();
 }
 
-// In the analysis view six fixed labels (four for a theoretical origin) read
-// the bin under the pointer in every panel at once.
+// In the analysis view each column shown reads, in two fixed labels, the bin
+// under the pointer in every panel at once.
 void KolvenWindow::readComparedBin(int x, int y)
 {
-    if (y < SOMME_POIS.top() + 1.1 * SOMME_POIS.height()) {
-        if (EFF_POI.visible()) {
+    const Control& firstTotal = *m_columns.front().total;
+    if (y < firstTotal.top() + 1.1 * firstTotal.height()) {
+        if (m_columns.front().count->visible()) {
             EFFACE_CURSEUR3();
-            for (Control* c : {&EFF_POI, &SOMME_POIS, &EFF_GAUSS, &SOMME_GAUSS, &EFF_COMPT, &SOMME_COMPT})
-                c->hide();
+            for (const ComparisonColumn& column : m_columns)
+                for (Control* c : column.readouts())
+                    c->hide();
         }
         return;
     }
     if (y > EFF_EXP.top() + EFF_EXP.height())
         return;
-    const bool counted = DISTR_COMPTAGES.visible();
-    for (Control* c : {&EFF_POI, &SOMME_POIS, &EFF_GAUSS, &SOMME_GAUSS})
-        c->show();
-    if (counted) {
-        EFF_COMPT.show();
-        SOMME_COMPT.show();
-    }
+    const std::vector<const ComparisonColumn*> shown = shownColumns();
+    for (const ComparisonColumn* column : shown)
+        for (Control* c : column->readouts())
+            c->show();
 
-    const std::array<PlotGeometry, 3> panels = comparisonPanels();
     int position = -1;
-    for (int panel : {kPoissonPanel, kSeriesPanel, kGaussPanel}) {
-        if (panel == kSeriesPanel && !counted)
-            continue;
-        if (panels[panel].covers(x)) {
-            position = panels[panel].positionAt(x);
+    for (const ComparisonColumn* column : shown) {
+        const PlotGeometry plot = columnPlot(*column);
+        if (plot.covers(x)) {
+            position = plot.positionAt(x);
             break;
         }
     }
     if (position < 0 || position == display.CURSEUR_I)
         return;
     const int bin = display.ORIGINE_I + position;
-    EFF_POI.setCaption(countText(bin, laws.HISTO_POIS[bin]));
-    SOMME_POIS.setCaption(totalText(bin, laws.CUMUL_POIS[bin]));
-    EFF_GAUSS.setCaption(countText(bin, laws.HISTO_GAUSS[bin]));
-    SOMME_GAUSS.setCaption(totalText(bin, laws.CUMUL_GAUSS[bin]));
-    if (counted) {
-        EFF_COMPT.setCaption(countText(bin, series.HISTO_COMPT[bin]));
-        SOMME_COMPT.setCaption(totalText(bin, laws.CUMUL_COMPT[bin]));
+    for (const ComparisonColumn* column : shown) {
+        column->count->setCaption(countText(bin, (*column->histogram)[bin]));
+        column->total->setCaption(totalText(bin, (*column->runningTotal)[bin]));
     }
     EFFACE_CURSEUR3();
     display.CURSEUR_I = static_cast<std::int16_t>(position);

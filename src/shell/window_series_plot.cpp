@@ -11,7 +11,7 @@ PlotGeometry KolvenWindow::seriesPlot() const
 
 void KolvenWindow::TRACE_CADRE()
 {
-    drawSeriesFrame(services.window.surface(), display, seriesPlot(), m_windowFont, LANCER1.height() / 2,
+    drawSeriesFrame(services.window.surface(), seriesPlot(), m_windowFont, LANCER1.height() / 2,
                     EQM2_N.top());
     CONTENUS.setTop(EQM2_N.top());
     CONTENUS.setLeft(0);

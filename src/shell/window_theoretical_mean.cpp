@@ -115,4 +115,12 @@ void KolvenWindow::setMeanText(const std::string& mean)
     TEMPS.setLeft(DUREES1.left() + (DUREES1.width() - TEMPS.width()) / 2);
 }
 
+void KolvenWindow::wireTheoreticalMean()
+{
+    DUREES1.onPointerOver = [this](int, int) { DUREES1_PointerOver(); };
+    AUGMENT2.onClick = [this] { AUGMENT2_Click(); };
+    DIMINUE2.onClick = [this] { DIMINUE2_Click(); };
+    VALEUR_A_List.onClick = [this] { VALEUR_A_List_Click(); };
+}
+
 }  // namespace kolven

@@ -1,4 +1,5 @@
 #include "core/number_text.h"
+#include "display/full_scale_count.h"
 #include "laws/theoretical_series.h"
 #include "shell/kolven_window.h"
 
@@ -93,13 +94,20 @@ void KolvenWindow::HISTO_THEORIQUE()
 
     const std::int32_t largest = largestBin();
     display.ECHELLEH_S = largest > 0 ? static_cast<float>(static_cast<double>(display.ECHELLEH0_L) / largest)
-                             : static_cast<float>(display.ECHELLEH0_L) / 30.0f;
+                             : baseScale(display.ECHELLEH0_L);
     if (F_V_P_Image.visible())
-        display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 30.0f;
+        display.ECHELLEH_S = baseScale(display.ECHELLEH0_L);
     TRACE_CADRE();
     TRACE_HISTO();
     series.MARCHE_I = 0;
     writeExportFile();
+}
+
+void KolvenWindow::wireTheoreticalSeries()
+{
+    LANCER1.onClick = [this] { LANCER1_Click(); };
+    POISS.onClick = [this] { POISS_Click(); };
+    GAUSSIEN.onClick = [this] { GAUSSIEN_Click(); };
 }
 
 }  // namespace kolven

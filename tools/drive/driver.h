@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "real_pointer.h"
+
 #include "platform/control.h"
 #include "script_line.h"
 
@@ -39,12 +41,7 @@ public:
 private:
     bool perform(const Command& command);
     const platform::Control* controlNamed(const std::string& name);
-    QPoint centreOf(const platform::Control& control) const;
     QPoint backgroundPoint() const;
-    void sendMouse(QPoint pixel, QEvent::Type type, Qt::MouseButton button);
-    void moveTo(QPoint pixel);
-    void press(QPoint pixel);
-    void release(QPoint pixel);
     void clickAt(QPoint pixel);
     void catchUp();
     bool save(const QPixmap& picture, const std::string& name);
@@ -54,6 +51,7 @@ private:
     KolvenWindow& m_window;
     platform::qt::QtWindowSystem& m_windowSystem;
     QWindow* m_qwindow;
+    RealPointer m_pointer;
     std::ostream& m_out;
     // A stop armed by stop-after: the press arrives in yield m_stopBase + m_stopCount.
     bool m_stopArmed = false;

@@ -150,11 +150,11 @@ void writeState(std::string& out, const KolvenWindow& w)
     KOLVEN_STATE(laws, CUMUL_GAUSS);
     KOLVEN_STATE(laws, CUMUL_COMPT);
     KOLVEN_STATE(laws, TITRE_T);
-    KOLVEN_STATE(display, D1A_I);
+    o.field("D1A_I", w.comparisonColumns()[kPoissonPanel].left);
     KOLVEN_STATE(display, A_I);
     KOLVEN_STATE(display, DECAL1A_I);
-    KOLVEN_STATE(display, D2A_I);
-    KOLVEN_STATE(display, D3A_I);
+    o.field("D2A_I", w.comparisonColumns()[kSeriesPanel].left);
+    o.field("D3A_I", w.comparisonColumns()[kGaussPanel].left);
     KOLVEN_STATE(display, LARGCURS_I);
     KOLVEN_STATE(display, ECHELLEG_S);
     o.field("HISTOREF_T", w.laws.TITRE_T);
