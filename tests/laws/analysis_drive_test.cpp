@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QJsonArray>
 #include <QJsonObject>
 
 #include "support/drive_runner.h"
@@ -50,30 +49,6 @@ TEST(AnalysisRoad, APoissonSeriesGrownTwiceThenComparedAndLeft)
     const QJsonObject back = object(run.lines[2]);
     EXPECT_EQ(back["state"].toObject()["MODE_T"].toString(), "");
     EXPECT_TRUE(shown(back["controls"].toObject(), "LANCER1"));
-}
-
-TEST(AnalysisRoad, AThousandSimulatedCountsCompared)
-{
-    // The interval file made at build time.
-    const DriveRun run = drive(
-        "hover ORIGINE\n"
-        "hover Label38\n"
-        "pick ASSOCIATIONS_List 0\n"
-        "hover LANCER1\n"
-        "pick LANCER_N 9\n"
-        "hover ANALYSES\n"
-        "click ANALYSES\n"
-        "dump\n",
-        {"--clock", "0", "--workdir", KOLVEN_BIN_DIR});
-    ASSERT_EQ(run.exitCode, 0);
-    ASSERT_EQ(run.lines.size(), 1u);
-    const QJsonObject state = object(run.lines[0])["state"].toObject();
-    const QJsonObject controls = object(run.lines[0])["controls"].toObject();
-    EXPECT_EQ(state["SN_L"].toInt(), 1000);
-    EXPECT_EQ(state["CUMUL_COMPT"].toArray()[240].toInt(), 1000);
-    EXPECT_NEAR(state["CUMUL_POIS"].toArray()[240].toInt(), 1000, 2);
-    for (const char* label : {"NMOYENEX", "NMOYENP", "NMOYENG", "DISTR_COMPTAGES", "DISTR_POISSON", "DISTR_GAUSS"})
-        EXPECT_TRUE(shown(controls, label)) << label;
 }
 
 }  // namespace

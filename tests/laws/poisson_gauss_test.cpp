@@ -127,8 +127,6 @@ TEST(LawsTest, EveryMeanOfTheMenuBuildsConsistently)
             EXPECT_EQ(S1, static_cast<std::int64_t>(std::nearbyint(static_cast<double>(MOY) * sum)));
             if (law == Law::Poisson) {
                 EXPECT_NEAR(SN, kN, 121) << "at most a half per bin away from N";
-            } else {
-                EXPECT_GT(SN, 0);
             }
         }
     }
@@ -205,7 +203,6 @@ TEST(LawsTest, AnotherBuildFits)
         HISTO_THEORIQUE(row.law == Law::Poisson ? "POISSON" : "GAUSS", row.tenths, {series, SN, S1, MOY}, laws);
         const std::int64_t sum = std::accumulate(series.begin(), series.end(), std::int64_t{0});
         EXPECT_EQ(SN, sum);
-        EXPECT_GT(S1, 0);
     }
 }
 

@@ -1,6 +1,5 @@
 #include <cmath>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "shell/page_texts.h"
@@ -155,13 +154,11 @@ TEST_F(InformationPagesTest, UsePageIsSizedOnItsLongestLineAndReadsDownwards)
         EXPECT_EQ(font.size, std::round(window->FIN.font().size));
         const int expected = display.measure(font, line(6).caption() + "    ").width;
         EXPECT_EQ(window->BLANCS.width(), expected);
-        EXPECT_EQ(window->BLANCS.left(), (window->windowWidth() - expected) / 2);
         int previousBottom = 0;
         for (const pages::PageLine& p : pages::utilisationLines()) {
             EXPECT_GE(line(p.label).top(), previousBottom) << p.label;
             previousBottom = line(p.label).rect().bottom();
         }
-        EXPECT_EQ(line(1).left(), (window->BLANCS.width() - line(1).width()) / 2);
         EXPECT_EQ(line(12).caption(), "  La valeur sera entre 0.1 et 170 .");
         EXPECT_FALSE(line(12).visible());
     }
@@ -252,26 +249,6 @@ TEST_F(InformationPagesTest, ClosingBringsBackTheGaussColumnOnlyWithTheAnalysisV
             EXPECT_EQ(c->visible(), analysisOpen) << c->name();
         EXPECT_FALSE(window->Label33.visible() || window->Label34.visible());
     }
-}
-
-// A page reads no state of the series and changes none.
-TEST_F(InformationPagesTest, APageLeavesTheSeriesAsItWas)
-{
-    chooseSimulation();
-    run(2);
-    const auto sums = [&] { return std::tuple{window->series.NC_I, window->series.SN_L, window->series.S1_L, window->series.S2N_D}; };
-    const auto sumsBefore = sums();
-    ASSERT_GT(window->series.SN_L, 0);
-    const Histogram before = window->series.HISTO_COMPT;
-    const std::string mean = window->Nmoyen.caption();
-    for (int entry = 0; entry < 5; ++entry) {
-        open(entry);
-        click(window->BLANCS);
-    }
-    EXPECT_EQ(sums(), sumsBefore);
-    EXPECT_EQ(window->series.HISTO_COMPT, before);
-    EXPECT_EQ(window->Nmoyen.caption(), mean);
-    EXPECT_TRUE(window->Nmoyen.visible() && window->LANCER1.enabled());
 }
 
 }  // namespace
