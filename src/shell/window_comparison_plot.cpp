@@ -24,6 +24,8 @@ ComparisonInputs KolvenWindow::comparisonInputs() const
     return in;
 }
 
+// Left to right, each column with what it shows and the controls that read
+// it out.
 void KolvenWindow::buildColumns()
 {
     m_columns = {
@@ -50,8 +52,8 @@ PlotGeometry KolvenWindow::columnPlot(const ComparisonColumn& column) const
     return comparisonPanel(comparisonInputs(), display, column.left);
 }
 
-// The three histograms side by side; the series plot's scale is saved and
-// set to its base while they are shown, and nothing stays selected.
+// The shown columns' histograms side by side; the series plot's scale is
+// saved and set to its base while they are shown, and nothing stays selected.
 void KolvenWindow::TRACE_COMPARAISON()
 {
     const std::vector<const ComparisonColumn*> shown = shownColumns();

@@ -252,7 +252,7 @@ void KolvenWindow::layOutPlotArea()
     EFF_EXP.show();
 
     // The titles under the plot, and the read-outs of the comparison over it,
-    // in three columns.
+    // the window's width shared between the columns.
     const int columnWidth = m_windowWidth / static_cast<int>(m_columns.size());
     const int titleTop = scaledY(kTitleTop);
     const int countTop = EQM2_N.top() + EQM2_N.height() + scaledY(60);
