@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -262,6 +263,28 @@ public:
     void showNotice(Notice notice);
     void withdrawNotice(Notice notice);
     bool noticeShown(Notice notice) const;
+
+    // --- χ² test of the series against each law (window_chi_square) ---------
+    // Two lines under σ² of each law's column while the analysis is shown:
+    // the test, then its verdict at 5 %. A law is not tested against a
+    // series computed from itself.
+    Control KHI2_P{"KHI2_P", platform::ControlKind::Label};
+    Control SEUIL_P{"SEUIL_P", platform::ControlKind::Label};
+    Control KHI2_G{"KHI2_G", platform::ControlKind::Label};
+    Control SEUIL_G{"SEUIL_G", platform::ControlKind::Label};
+    // What the lines show: χ², ν and p; NaN, 0 and NaN while a law's lines
+    // are hidden.
+    double KHI2_POIS_D = std::numeric_limits<double>::quiet_NaN();
+    std::int16_t DDL_POIS_I = 0;
+    double P_POIS_D = std::numeric_limits<double>::quiet_NaN();
+    double KHI2_GAUSS_D = std::numeric_limits<double>::quiet_NaN();
+    std::int16_t DDL_GAUSS_I = 0;
+    double P_GAUSS_D = std::numeric_limits<double>::quiet_NaN();
+    void showChiSquareTests();
+    void hideChiSquareTests();
+    // The lines stand in the rows of the bin read-outs, and give way to them.
+    void chiSquareGivesWay(bool readoutsShown);
+    // --- end of the χ² test ---------------------------------------------------
 
     platform::Services services;
 

@@ -54,6 +54,7 @@ void KolvenWindow::ANALYSES_Click()
     // selected, so that the first bin under the pointer is always read.
     CURSEUR_I = static_cast<std::int16_t>(roundEven(MOY_S));
     TRACE_COMPARAISON();
+    showChiSquareTests();
 }
 
 // Three columns (the series, Poisson, Gauss), each a mean over its e.q.m.²
@@ -91,6 +92,7 @@ void KolvenWindow::Label36_Click()
 {
     setSeriesTitle(TITRE_T);
     Label36.hide();
+    hideChiSquareTests();
     for (Control* c : {&NMOYENEX, &EQM2_EX, &SIGMA2EX, &NMOYENP, &EQM2_P, &SIGMA2P, &NMOYENG, &EQM2_G, &SIGMA2G})
         c->hide();
     EFFACERS.show();

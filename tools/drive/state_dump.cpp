@@ -148,6 +148,12 @@ void writeState(std::string& out, const KolvenWindow& w)
     KOLVEN_STATE(LARGCURS_I);
     KOLVEN_STATE(ECHELLEG_S);
     KOLVEN_STATE(HISTOREF_T);
+    KOLVEN_STATE(KHI2_POIS_D);
+    o.key("DDL_POIS_I") += w.DDL_POIS_I ? std::to_string(w.DDL_POIS_I) : "null";
+    KOLVEN_STATE(P_POIS_D);
+    KOLVEN_STATE(KHI2_GAUSS_D);
+    o.key("DDL_GAUSS_I") += w.DDL_GAUSS_I ? std::to_string(w.DDL_GAUSS_I) : "null";
+    KOLVEN_STATE(P_GAUSS_D);
 #undef KOLVEN_STATE
 }
 

@@ -1,0 +1,84 @@
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include "laws/chi_square.h"
+#include "laws/chi_square_text.h"
+#include "shell/kolven_window.h"
+
+namespace kolven {
+
+namespace {
+
+// A law's column: its two lines, what they show, the σ² read-out whose
+// colours they take, and the bin read-outs whose rows they stand in.
+struct ChiSquareColumn {
+    Law law;
+    Control& line;
+    Control& verdict;
+    const Control& deviation;
+    const Control& total;
+    const Control& count;
+    double& chiSquare;
+    std::int16_t& degrees;
+    double& pValue;
+};
+
+}  // namespace
+
+// The χ² test of the series against each law at the mean the analysis gave
+// the laws (MOY_S), each under σ² of its column, in the column's colours;
+// left out for the origin's own law and where too few classes leave no
+// degree of freedom. Under σ² the only free rows are those of the bin
+// read-outs (the bars stay below them), so the two lines stand there and
+// give way to the read-outs while the pointer reads a bin.
+void KolvenWindow::showChiSquareTests()
+{
+    hideChiSquareTests();
+    const ChiSquareColumn columns[] = {
+        {Law::Poisson, KHI2_P, SEUIL_P, EQM2_P, SOMME_POIS, EFF_POI, KHI2_POIS_D, DDL_POIS_I, P_POIS_D},
+        {Law::Gauss, KHI2_G, SEUIL_G, EQM2_G, SOMME_GAUSS, EFF_GAUSS, KHI2_GAUSS_D, DDL_GAUSS_I, P_GAUSS_D},
+    };
+    for (const ChiSquareColumn& c : columns) {
+        if (lawOfOrigin(DONNEES_T) == c.law)
+            continue;
+        const std::optional<ChiSquareTest> test = chiSquareAgainst(c.law, HISTO_COMPT, MOY_S);
+        if (!test)
+            continue;
+        c.chiSquare = test->chiSquare;
+        c.degrees = static_cast<std::int16_t>(test->degrees);
+        c.pValue = test->pValue;
+        const std::pair<Control*, const Control*> rows[] = {{&c.line, &c.total}, {&c.verdict, &c.count}};
+        for (auto [label, row] : rows) {
+            label->setFont(row->font());
+            label->setFore(c.deviation.fore());
+            label->setBack(c.deviation.back());
+            label->setAutoSize(true);
+            label->move(row->left(), row->top());
+        }
+        c.line.setCaption(chiSquareLine(*test));
+        c.verdict.setCaption(chiSquareVerdict(*test));
+    }
+    chiSquareGivesWay(EFF_POI.visible());
+}
+
+void KolvenWindow::chiSquareGivesWay(bool readoutsShown)
+{
+    const std::pair<double, std::array<Control*, 2>> columns[] = {{KHI2_POIS_D, {&KHI2_P, &SEUIL_P}},
+                                                                   {KHI2_GAUSS_D, {&KHI2_G, &SEUIL_G}}};
+    for (const auto& [chiSquare, lines] : columns)
+        for (Control* c : lines)
+            c->setVisible(!readoutsShown && !std::isnan(chiSquare));
+}
+
+void KolvenWindow::hideChiSquareTests()
+{
+    for (Control* c : {&KHI2_P, &SEUIL_P, &KHI2_G, &SEUIL_G})
+        c->hide();
+    for (double* v : {&KHI2_POIS_D, &P_POIS_D, &KHI2_GAUSS_D, &P_GAUSS_D})
+        *v = std::numeric_limits<double>::quiet_NaN();
+    DDL_POIS_I = 0;
+    DDL_GAUSS_I = 0;
+}
+
+}  // namespace kolven
