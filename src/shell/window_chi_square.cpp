@@ -1,5 +1,8 @@
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
+#include <tuple>
 #include <utility>
 
 #include "laws/chi_square.h"
@@ -48,16 +51,17 @@ void KolvenWindow::showChiSquareTests()
         c.chiSquare = test->chiSquare;
         c.degrees = static_cast<std::int16_t>(test->degrees);
         c.pValue = test->pValue;
-        const std::pair<Control*, const Control*> rows[] = {{&c.line, &c.total}, {&c.verdict, &c.count}};
-        for (auto [label, row] : rows) {
+        const std::tuple<Control*, const Control*, std::string> rows[] = {
+            {&c.line, &c.total, chiSquareLine(*test)}, {&c.verdict, &c.count, chiSquareVerdict(*test)}};
+        for (const auto& [label, row, text] : rows) {
             label->setFont(row->font());
             label->setFore(c.deviation.fore());
             label->setBack(c.deviation.back());
             label->setAutoSize(true);
-            label->move(row->left(), row->top());
+            label->setCaption(text);
+            // A large χ² widens the line: the right column's stays on screen.
+            label->move(std::min(row->left(), windowWidth() - label->width()), row->top());
         }
-        c.line.setCaption(chiSquareLine(*test));
-        c.verdict.setCaption(chiSquareVerdict(*test));
     }
     chiSquareGivesWay(EFF_POI.visible());
 }
