@@ -53,15 +53,19 @@ void KolvenWindow::showChiSquareTests()
         c.pValue = test->pValue;
         const std::tuple<Control*, const Control*, std::string> rows[] = {
             {&c.line, &c.total, chiSquareLine(*test)}, {&c.verdict, &c.count, chiSquareVerdict(*test)}};
+        // A large χ² widens the first line: the right column's pair moves
+        // left together as far as it takes to stay on screen.
+        int overflow = 0;
         for (const auto& [label, row, text] : rows) {
             label->setFont(row->font());
             label->setFore(c.deviation.fore());
             label->setBack(c.deviation.back());
             label->setAutoSize(true);
             label->setCaption(text);
-            // A large χ² widens the line: the right column's stays on screen.
-            label->move(std::min(row->left(), windowWidth() - label->width()), row->top());
+            overflow = std::max(overflow, row->left() + label->width() - windowWidth());
         }
+        for (const auto& [label, row, text] : rows)
+            label->move(row->left() - overflow, row->top());
     }
     chiSquareGivesWay(EFF_POI.visible());
 }
