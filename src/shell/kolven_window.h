@@ -282,8 +282,9 @@ public:
     double P_GAUSS_D = std::numeric_limits<double>::quiet_NaN();
     void showChiSquareTests();
     void hideChiSquareTests();
-    // The lines stand in the rows of the bin read-outs, and give way to them.
-    void chiSquareGivesWay(bool readoutsShown);
+    // A law's lines are on screen while its σ² read-out is (a menu may hide
+    // it) and no bin is read out in the rows they share with the read-outs.
+    void refreshChiSquareLines();
     // --- end of the χ² test ---------------------------------------------------
 
     platform::Services services;

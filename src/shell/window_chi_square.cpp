@@ -1,9 +1,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
 #include <tuple>
-#include <utility>
 
 #include "laws/chi_square.h"
 #include "laws/chi_square_text.h"
@@ -67,16 +69,16 @@ void KolvenWindow::showChiSquareTests()
         for (const auto& [label, row, text] : rows)
             label->move(row->left() - overflow, row->top());
     }
-    chiSquareGivesWay(EFF_POI.visible());
+    refreshChiSquareLines();
 }
 
-void KolvenWindow::chiSquareGivesWay(bool readoutsShown)
+void KolvenWindow::refreshChiSquareLines()
 {
-    const std::pair<double, std::array<Control*, 2>> columns[] = {{KHI2_POIS_D, {&KHI2_P, &SEUIL_P}},
-                                                                   {KHI2_GAUSS_D, {&KHI2_G, &SEUIL_G}}};
-    for (const auto& [chiSquare, lines] : columns)
+    const std::tuple<double, const Control*, std::array<Control*, 2>> columns[] = {
+        {KHI2_POIS_D, &EQM2_P, {&KHI2_P, &SEUIL_P}}, {KHI2_GAUSS_D, &EQM2_G, {&KHI2_G, &SEUIL_G}}};
+    for (const auto& [chiSquare, deviation, lines] : columns)
         for (Control* c : lines)
-            c->setVisible(!readoutsShown && !std::isnan(chiSquare));
+            c->setVisible(!std::isnan(chiSquare) && deviation->visible() && !EFF_POI.visible());
 }
 
 void KolvenWindow::hideChiSquareTests()

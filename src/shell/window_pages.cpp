@@ -349,6 +349,7 @@ void KolvenWindow::BLANCS_Click()
     if (Label36.visible())
         for (Control* c : {&NMOYENG, &EQM2_G, &SIGMA2G})
             c->show();
+    refreshChiSquareLines();
 }
 
 }  // namespace kolven

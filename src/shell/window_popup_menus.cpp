@@ -18,6 +18,7 @@ void KolvenWindow::restoreCoveredItems()
         for (Control* c : {&NMOYENG, &EQM2_G, &SIGMA2G})
             c->show();
     showSigma2WithDeviation();
+    refreshChiSquareLines();
 }
 
 void KolvenWindow::EFFACE_CHOIX()
@@ -64,6 +65,7 @@ void KolvenWindow::INFORMATIONS_PointerOver()
 {
     for (Control* c : {&NMOYENG, &EQM2_G, &SIGMA2G, &LANCER_N})
         c->hide();
+    refreshChiSquareLines();
     showSigma2WithDeviation();
     closeAllMenus();
     Label35.show();
@@ -74,6 +76,7 @@ void KolvenWindow::Label36_PointerOver()
 {
     for (Control* c : {&NMOYENG, &EQM2_G, &SIGMA2G})
         c->show();
+    refreshChiSquareLines();
     Label35.hide();
     INFOS.hide();
 }

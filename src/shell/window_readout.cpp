@@ -87,7 +87,7 @@ void KolvenWindow::readComparedBin(int x, int y)
             EFFACE_CURSEUR3();
             for (Control* c : {&EFF_POI, &SOMME_POIS, &EFF_GAUSS, &SOMME_GAUSS, &EFF_COMPT, &SOMME_COMPT})
                 c->hide();
-            chiSquareGivesWay(false);
+            refreshChiSquareLines();
         }
         return;
     }
@@ -96,7 +96,7 @@ void KolvenWindow::readComparedBin(int x, int y)
     const bool counted = DISTR_COMPTAGES.visible();
     for (Control* c : {&EFF_POI, &SOMME_POIS, &EFF_GAUSS, &SOMME_GAUSS})
         c->show();
-    chiSquareGivesWay(true);
+    refreshChiSquareLines();
     if (counted) {
         EFF_COMPT.show();
         SOMME_COMPT.show();

@@ -69,6 +69,12 @@ TEST_F(ChiSquareWindowTest, LinesUnderEachLawComeAndGoWithTheAnalysis)
     EXPECT_FALSE(window->EFF_POI.visible());
     for (const Control* c : lines())
         EXPECT_TRUE(c->visible()) << c->name();
+    // The information menu opens over the Gauss column, which it hides.
+    hover(window->INFORMATIONS);
+    EXPECT_FALSE(window->KHI2_G.visible());
+    EXPECT_TRUE(window->KHI2_P.visible());
+    hover(window->Label36);
+    EXPECT_TRUE(window->KHI2_G.visible());
 
     click(window->Label36);
     for (const Control* c : lines())
