@@ -1,7 +1,7 @@
 // The laws' benchmark: the Poisson and Gauss laws alone, as the analysis
-// computes them, the theoretical build, and the drawing of the comparison
-// on a surface that keeps nothing. Each figure is the median of several
-// repetitions of one call, in microseconds.
+// computes them, the theoretical build, the drawing of the comparison on a
+// surface that keeps nothing, and the analysis's two χ² tests. Each figure
+// is the median of several repetitions of one call, in microseconds.
 //
 //   kolven-bench-laws [--repeat R]
 
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "display/comparison_plot.h"
+#include "laws/chi_square.h"
 #include "laws/poisson_gauss.h"
 #include "laws/running_total.h"
 #include "laws/theoretical_series.h"
@@ -95,9 +96,17 @@ int main(int argc, char** argv)
         const double plot = medianMicroseconds(
             repeat, [&] { kolven::TRACE_COMPARAISON(surface, kolven::platform::Font{}, in, shown); });
         checksum += surface.calls;
+        // Both χ² tests of the analysis, on the series just built.
+        double tested = 0;
+        const double chiSquare = medianMicroseconds(repeat, [&] {
+            for (kolven::Law law : {kolven::Law::Poisson, kolven::Law::Gauss})
+                if (const auto test = kolven::chiSquareAgainst(law, series, MOY))
+                    tested += test->chiSquare;
+        });
+        checksum += static_cast<long>(tested > 0);
         std::printf("  mean %-5g LOI_POISSON %7.2f  LOI_GAUSS %7.2f  HISTO_THEORIQUE %7.2f  anotherBuildFits %7.2f  "
-                    "running total %6.2f  TRACE_COMPARAISON (160 bins, no surface) %7.2f\n",
-                    tenths / 10.0, poisson, gauss, build, fits, total, plot);
+                    "running total %6.2f  TRACE_COMPARAISON (160 bins, no surface) %7.2f  both χ² tests %7.2f\n",
+                    tenths / 10.0, poisson, gauss, build, fits, total, plot, chiSquare);
     }
     std::printf("(checksum %ld)\n", checksum);
     return 0;

@@ -13,7 +13,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   fonts-liberation fontconfig
-  libgtest-dev
+  libgtest-dev libboost-math-dev
   xvfb xauth
   dpkg-dev file lintian desktop-file-utils appstream
 )

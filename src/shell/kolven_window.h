@@ -281,6 +281,22 @@ public:
     void withdrawNotice(Notice notice);
     bool noticeShown(Notice notice) const;
 
+    // --- χ² test of the series against each law (window_chi_square) ---------
+    // Two lines under σ² of each law's column while the analysis is shown:
+    // the test, then its verdict at 5 %. A law is not tested against a
+    // series computed from itself.
+    Control KHI2_P{"KHI2_P", platform::ControlKind::Label};
+    Control SEUIL_P{"SEUIL_P", platform::ControlKind::Label};
+    Control KHI2_G{"KHI2_G", platform::ControlKind::Label};
+    Control SEUIL_G{"SEUIL_G", platform::ControlKind::Label};
+    ChiSquareFigures chiSquarePoisson;
+    ChiSquareFigures chiSquareGauss;
+    void showChiSquareTests();
+    void hideChiSquareTests();
+    // A law's lines are on screen while its σ² read-out is (a menu may hide
+    // it) and no bin is read out in the rows they share with the read-outs.
+    void refreshChiSquareLines();
+
     SeriesState series;
     MeanSetting mean;
     LawsState laws;

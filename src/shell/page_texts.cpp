@@ -113,6 +113,12 @@ const LawsPage& lawsPage()
         "/     ( 2  Pi  Nmoyen )",
         "½",
         "Probabilité d 'obtenir (N)   =    e ",
+        {
+            {15, "L'analyse statistique mesure l'écart entre l'histogramme et chaque loi par le test du χ².",
+             kBodyColor, Placement::Centred},
+            {16, "Si p < 0.05, un tel écart n'arrive par hasard que moins d'une fois sur vingt : la loi est rejetée.",
+             kBodyColor, Placement::Centred},
+        },
     };
     return page;
 }

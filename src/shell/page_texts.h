@@ -56,6 +56,8 @@ struct LawsPage {
     std::string gaussBase, gaussExponent, gaussRoot, gaussRootExponent;
     // The base text and one blank: where the exponent of e starts.
     std::string eWithBlank;
+    // After the Gauss formula: what the analysis's χ² test tells a student.
+    std::vector<PageLine> closing;    // Label15, Label16
 };
 const LawsPage& lawsPage();
 

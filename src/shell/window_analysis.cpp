@@ -51,6 +51,7 @@ void KolvenWindow::ANALYSES_Click()
     // selected, so that the first bin under the pointer is always read.
     display.CURSEUR_I = static_cast<std::int16_t>(roundEven(series.MOY_S));
     TRACE_COMPARAISON();
+    showChiSquareTests();
 }
 
 // Every column, a mean over its e.q.m.² with σ² just left of the value,
@@ -86,6 +87,7 @@ void KolvenWindow::Label36_Click()
 {
     setSeriesTitle(laws.TITRE_T);
     Label36.hide();
+    hideChiSquareTests();
     for (const ComparisonColumn& column : m_columns)
         for (Control* c : column.statistics())
             c->hide();

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "display/comparison_plot.h"
 #include "display/full_scale_count.h"
 #include "shell/kolven_window.h"
@@ -29,13 +31,17 @@ ComparisonInputs KolvenWindow::comparisonInputs() const
 void KolvenWindow::buildColumns()
 {
     m_columns = {
-        {kPoissonPanel, true, "Histogramme avec POISSON", &laws.HISTO_POIS, &laws.CUMUL_POIS, &DISTR_POISSON, &EFF_POI,
+        {kPoissonPanel, Law::Poisson, "Histogramme avec POISSON", &laws.HISTO_POIS, &laws.CUMUL_POIS, &DISTR_POISSON, &EFF_POI,
          &SOMME_POIS, &NMOYENP, &EQM2_P, &SIGMA2P},
-        {kSeriesPanel, false, " Histogramme des comptages ", &series.HISTO_COMPT, &laws.CUMUL_COMPT,
+        {kSeriesPanel, std::nullopt, " Histogramme des comptages ", &series.HISTO_COMPT, &laws.CUMUL_COMPT,
          &DISTR_COMPTAGES, &EFF_COMPT, &SOMME_COMPT, &NMOYENEX, &EQM2_EX, &SIGMA2EX},
-        {kGaussPanel, true, " Histogramme avec GAUSS ", &laws.HISTO_GAUSS, &laws.CUMUL_GAUSS, &DISTR_GAUSS,
+        {kGaussPanel, Law::Gauss, " Histogramme avec GAUSS ", &laws.HISTO_GAUSS, &laws.CUMUL_GAUSS, &DISTR_GAUSS,
          &EFF_GAUSS, &SOMME_GAUSS, &NMOYENG, &EQM2_G, &SIGMA2G},
     };
+    const std::tuple<Control*, Control*, ChiSquareFigures*> tests[] = {
+        {&KHI2_P, &SEUIL_P, &chiSquarePoisson}, {nullptr, nullptr, nullptr}, {&KHI2_G, &SEUIL_G, &chiSquareGauss}};
+    for (std::size_t i = 0; i < m_columns.size(); ++i)
+        std::tie(m_columns[i].chiSquareLine, m_columns[i].chiSquareVerdict, m_columns[i].chiSquare) = tests[i];
 }
 
 std::vector<const ComparisonColumn*> KolvenWindow::shownColumns() const

@@ -23,6 +23,7 @@ void KolvenWindow::buildControlList()
         &EFF_EXP,   &EFF_COMPT,     &EFF_POI,    &EFF_GAUSS, &SOMME_COMPT, &SOMME_POIS, &SOMME_GAUSS,
         &NMOYENEX,  &EQM2_EX,       &SIGMA2EX,   &NMOYENP,  &EQM2_P,     &SIGMA2P,
         &NMOYENG,   &EQM2_G,        &SIGMA2G,
+        &KHI2_P,    &SEUIL_P,       &KHI2_G,     &SEUIL_G,
         &F_H_G_Image, &F_H_G_10,    &F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1,
         &F_V_P_Image, &F_V_M_Image, &AVIS,
 

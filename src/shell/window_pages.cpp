@@ -229,6 +229,7 @@ void KolvenWindow::DISTRIBU()
     std::vector<PageLine> plain{page.title};
     plain.insert(plain.end(), page.introduction.begin(), page.introduction.end());
     plain.insert(plain.end(), page.middle.begin(), page.middle.end());
+    plain.insert(plain.end(), page.closing.begin(), page.closing.end());
     std::vector<PageLine> sizing = plain;
     sizing.push_back({6, page.label6Sizing, pages::kBodyColor, Placement::Centred});
     sizing.push_back({5, page.poissonBase + " " + page.poissonExponent + page.poissonRest, pages::kHeadingColor,
@@ -291,9 +292,11 @@ void KolvenWindow::DISTRIBU()
                    }};
     };
     std::vector<Row> rows{centred(1), centred(2), centred(3), Row{formulaHeight, 2, poisson},
-                          centred(6), centred(7), centred(8), Row{formulaHeight, 2, gauss}};
+                          centred(6), centred(7), centred(8), Row{formulaHeight, 2, gauss},
+                          centred(15), centred(16)};
     rows[1].roomUnits = 2;
     rows[4].roomUnits = 2;
+    rows[8].roomUnits = 2;
     stackRows(*this, rows);
 }
 
@@ -309,6 +312,7 @@ void KolvenWindow::BLANCS_Click()
     if (Label36.visible())
         for (Control* c : columnUnderMenus().statistics())
             c->show();
+    refreshChiSquareLines();
 }
 
 }  // namespace kolven

@@ -18,6 +18,7 @@ void KolvenWindow::restoreCoveredItems()
         for (Control* c : columnUnderMenus().statistics())
             c->show();
     showSigma2WithDeviation();
+    refreshChiSquareLines();
 }
 
 void KolvenWindow::EFFACE_CHOIX()
@@ -65,6 +66,7 @@ void KolvenWindow::INFORMATIONS_PointerOver()
     for (Control* c : columnUnderMenus().statistics())
         c->hide();
     LANCER_N.hide();
+    refreshChiSquareLines();
     showSigma2WithDeviation();
     closeAllMenus();
     Label35.show();
@@ -75,6 +77,7 @@ void KolvenWindow::Label36_PointerOver()
 {
     for (Control* c : columnUnderMenus().statistics())
         c->show();
+    refreshChiSquareLines();
     Label35.hide();
     INFOS.hide();
 }

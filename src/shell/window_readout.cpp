@@ -89,6 +89,7 @@ void KolvenWindow::readComparedBin(int x, int y)
             for (const ComparisonColumn& column : m_columns)
                 for (Control* c : column.readouts())
                     c->hide();
+            refreshChiSquareLines();
         }
         return;
     }
@@ -98,6 +99,7 @@ void KolvenWindow::readComparedBin(int x, int y)
     for (const ComparisonColumn* column : shown)
         for (Control* c : column->readouts())
             c->show();
+    refreshChiSquareLines();
 
     int position = -1;
     for (const ComparisonColumn* column : shown) {

@@ -70,8 +70,10 @@ const Page kPages[] = {
       {7, "Si Nmoyen est trop élevé, alors le calcul devient impossible.", kRed, Alignment::Center},
       {9, "-  ½ ( N - Nmoyen )² / Nmoyen", kBlue, Alignment::Left},
       {11, "½", kBlue, Alignment::Left},
-      {12, "/     ( 2  Pi  Nmoyen )", kBlue, Alignment::Left}},
-     14},
+      {12, "/     ( 2  Pi  Nmoyen )", kBlue, Alignment::Left},
+      {16, "Si p < 0.05, un tel écart n'arrive par hasard que moins d'une fois sur vingt : la loi est rejetée.",
+       kBlack, Alignment::Center}},
+     16},
     {"about", 4, {{3, "Fichier associé : KOLVEN_11.KVL", kBlack, Alignment::Center}}, 10},
 };
 

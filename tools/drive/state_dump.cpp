@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <string>
+#include <utility>
 
 #include "shell/kolven_window.h"
 
@@ -158,6 +160,12 @@ void writeState(std::string& out, const KolvenWindow& w)
     KOLVEN_STATE(display, LARGCURS_I);
     KOLVEN_STATE(display, ECHELLEG_S);
     o.field("HISTOREF_T", w.laws.TITRE_T);
+    for (const auto& [law, test] : {std::pair{"POIS", &w.chiSquarePoisson}, std::pair{"GAUSS", &w.chiSquareGauss}}) {
+        const std::string suffix = law;
+        o.field("KHI2_" + suffix + "_D", test->KHI2_D);
+        o.key("DDL_" + suffix + "_I") += test->DDL_I ? std::to_string(test->DDL_I) : "null";
+        o.field("P_" + suffix + "_D", test->P_D);
+    }
 #undef KOLVEN_STATE
 }
 
