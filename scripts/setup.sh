@@ -3,7 +3,8 @@
 # builds it, then either starts the program or runs the whole test suite
 # (which also makes the Debian package and checks it).
 #   bash scripts/setup.sh run     build and start KOLVEN
-#   bash scripts/setup.sh test    build and run every test, then fuzz the
+#   bash scripts/setup.sh test    build and run every test, run them again
+#                                 built with the sanitizers, then fuzz the
 #                                 interval file's reading for a short while
 #                                 when clang is there
 set -euo pipefail
@@ -28,6 +29,30 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+# The whole suite again, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer into build-asan/: an invalid access, a leak or
+# undefined behaviour in any test fails the run. Skipped, not failed, when the
+# compiler cannot build with them.
+sanitize_suite() (
+  local probe
+  probe=$(mktemp)
+  if ! echo 'int main() { return 0; }' |
+    g++ -x c++ -fsanitize=address,undefined - -o "$probe" >/dev/null 2>&1; then
+    rm -f "$probe"
+    echo "sanitizers: g++ cannot build with them here, skipped"
+    return 0
+  fi
+  rm -f "$probe"
+  # The build runs the tests to list them, so the options hold for it too.
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVEN_SANITIZE=ON
+  cmake --build build-asan -j"$(nproc)"
+  # Label package: the package check packs and lints the build's own program,
+  # which here would be the instrumented one; the plain suite checks it.
+  cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" -LE '^package$'
+)
 
 # The interval file's fuzz target, built with clang's libFuzzer, run for
 # twenty seconds from the seed inputs in fuzz/; skipped, not failed, on a
@@ -64,6 +89,7 @@ case "${1:-run}" in
     ;;
   test)
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+    sanitize_suite
     fuzz_briefly
     ;;
   *)

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "platform/posix_export_temporaries.h"
+
 namespace kolven::platform {
 
 namespace {
@@ -68,10 +70,7 @@ std::string temporaryName()
     std::uint64_t bits = 0;
     if (::getrandom(&bits, sizeof bits, 0) != static_cast<ssize_t>(sizeof bits))
         return {};
-    std::string name = std::string(".") + kExportFile + ".";
-    for (int i = 0; i < 16; ++i, bits >>= 4)
-        name += "0123456789abcdef"[bits & 0xF];
-    return name;
+    return temporaryNameFor(kExportFile, bits);
 }
 
 // A new file of that name, made here and now: O_EXCL fails on anything
@@ -122,6 +121,10 @@ WriteOutcome PosixReplacedFile::write(std::string_view text)
         return WriteOutcome::Failed;
     if (owner.st_uid != ::geteuid())
         return WriteOutcome::FolderNotOwned;
+    if (!m_temporariesSwept) {
+        removeStaleTemporaries(folder.get(), kExportFile);
+        m_temporariesSwept = true;
+    }
     // The rename below would replace a link rather than follow it; refusing
     // it says that someone put it there.
     if (isLinkAt(folder.get(), kExportFile))

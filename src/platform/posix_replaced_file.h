@@ -20,6 +20,11 @@ namespace kolven::platform {
 //
 // The folder is opened afresh at each writing: a folder or file removed
 // during a run is simply made again by the next writing.
+//
+// A program killed between writing a temporary and renaming it leaves the
+// temporary behind. The first writing into an accepted folder removes those
+// of earlier lives; once is enough, since this program removes its own
+// temporary whenever a writing fails.
 class PosixReplacedFile final : public ReplacedFile {
 public:
     // The folder KOLVEN16W under root, and the file KOLVEN16W.TXT in it.
@@ -30,6 +35,7 @@ public:
 private:
     std::string m_root;
     std::string m_path;
+    bool m_temporariesSwept = false;
 };
 
 // The folder and file names of the export under a root folder.

@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <ctime>
 
 #include <filesystem>
 #include <fstream>
@@ -121,6 +124,78 @@ TEST(ReplacedFile, AReaderHalfWayThroughReadsOneTextWhole)
     read.resize(static_cast<std::size_t>(got));
     EXPECT_EQ(read, first);
     EXPECT_EQ(readFile(files.exportFile().path()), second);
+}
+
+// Puts path's times (not those of what a link points to) minutes back.
+void ageBy(const std::string& path, int minutes)
+{
+    const timespec then {std::time(nullptr) - 60 * minutes, 0};
+    const timespec times[2] = {then, then};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
+}
+
+// A program killed between writing a temporary and renaming it leaves the
+// temporary behind; the next program's first writing clears it away, but
+// nothing that could be another's, or a writing still going on.
+TEST(ReplacedFile, TheFirstWritingRemovesTemporariesLeftByACrash)
+{
+    enum Kind { File, Link, HardLink, Folder, OtherUsersFile };
+    const struct {
+        const char* name;
+        const char* entry;  // in KOLVEN16W
+        Kind kind;
+        int minutesOld;
+        bool removed;
+    } rows[] = {
+        {"a temporary two minutes old", ".KOLVEN16W.TXT.0123456789abcdef", File, 2, true},
+        {"a temporary a day old", ".KOLVEN16W.TXT.fedcba9876543210", File, 24 * 60, true},
+        {"a temporary being written now", ".KOLVEN16W.TXT.00000000000000aa", File, 0, false},
+        {"a link of that name", ".KOLVEN16W.TXT.0123456789abcdef", Link, 2, false},
+        {"a second name of a file of the user's", ".KOLVEN16W.TXT.0123456789abcdef", HardLink, 2, false},
+        {"a folder of that name", ".KOLVEN16W.TXT.0123456789abcdef", Folder, 2, false},
+        {"a file of another user", ".KOLVEN16W.TXT.0123456789abcdef", OtherUsersFile, 2, false},
+        {"fifteen digits", ".KOLVEN16W.TXT.0123456789abcde", File, 2, false},
+        {"seventeen digits", ".KOLVEN16W.TXT.0123456789abcdef0", File, 2, false},
+        {"capital digits", ".KOLVEN16W.TXT.0123456789ABCDEF", File, 2, false},
+        {"no leading point", "KOLVEN16W.TXT.0123456789abcdef", File, 2, false},
+        {"another file's temporary", ".KOLVEN16W.TXU.0123456789abcdef", File, 2, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.kind == OtherUsersFile && ::geteuid() != 0)
+            continue;  // only root can give a file to another user
+        TempFolder root, elsewhere;
+        const std::string folder = exportFolderUnder(root.path());
+        fs::create_directory(folder);
+        const std::string entry = folder + '/' + row.entry;
+        const std::string target = elsewhere.write("a file", "a file of the user's");
+        switch (row.kind) {
+        case File:
+        case OtherUsersFile:
+            root.write(std::string("KOLVEN16W/") + row.entry, "half a histogram");
+            if (row.kind == OtherUsersFile) {
+                ASSERT_EQ(::chown(entry.c_str(), 65534, 65534), 0);
+            }
+            break;
+        case Link:
+            ageBy(target, row.minutesOld);
+            fs::create_symlink(target, entry);
+            break;
+        case HardLink:
+            fs::create_hard_link(target, entry);
+            break;
+        case Folder:
+            fs::create_directory(entry);
+            break;
+        }
+        ageBy(entry, row.minutesOld);
+
+        PosixFileSystem files(root.path(), root.path());
+        ASSERT_EQ(files.exportFile().write("0 1\r\n"), WriteOutcome::Written);
+        EXPECT_EQ(!fs::exists(fs::symlink_status(entry)), row.removed);
+        EXPECT_EQ(readFile(target), "a file of the user's");
+        EXPECT_EQ(entriesIn(folder), row.removed ? 1u : 2u) << "the export file, and what was kept";
+    }
 }
 
 // A link in the folder of a shared root, put there by another user, must
