@@ -22,6 +22,7 @@ TEST(TypicalRoad, FromTheOriginMenuToTheExportFileAndTheErase)
     // is open on the right). Every value is 19.
     const DriveRun run = driveOnIntervals(QByteArray("250.000\n").repeated(100),
                                           QString(kSimulation).arg(1) +
+                                              "export\n"
                                               "hover DUREES1\n"
                                               "pick AUGMENT2 3\n"
                                               "hover LANCER1\n"
@@ -33,20 +34,21 @@ TEST(TypicalRoad, FromTheOriginMenuToTheExportFileAndTheErase)
                                               "dump\n"
                                               "export\n");
     ASSERT_EQ(run.exitCode, 0);
-    ASSERT_EQ(run.lines.size(), 4u);
+    ASSERT_EQ(run.lines.size(), 5u);
+    EXPECT_TRUE(object(run.lines[0])["text"].isNull()) << "no export file before the first count";
 
-    const QJsonObject state = stateOf(run.lines[0]);
+    const QJsonObject state = stateOf(run.lines[1]);
     EXPECT_EQ(state["DONNEES_T"].toString(), "ASSOCIATIONS1");
     EXPECT_EQ(state["TEMPS_I"].toInt(), 100);
     EXPECT_EQ(state["SN_L"].toInt(), 10);
     EXPECT_EQ(state["HISTO_COMPT"].toArray()[19].toInt(), 10);
-    EXPECT_EQ(controlOf(run.lines[0], "Nmoyen")["caption"].toString(), " Nmoyen =19 ");
+    EXPECT_EQ(controlOf(run.lines[1], "Nmoyen")["caption"].toString(), " Nmoyen =19 ");
 
-    const QString exported = object(run.lines[1])["text"].toString();
+    const QString exported = object(run.lines[2])["text"].toString();
     EXPECT_TRUE(exported.contains("\r\n 19  10 \r\n"));
 
-    EXPECT_EQ(stateOf(run.lines[2])["SN_L"].toInt(), 0);
-    EXPECT_EQ(object(run.lines[3])["text"].toString(), exported) << "the file keeps the histogram until the next count";
+    EXPECT_EQ(stateOf(run.lines[3])["SN_L"].toInt(), 0);
+    EXPECT_EQ(object(run.lines[4])["text"].toString(), exported) << "the file keeps the histogram until the next count";
 }
 
 // All intervals 250: at the start-up mean 9 every count is 9.
