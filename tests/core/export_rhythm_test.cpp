@@ -10,64 +10,45 @@
 
 namespace {
 
-using kolven::ExportRhythm;
+// Times in seconds; a frame is 1/60 s, some 16.7 ms. Each step is a count
+// followed count by count (f), a count of a fast run (c), a count refused
+// (r) or the run's end (e), with whether the file is written then.
+struct Step {
+    char what;
+    double t;
+    bool written;
+};
 
 TEST(ExportRhythm, WritesOnceAFrameInFastRunsAndAlwaysAtTheEnd)
 {
-    // Times in seconds; a frame is 1/60 s, some 16.7 ms.
     const struct {
         const char* name;
-        bool countByCount;
-        std::vector<double> counts;  // the times the counts are classed
-        std::vector<bool> written;   // the file written after each
-        bool writtenAtTheEnd;
+        std::vector<Step> steps;
     } rows[] = {
-        {"followed count by count: every count, however close", true, {0, 0.001, 0.002}, {true, true, true}, false},
+        {"followed count by count: every count, however close; a second end writes nothing",
+         {{'f', 0, true}, {'f', 0.001, true}, {'f', 0.002, true}, {'e', 0.002, false}, {'e', 0.002, false}}},
         {"fast: the first count, then the first one a frame later",
-         false,
-         {5.000, 5.005, 5.010, 5.017, 5.025, 5.034},
-         {true, false, false, true, false, true},
-         false},
-        {"fast: counts left out after the last writing are written at the end", false, {5.000, 5.008}, {true, false},
-         true},
+         {{'c', 5.000, true}, {'c', 5.005, false}, {'c', 5.010, false}, {'c', 5.017, true}, {'c', 5.025, false},
+          {'c', 5.034, true}, {'e', 5.034, false}}},
+        {"fast: counts left out after the last writing are written at the end, once",
+         {{'c', 5.000, true}, {'c', 5.008, false}, {'e', 5.008, true}, {'e', 5.008, false}}},
+        {"the writing at the end starts a frame for a fast run that follows at once",
+         {{'c', 1.0, true}, {'c', 1.01, false}, {'e', 1.01, true}, {'c', 1.02, false}, {'c', 1.027, true}}},
+        {"refused counts bring a deferred one to the file once a frame has gone by, and only then",
+         {{'r', 0.5, false}, {'c', 1.0, true}, {'r', 1.005, false}, {'c', 1.008, false}, {'r', 1.012, false},
+          {'r', 1.02, true}, {'r', 1.05, false}, {'e', 1.06, false}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        ExportRhythm rhythm;
-        std::vector<bool> written;
-        for (double t : row.counts)
-            written.push_back(rhythm.countClassed(t, row.countByCount));
-        EXPECT_EQ(written, row.written);
-        EXPECT_EQ(rhythm.runEnded(row.counts.back()), row.writtenAtTheEnd);
-        EXPECT_FALSE(rhythm.runEnded(row.counts.back())) << "a second end finds nothing to write";
+        kolven::ExportRhythm rhythm;
+        for (std::size_t i = 0; i < row.steps.size(); ++i) {
+            const Step& s = row.steps[i];
+            const bool written = s.what == 'e'   ? rhythm.runEnded(s.t)
+                                 : s.what == 'r' ? rhythm.countRefused(s.t)
+                                                 : rhythm.countClassed(s.t, s.what == 'f');
+            EXPECT_EQ(written, s.written) << "step " << i << ": " << s.what << " at " << s.t;
+        }
     }
-}
-
-// The writing at a run's end counts as a writing: a fast run that follows
-// at once waits a frame.
-TEST(ExportRhythm, TheWritingAtTheEndOfARunStartsAFrame)
-{
-    ExportRhythm rhythm;
-    EXPECT_TRUE(rhythm.countClassed(1.0, false));
-    EXPECT_FALSE(rhythm.countClassed(1.01, false));
-    EXPECT_TRUE(rhythm.runEnded(1.01));
-    EXPECT_FALSE(rhythm.countClassed(1.02, false));
-    EXPECT_TRUE(rhythm.countClassed(1.027, false));
-}
-
-// Counts refused after a deferred one bring the file up to date once a
-// frame has gone by, and only then; with nothing deferred they write nothing.
-TEST(ExportRhythm, RefusedCountsDoNotLeaveTheFileBehind)
-{
-    ExportRhythm rhythm;
-    EXPECT_FALSE(rhythm.countRefused(0.5)) << "nothing written yet, nothing deferred";
-    EXPECT_TRUE(rhythm.countClassed(1.0, false));
-    EXPECT_FALSE(rhythm.countRefused(1.005));
-    EXPECT_FALSE(rhythm.countClassed(1.008, false));
-    EXPECT_FALSE(rhythm.countRefused(1.012)) << "within the frame";
-    EXPECT_TRUE(rhythm.countRefused(1.02));
-    EXPECT_FALSE(rhythm.countRefused(1.05)) << "up to date";
-    EXPECT_FALSE(rhythm.runEnded(1.06));
 }
 
 }  // namespace

@@ -78,27 +78,19 @@ TEST(IntervalFileCheck, SaysWhichFileAndHowManyIntervals)
 {
     using W = Installation::Where;
     const Installation install;
-    {
+    const auto check = [&] {
         TestFileSystem files = install.files();
-        const auto check = kolven::checkIntervalFile(files);
-        EXPECT_FALSE(check.usable);
-        EXPECT_EQ(check.message, std::string(kIntervalFileName) + " introuvable ; cherché dans : " +
-                                     install.folder(W::Work) + ", " + install.folder(W::Program) + ", " +
-                                     install.folder(W::Data) + "\n");
-    }
+        return kolven::checkIntervalFile(files);
+    };
+    EXPECT_FALSE(check().usable);
+    EXPECT_EQ(check().message, std::string(kIntervalFileName) + " introuvable ; cherché dans : " +
+                                   install.folder(W::Work) + ", " + install.folder(W::Program) + ", " +
+                                   install.folder(W::Data) + "\n");
     install.put(W::Data, "");
-    {
-        TestFileSystem files = install.files();
-        EXPECT_FALSE(kolven::checkIntervalFile(files).usable) << "an empty file gives no interval";
-    }
+    EXPECT_FALSE(check().usable) << "an empty file gives no interval";
     install.put(W::Data, "250.125 12.5 3\n0.125 7\n");
-    {
-        TestFileSystem files = install.files();
-        const auto check = kolven::checkIntervalFile(files);
-        EXPECT_TRUE(check.usable);
-        EXPECT_EQ(check.message,
-                  std::string(kIntervalFileName) + " : 5 intervalles lus dans " + install.file(W::Data) + "\n");
-    }
+    EXPECT_TRUE(check().usable);
+    EXPECT_EQ(check().message, std::string(kIntervalFileName) + " : 5 intervalles lus dans " + install.file(W::Data) + "\n");
 }
 
 }  // namespace

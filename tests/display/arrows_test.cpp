@@ -102,27 +102,6 @@ TEST_F(ArrowsTest, TheVerticalScaleSwitchesBetweenBaseAndNormalised)
     EXPECT_EQ(window->CONTENUS.caption(), " 100");
 }
 
-// During a run every button is ignored, clicked with the pointer.
-TEST_F(ArrowsTest, EveryButtonIsIgnoredDuringARun)
-{
-    window->display.ORIGINE_I = 50;
-    std::vector<std::string> acted;
-    display.onYield = [&](int yield) {
-        if (yield != 3)
-            return;
-        for (Control* c : arrows()) {
-            c->show();
-            const int horizon = window->display.HORIZON_I, origin = window->display.ORIGINE_I;
-            click(*c);
-            if (window->display.HORIZON_I != horizon || window->display.ORIGINE_I != origin || !c->visible())
-                acted.push_back(c->name());
-        }
-    };
-    run(kHundred);
-    EXPECT_TRUE(acted.empty()) << acted.front();
-    EXPECT_EQ(window->series.SN_L, 100);
-}
-
 // In the analysis a scroll redraws the comparison, which selects nothing.
 TEST_F(ArrowsTest, InTheAnalysisAScrollRedrawsTheComparison)
 {

@@ -35,39 +35,25 @@ QString moveTo(double x, double y)
     return QString("move %1 %2\n").arg(onPixel(x)).arg(onPixel(y));
 }
 
-QJsonObject controlOf(const QJsonObject& dump, const char* name)
-{
-    return dump["controls"].toObject()[name].toObject();
-}
-
-int field(const QJsonObject& dump, const char* control, const char* name)
-{
-    return controlOf(dump, control)[name].toInt();
-}
-
-int stateOf(const QJsonObject& dump, const char* name)
-{
-    return dump["state"].toObject()[name].toInt();
-}
-
 // The lines that are dumps of the window, in order (error lines left out).
-std::vector<QJsonObject> dumps(const DriveRun& run)
+std::vector<QByteArray> dumps(const DriveRun& run)
 {
-    std::vector<QJsonObject> out;
+    std::vector<QByteArray> out;
     for (const QByteArray& line : run.lines) {
         const QJsonObject o = object(line);
         EXPECT_FALSE(o.contains("error")) << line.toStdString();
         if (o.contains("state"))
-            out.push_back(o);
+            out.push_back(line);
     }
     return out;
 }
 
 // Between the statistics and the arrow buttons: the read-out band.
-double seriesBandMiddle(const QJsonObject& dump)
+double seriesBandMiddle(const QByteArray& dump)
 {
-    const double top = field(dump, "EQM2_N", "top") + 1.1 * field(dump, "EQM2_N", "height");
-    const double bottom = field(dump, "EFF_EXP", "top") - field(dump, "EFF_EXP", "height") / 4.0;
+    const QJsonObject deviation = controlOf(dump, "EQM2_N"), readout = controlOf(dump, "EFF_EXP");
+    const double top = deviation["top"].toInt() + 1.1 * deviation["height"].toInt();
+    const double bottom = readout["top"].toInt() - readout["height"].toInt() / 4.0;
     return (top + bottom) / 2;
 }
 
@@ -78,10 +64,10 @@ TEST(PlotReadingDrive, ArrowsPointerAndMenusAreIgnoredDuringARun)
     const DriveRun survey = driveSeries("dump\n");
     ASSERT_EQ(survey.exitCode, 0);
     ASSERT_EQ(survey.lines.size(), 1u);
-    const QJsonObject geometry = object(survey.lines[0]);
-    const double y = seriesBandMiddle(geometry);
+    const double y = seriesBandMiddle(survey.lines[0]);
+    const QJsonObject geometry = stateOf(survey.lines[0]);
     auto overBin = [&](int bin) {
-        return moveTo(stateOf(geometry, "D1_I") + stateOf(geometry, "DECAL1_I") * bin, y).trimmed();
+        return moveTo(geometry["D1_I"].toInt() + geometry["DECAL1_I"].toInt() * bin, y).trimmed();
     };
     const QString actions[] = {"click F_H_D_10", "click F_H_M_Image1", "click F_V_M_Image", overBin(5),
                                "hover LANCER1", "hover ORIGINE", "hover INFORMATIONS"};
@@ -96,23 +82,23 @@ TEST(PlotReadingDrive, ArrowsPointerAndMenusAreIgnoredDuringARun)
     script += "hover LANCER1\npick LANCER_N 9\ndump\n";
     const DriveRun run = driveSeries(script);
     ASSERT_EQ(run.exitCode, 0);
-    const std::vector<QJsonObject> all = dumps(run);
+    const std::vector<QByteArray> all = dumps(run);
     ASSERT_EQ(all.size(), std::size(actions) + 2);
 
-    const QJsonObject& before = all[0];
-    ASSERT_EQ(stateOf(before, "CURSEUR_I"), 9);
+    const QByteArray& before = all[0];
+    ASSERT_EQ(stateOf(before)["CURSEUR_I"].toInt(), 9);
     const char* const menus[] = {"LANCER_N", "Label37", "Label38", "THEORIQUE_Label", "INFOS", "EFF_EXP"};
     for (std::size_t i = 1; i < all.size(); ++i) {
         SCOPED_TRACE(i <= std::size(actions) ? actions[i - 1].toStdString() : "after the run");
         for (const char* name : {"ORIGINE_I", "HORIZON_I", "CURSEUR_I"})
-            EXPECT_EQ(stateOf(all[i], name), stateOf(before, name)) << name;
+            EXPECT_EQ(stateOf(all[i])[name].toInt(), stateOf(before)[name].toInt()) << name;
         for (const char* name : menus)
             EXPECT_FALSE(controlOf(all[i], name)["visible"].toBool()) << name;
         EXPECT_EQ(controlOf(all[i], "F_V_M_Image")["visible"].toBool(), controlOf(before, "F_V_M_Image")["visible"].toBool());
     }
-    EXPECT_EQ(stateOf(all[std::size(actions)], "SN_L"), 1000 + count + 1);
+    EXPECT_EQ(stateOf(all[std::size(actions)])["SN_L"].toInt(), 1000 + count + 1);
     EXPECT_TRUE(controlOf(all[std::size(actions)], "ARRET_Label")["visible"].toBool()) << "the run goes on";
-    EXPECT_EQ(stateOf(all.back(), "SN_L"), 2000) << "the whole run was counted";
+    EXPECT_EQ(stateOf(all.back())["SN_L"].toInt(), 2000) << "the whole run was counted";
 }
 
 }  // namespace

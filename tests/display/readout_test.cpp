@@ -108,20 +108,9 @@ TEST_F(ReadoutTest, HalfWayBetweenBinsTheEvenOneIsRead)
     EXPECT_EQ(window->display.CURSEUR_I, 10);
 }
 
-TEST_F(ReadoutTest, SilentDuringARunAndWhileAListIsOpen)
+TEST_F(ReadoutTest, SilentWhileAListIsOpen)
 {
-    startSimulation(kRegular);
-    std::string captionDuringRun = "unset";
-    display.onYield = [&](int yield) {
-        if (yield == 50) {
-            moveOverBin(9);
-            captionDuringRun = window->EFF_EXP.caption();
-        }
-    };
-    run(kHundred);
-    EXPECT_EQ(captionDuringRun, "");
-    display.onYield = nullptr;
-
+    countNines();
     hover(window->LANCER1);  // the list of run lengths opens
     moveOverBin(9);
     EXPECT_EQ(window->EFF_EXP.caption(), "");
@@ -173,9 +162,7 @@ TEST_F(ComparedReadoutTest, EveryPanelReadsTheSameBinFromTheFirstOne)
 TEST_F(ComparedReadoutTest, ATheoreticalOriginReadsFourLabels)
 {
     start();
-    hover(window->ORIGINE);
-    hover(window->THEORIQUE_Label);
-    click(window->POISS);
+    chooseLaw(&KolvenWindow::POISS);
     click(window->ANALYSES);
     const int centre = static_cast<int>(window->columnPlot(window->comparisonColumns()[kSeriesPanel]).centreOf(window->display.ORIGINE_I + 9));
     window->pointerMoved(centre, analysisBandY());

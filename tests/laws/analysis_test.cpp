@@ -27,14 +27,6 @@ protected:
         startSimulation(spreadIntervals(), 3.0f);
         run(kHundred);
     }
-    void chooseLaw(Control KolvenWindow::*law)
-    {
-        start();
-        window->mean.TEMPS_I = 25;
-        hover(window->ORIGINE);
-        hover(window->THEORIQUE_Label);
-        click(*window.*law);
-    }
 
     std::vector<const Control*> columns() const
     {
@@ -94,7 +86,8 @@ TEST_F(AnalysisTest, ATheoreticalOriginKeepsItsOwnLaw)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        chooseLaw(row.choice);
+        start();
+        chooseLaw(row.choice, 25);
         window->laws.*(row.computed) = Histogram{};
         (window->laws.*(row.kept))[0] = -1;  // a mark: recomputing would overwrite it
         click(window->ANALYSES);

@@ -41,36 +41,5 @@ TEST_F(AssociationsTest, EachEntrySetsItsOriginAndTitleAndErases)
     }
 }
 
-// Runs of five counts at TEMPS_S 2 through the window, intervals all 250
-// (one time unit; the clock at 0 skips nothing): the list's choice reaches
-// the walk, whose every case is worked by hand in the simulated count's
-// tests. Plain: window 2, lead-in 0.2: 0.8, 1.8 counted, 2.8 closes: 2.
-// Sum: window 4, lead-in 0.4: 0.6 … 3.6 counted, 4.6 closes: 4.
-TEST_F(AssociationsTest, EachAssociationClassesItsValue)
-{
-    const struct {
-        const char* name;
-        int entry;
-        int value;
-    } rows[] = {
-        {"plain count", 0, 2},
-        {"sum of two", 1, 4},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        writeIntervals(intervalText(std::vector<double>(20, 250.0)));
-        start();
-        chooseSimulation(row.entry);
-        hover(window->DUREES1);
-        pick(window->VALEUR_A_List, 1);  // 1.0
-        pick(window->AUGMENT2, 3);       // + 1.0
-        ASSERT_EQ(window->mean.TEMPS_S, 2.0f);
-        run(2);
-        EXPECT_EQ(window->series.SN_L, 5);
-        EXPECT_EQ(window->series.HISTO_COMPT[row.value], 5);
-        EXPECT_EQ(window->series.DONNEES_T, kEntries[row.entry].code);
-    }
-}
-
 }  // namespace
 }  // namespace kolven::testing

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "laws/poisson_gauss.h"
-#include "laws/running_total.h"
 #include "laws/theoretical_series.h"
 
 namespace kolven {
@@ -204,20 +203,6 @@ TEST(LawsTest, AnotherBuildFits)
         const std::int64_t sum = std::accumulate(series.begin(), series.end(), std::int64_t{0});
         EXPECT_EQ(SN, sum);
     }
-}
-
-TEST(LawsTest, RunningTotalOfTheSeries)
-{
-    Histogram h{};
-    h[0] = 3;
-    h[2] = 2;
-    h[kLastBin] = 5;
-    h[kLastBin + 1] = 9;
-    const Histogram total = runningTotal(h);
-    EXPECT_EQ(prefix(total, 4), (std::vector<std::int32_t>{3, 3, 5, 5}));
-    EXPECT_EQ(total[kLastBin - 1], 5);
-    EXPECT_EQ(total[kLastBin], 10);
-    EXPECT_EQ(total[kLastBin + 1], 0) << "bin 241 is no count value";
 }
 
 }  // namespace

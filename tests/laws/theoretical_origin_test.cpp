@@ -10,27 +10,6 @@ namespace {
 class TheoreticalOriginTest : public WindowFixture {
 protected:
     void SetUp() override { start(); }
-
-    // Chooses a law through the origin menu, as a person does, at mean 10.
-    void chooseLaw(Control KolvenWindow::*law)
-    {
-        window->mean.TEMPS_I = 100;
-        hover(window->ORIGINE);
-        hover(window->THEORIQUE_Label);
-        click(*window.*law);
-    }
-
-    // The export file's count for a bin, read back from its line " k  n ".
-    std::int32_t exportedCount(int bin) const
-    {
-        const std::string text = exportFile();
-        const std::string head = " " + std::to_string(bin) + " ";
-        std::size_t at = 0;
-        for (int line = 0; line < bin; ++line)
-            at = text.find('\n', at) + 1;
-        EXPECT_EQ(text.compare(at, head.size(), head), 0);
-        return std::stoi(text.substr(at + head.size()));
-    }
 };
 
 // Each click on " Comptage(s) " asks for 100 000 more than the series holds,
@@ -51,7 +30,7 @@ TEST_F(TheoreticalOriginTest, EachClickAsksForAHundredThousandMoreCounts)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         start();
-        chooseLaw(row.choice);
+        chooseLaw(row.choice, 100);
         for (std::size_t k = 0; k < row.series.size(); ++k) {
             if (k > 0)
                 click(window->LANCER1);
@@ -68,7 +47,8 @@ TEST_F(TheoreticalOriginTest, EachClickAsksForAHundredThousandMoreCounts)
         // The series is the law's own histogram, and the export file holds it.
         const Histogram& law = row.choice == &KolvenWindow::POISS ? window->laws.HISTO_POIS : window->laws.HISTO_GAUSS;
         EXPECT_EQ(window->series.HISTO_COMPT, law);
-        EXPECT_EQ(exportedCount(10), window->series.HISTO_COMPT[10]);
+        EXPECT_NE(exportFile().find("\r\n 10  " + std::to_string(window->series.HISTO_COMPT[10]) + " \r\n"),
+                  std::string::npos);
     }
 }
 
@@ -76,20 +56,13 @@ TEST_F(TheoreticalOriginTest, EachClickAsksForAHundredThousandMoreCounts)
 TEST_F(TheoreticalOriginTest, TheChosenLawIsMarkedInTheMenuAndTheLimitMessageGoes)
 {
     window->DEPASSE.show();  // left by a simulated series that passed 240
-    chooseLaw(&KolvenWindow::GAUSSIEN);
+    chooseLaw(&KolvenWindow::GAUSSIEN, 100);
     EXPECT_FALSE(window->DEPASSE.visible());
     EXPECT_EQ(window->GAUSSIEN.fore(), platform::colors::white);
     EXPECT_EQ(window->GAUSSIEN.back(), platform::rgb(50, 110, 200));
     EXPECT_EQ(window->POISS.fore(), platform::colors::blue);
     EXPECT_EQ(window->POISS.back(), platform::colors::lightGrey);
     EXPECT_EQ(window->series.DONNEES_T, "GAUSS");
-}
-
-// The tallest bar fills the plot: the scale is the plot height over it.
-TEST_F(TheoreticalOriginTest, TheScaleFitsTheTallestBin)
-{
-    chooseLaw(&KolvenWindow::POISS);
-    EXPECT_FLOAT_EQ(window->display.ECHELLEH_S, static_cast<float>(static_cast<double>(window->display.ECHELLEH0_L) / 12511));
 }
 
 TEST_F(TheoreticalOriginTest, ACountedOriginIgnoresAClickOnTheCommand)
@@ -104,7 +77,7 @@ TEST_F(TheoreticalOriginTest, ACountedOriginIgnoresAClickOnTheCommand)
 // says why; erasing the series withdraws the notice.
 TEST_F(TheoreticalOriginTest, ASeriesPastTheCountersIsRefusedWithANotice)
 {
-    chooseLaw(&KolvenWindow::POISS);
+    chooseLaw(&KolvenWindow::POISS, 100);
     const std::int32_t nearFull = std::numeric_limits<std::int32_t>::max() / 10 - 50000;
     window->series.SN_L = nearFull;
     const Histogram before = window->series.HISTO_COMPT;

@@ -91,11 +91,4 @@ TEST(DriveScript, BadLinesPrintAnErrorEachAndTheScriptGoesOn)
     EXPECT_TRUE(object(run.lines.back())["controls"].isObject());
 }
 
-TEST(DriveScript, QuitEndsTheProgramAndTheScript)
-{
-    const DriveRun run = drive("quit\ndump\n");
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.lines.empty());
-}
-
 }  // namespace

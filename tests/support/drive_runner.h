@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -55,6 +56,25 @@ inline QJsonObject object(const QByteArray& line)
     EXPECT_EQ(error.error, QJsonParseError::NoError)
         << error.errorString().toStdString() << " in " << line.left(200).toStdString();
     return document.object();
+}
+
+// A run on a working folder holding an interval file of the test's own, the
+// clock at midnight so that the file is entered at its first value.
+inline DriveRun driveOnIntervals(const QByteArray& intervals, const QString& script)
+{
+    QTemporaryDir work;
+    QFile file(work.filePath("KOLVEN_11.KVL"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(intervals) != intervals.size())
+        ADD_FAILURE() << "cannot write the interval file";
+    file.close();
+    return drive(script, {"--clock", "0", "--workdir", work.path()});
+}
+
+// A dump's variables, and one of its controls.
+inline QJsonObject stateOf(const QByteArray& line) { return object(line)["state"].toObject(); }
+inline QJsonObject controlOf(const QByteArray& line, const char* name)
+{
+    return object(line)["controls"].toObject()[name].toObject();
 }
 
 }  // namespace kolven::testing

@@ -82,6 +82,15 @@ protected:
         pick(window->ASSOCIATIONS_List, association);
     }
 
+    // Chooses a theoretical law through the origin menu, at a mean in tenths.
+    void chooseLaw(Control KolvenWindow::*law, std::int16_t tenths = 90)
+    {
+        window->mean.TEMPS_I = tenths;
+        hover(window->ORIGINE);
+        hover(window->THEORIQUE_Label);
+        click(*window.*law);
+    }
+
     // A simulation from these intervals at the given mean, ready to run.
     void startSimulation(const std::vector<double>& intervals, float mean = 9.0f)
     {

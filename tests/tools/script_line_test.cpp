@@ -11,63 +11,47 @@
 namespace kolven::drive {
 namespace {
 
+// A line and the command it gives; `atCount` (0 for none) says that the
+// command comes deferred, carried by at-count with that count.
 struct Accepted {
     const char* line;
     Verb verb;
     std::string name;
     int a;
     int b;
+    int atCount;
 };
-
-void expectCommand(const Command& c, const Accepted& row)
-{
-    EXPECT_EQ(c.verb, row.verb);
-    EXPECT_EQ(c.name, row.name);
-    EXPECT_EQ(c.a, row.a);
-    EXPECT_EQ(c.b, row.b);
-}
 
 TEST(ScriptLine, CommandsAndTheirArguments)
 {
     const Accepted rows[] = {
-        {"pick LANCER_N 9", Verb::Pick, "LANCER_N", 9, 0},
-        {"move 900 -15", Verb::Move, "", 900, -15},
-        {"\tclick  F_H_D_10 \r", Verb::Click, "F_H_D_10", 0, 0},
-        {"shot /tmp/a plot.png  ", Verb::Shot, "/tmp/a plot.png", 0, 0},
-        {"stop-after 37", Verb::StopAfter, "", 37, 0},
+        {"pick LANCER_N 9", Verb::Pick, "LANCER_N", 9, 0, 0},
+        {"move 900 -15", Verb::Move, "", 900, -15, 0},
+        {"\tclick  F_H_D_10 \r", Verb::Click, "F_H_D_10", 0, 0, 0},
+        {"shot /tmp/a plot.png  ", Verb::Shot, "/tmp/a plot.png", 0, 0, 0},
+        {"stop-after 37", Verb::StopAfter, "", 37, 0, 0},
+        {"at-count 5 click F_H_D_10", Verb::Click, "F_H_D_10", 0, 0, 5},
+        {"at-count 300 move 2430 6000", Verb::Move, "", 2430, 6000, 300},
+        {"at-count 1 dump", Verb::Dump, "", 0, 0, 1},
+        {"at-count 12  shot /tmp/during a run.png ", Verb::Shot, "/tmp/during a run.png", 0, 0, 12},
+        {"at-count 40 stop-after 2", Verb::StopAfter, "", 2, 0, 40},
     };
     for (const Accepted& row : rows) {
         SCOPED_TRACE(row.line);
         const auto parsed = parseLine(row.line);
         ASSERT_TRUE(parsed && std::holds_alternative<Command>(*parsed));
-        expectCommand(std::get<Command>(*parsed), row);
-        EXPECT_FALSE(std::get<Command>(*parsed).deferred);
-    }
-}
-
-TEST(ScriptLine, AtCountCarriesTheCommandOfTheRestOfTheLine)
-{
-    struct Deferred {
-        const char* line;
-        int count;
-        Accepted deferred;
-    };
-    const Deferred rows[] = {
-        {"at-count 5 click F_H_D_10", 5, {"", Verb::Click, "F_H_D_10", 0, 0}},
-        {"at-count 300 move 2430 6000", 300, {"", Verb::Move, "", 2430, 6000}},
-        {"at-count 1 dump", 1, {"", Verb::Dump, "", 0, 0}},
-        {"at-count 12  shot /tmp/during a run.png ", 12, {"", Verb::Shot, "/tmp/during a run.png", 0, 0}},
-        {"at-count 40 stop-after 2", 40, {"", Verb::StopAfter, "", 2, 0}},
-    };
-    for (const auto& [line, count, deferred] : rows) {
-        SCOPED_TRACE(line);
-        const auto parsed = parseLine(line);
-        ASSERT_TRUE(parsed && std::holds_alternative<Command>(*parsed));
-        const Command& c = std::get<Command>(*parsed);
-        EXPECT_EQ(c.verb, Verb::AtCount);
-        EXPECT_EQ(c.a, count);
-        ASSERT_TRUE(c.deferred);
-        expectCommand(*c.deferred, deferred);
+        const Command* c = &std::get<Command>(*parsed);
+        if (row.atCount) {
+            EXPECT_EQ(c->verb, Verb::AtCount);
+            EXPECT_EQ(c->a, row.atCount);
+            ASSERT_TRUE(c->deferred);
+            c = &*c->deferred;
+        }
+        EXPECT_EQ(c->verb, row.verb);
+        EXPECT_EQ(c->name, row.name);
+        EXPECT_EQ(c->a, row.a);
+        EXPECT_EQ(c->b, row.b);
+        EXPECT_FALSE(c->deferred);
     }
 }
 
