@@ -26,6 +26,10 @@ struct ComparisonInputs {
     std::int32_t MAX_L = 0;
     std::int16_t DECAL1A_I = 0;  // the bin width the last comparison used
     bool centrePanel = true;     // the series was counted (see countedOrigin)
+    // The lower edge of the count read-outs (EFF_POI, EFF_COMPT, EFF_GAUSS)
+    // that stand over the panels: the bars stay under it as they stay under
+    // CONTENUS, so that no read-out hides the bar it reads. 0: none.
+    int countReadoutsBottom = 0;
 };
 
 // Whether the series of this origin was counted, and so has a panel of its
@@ -61,7 +65,8 @@ std::int32_t largestComparedCount(const Histogram& HISTO_POIS, const Histogram& 
 // counts fill the height instead; and a series whose reference height MAX_L
 // is 1 … 30 fills the height with MAX_L counts. When every histogram is
 // empty the base scale (30 counts) stands in for the tallest bar, and a
-// MAX_L of 0 leaves the scale as it was: no division by zero.
+// MAX_L of 0 leaves the scale as it was: no division by zero. The height is
+// ECHELLEH0_L less what the count read-outs take below CONTENUS.
 ComparisonGeometry comparisonGeometry(const ComparisonInputs& in, std::int32_t largestCount);
 
 // The panels, left to right: Poisson at D1A_I, the series at D2A_I, Gauss at

@@ -1,5 +1,6 @@
 #include "display/comparison_plot.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/number_text.h"
@@ -47,6 +48,25 @@ void drawGraduations(platform::Surface& surface, const std::vector<const PlotGeo
     }
 }
 
+// Where each panel's row of labels may start at the furthest left: a quarter
+// of the way from the panel's axis back to the end of the one before it (or
+// to the window's edge). Across 160 bins the first label of a panel would
+// otherwise hang so far out that it nearly meets the last label of the panel
+// before it, and the two rows would read as one.
+constexpr double kLabelOverhang = 0.25;
+
+std::vector<int> labelRowStarts(const std::vector<const PlotGeometry*>& panels, int HORIZON_I)
+{
+    std::vector<int> starts;
+    double previousEnd = 0;
+    for (const PlotGeometry* panel : panels) {
+        const double left = panel->firstCentre - panel->binWidth / 2.0;
+        starts.push_back(twips(left - kLabelOverhang * (left - previousEnd)));
+        previousEnd = left + static_cast<double>(HORIZON_I + 1) * panel->binWidth;
+    }
+    return starts;
+}
+
 // A bin number every 10 positions (every 20 across 160 bins), shifted left by
 // a width that grows with its digits so that it stands near the middle of its
 // mark. Unlike the series plot's, the shift is in design twips whatever the
@@ -56,11 +76,13 @@ void drawLabels(platform::Surface& surface, const platform::Font& font, const st
 {
     const int step = in.HORIZON_I < 160 ? 10 : 20;
     const int y = twips(in.POSAXE_I + 200 * in.ECHVERTI_S);
+    const std::vector<int> starts = labelRowStarts(panels, in.HORIZON_I);
     for (int i = 0; i <= in.HORIZON_I; i += step) {
         const int number = in.ORIGINE_I + i;
         const int shift = number < 10 ? in.DECAL2_I : number < 100 ? in.DECAL3_I : in.DECAL4_I;
-        for (const PlotGeometry* panel : panels) {
-            const int x = twips(panel->centreOf(number) - shift - in.ORIGINE_I);
+        for (std::size_t k = 0; k < panels.size(); ++k) {
+            const PlotGeometry* panel = panels[k];
+            const int x = std::max(starts[k], twips(panel->centreOf(number) - shift - in.ORIGINE_I));
             surface.point(x, y, platform::paletteColor(kMarkColor));
             surface.text(x, y, fixedText(std::int64_t{number}), platform::paletteColor(kPlotColor), font);
         }

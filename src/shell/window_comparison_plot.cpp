@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "display/comparison_plot.h"
 #include "shell/kolven_window.h"
 
@@ -21,6 +23,8 @@ ComparisonInputs KolvenWindow::comparisonInputs() const
     in.MAX_L = MAX_L;
     in.DECAL1A_I = DECAL1A_I;
     in.centrePanel = countedOrigin(DONNEES_T);
+    for (const Control* c : {&EFF_POI, &EFF_COMPT, &EFF_GAUSS})
+        in.countReadoutsBottom = std::max(in.countReadoutsBottom, c->top() + c->height());
     return in;
 }
 

@@ -25,6 +25,7 @@ constexpr double kArrowWidth = 600;
 constexpr double kArrowHeight = 450;
 constexpr double kArrowRowTop = 10050;
 constexpr double kArrowGap = 75;
+constexpr int kWidestBinsFactor = 4;  // 20 bins shown against the 80 at start
 constexpr double kTitleTop = 10600;
 constexpr double kNoticeTop = 10980;
 
@@ -232,12 +233,14 @@ void KolvenWindow::layOutPlotArea()
     D1_I = static_cast<std::int16_t>(roundEven(2.0 * F_H_D_Image.height()));
     DECAL1_I = static_cast<std::int16_t>(roundEven((m_windowWidth - 2.0 * D1_I) / 80));
 
-    // The vertical scale arrows sit between the vertical axis and bin 0.
+    // The vertical scale arrows sit between the vertical axis and the first
+    // bar where it is widest: at 20 bins, each four times as wide as at start.
     const int verticalLeft = LANCER1.height() / 2 + gap;
+    const int widestFirstBarLeft = D1_I - static_cast<int>(roundEven(kWidestBinsFactor * DECAL1_I / 3.0));
     arrow(F_V_P_Image, ArrowButton::ScaleUp, verticalLeft, EQM2_N.top() + EQM2_N.height() + scaledY(300));
     arrow(F_V_M_Image, ArrowButton::ScaleDown, verticalLeft, F_V_P_Image.top() + arrowHeight + gap);
     for (Control* c : {&F_V_P_Image, &F_V_M_Image})
-        c->setWidth(std::min(arrowWidth, D1_I - DECAL1_I / 2 - verticalLeft - gap));
+        c->setWidth(std::min(arrowWidth, widestFirstBarLeft - verticalLeft - gap));
 
     // Start-up arrows: bins 0 … 80 shown, an empty series.
     for (Control* c : {&F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1})

@@ -283,11 +283,14 @@ void KolvenWindow::DISTRIBU()
     const int raise = static_cast<int>(std::lround(kExponentRaise * pageLine(4).height()));
     const int formulaHeight = raise + pageLine(5).height();
     const int eWidth = measured(*this, font, page.eWithBlank);
+    // A blank of the line's font between an exponent and the text after it,
+    // which would otherwise start on the exponent's last letter.
+    const int afterExponent = measured(*this, font, " ");
 
     // Poisson: e to the power − Nmoyen, times Nmoyen to the power N, over N!.
     // Each exponent starts where the measured text before it ends.
-    const auto poisson = [this, &page, &font, raise, eWidth](int top) {
-        const int rest = eWidth + pageLine(4).width();
+    const auto poisson = [this, &page, &font, raise, eWidth, afterExponent](int top) {
+        const int rest = eWidth + pageLine(4).width() + afterExponent;
         const int beforeN = rest + measured(*this, font, page.poissonBeforeN);
         const int total = std::max(rest + pageLine(14).width(), beforeN + pageLine(13).width());
         const int left = (BLANCS.width() - total) / 2;
@@ -300,8 +303,8 @@ void KolvenWindow::DISTRIBU()
     };
     // Gauss: e to the power −½ (N − Nmoyen)² / Nmoyen, over the root of
     // 2 π Nmoyen, written as that product to the power ½.
-    const auto gauss = [this, &page, &font, raise, eWidth](int top) {
-        const int root = eWidth + pageLine(9).width();
+    const auto gauss = [this, &page, &font, raise, eWidth, afterExponent](int top) {
+        const int root = eWidth + pageLine(9).width() + afterExponent;
         const int half = root + measured(*this, font, page.gaussRoot);
         const int total = half + pageLine(11).width();
         const int left = (BLANCS.width() - total) / 2;
