@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/histogram.h"
@@ -30,6 +31,9 @@ struct ComparisonInputs {
     // that stand over the panels: the bars stay under it as they stay under
     // CONTENUS, so that no read-out hides the bar it reads. 0: none.
     int countReadoutsBottom = 0;
+    // The width of a label's text in the window's font; without it the
+    // labels stand where their shifts put them.
+    std::function<int(const std::string&)> labelWidth;
 };
 
 // Whether the series of this origin was counted, and so has a panel of its

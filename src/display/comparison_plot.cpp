@@ -1,6 +1,7 @@
 #include "display/comparison_plot.h"
 
-#include <algorithm>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "core/number_text.h"
@@ -48,23 +49,22 @@ void drawGraduations(platform::Surface& surface, const std::vector<const PlotGeo
     }
 }
 
-// Where each panel's row of labels may start at the furthest left: a quarter
-// of the way from the panel's axis back to the end of the one before it (or
-// to the window's edge). Across 160 bins the first label of a panel would
-// otherwise hang so far out that it nearly meets the last label of the panel
-// before it, and the two rows would read as one.
-constexpr double kLabelOverhang = 0.25;
-
-std::vector<int> labelRowStarts(const std::vector<const PlotGeometry*>& panels, int HORIZON_I)
+// The first label of a panel stands between the last label of the panel
+// before it and its own second label. Where it hangs out so far left that the
+// room before it is narrower than the room after it, it moves right to share
+// the two equally: across 160 bins it would otherwise nearly meet the label
+// before it, and the rows of two panels would read as one.
+void shareRoomAroundFirstLabels(std::vector<std::vector<int>>& x, const std::vector<std::string>& texts,
+                                const std::function<int(const std::string&)>& width)
 {
-    std::vector<int> starts;
-    double previousEnd = 0;
-    for (const PlotGeometry* panel : panels) {
-        const double left = panel->firstCentre - panel->binWidth / 2.0;
-        starts.push_back(twips(left - kLabelOverhang * (left - previousEnd)));
-        previousEnd = left + static_cast<double>(HORIZON_I + 1) * panel->binWidth;
+    if (!width || texts.size() < 2)
+        return;
+    for (std::size_t k = 1; k < x.size(); ++k) {
+        const int before = x[k][0] - (x[k - 1].back() + width(texts.back()));
+        const int after = x[k][1] - (x[k][0] + width(texts.front()));
+        if (before < after)
+            x[k][0] += (after - before + 1) / 2;  // the odd twip to the room before
     }
-    return starts;
 }
 
 // A bin number every 10 positions (every 20 across 160 bins), shifted left by
@@ -76,17 +76,21 @@ void drawLabels(platform::Surface& surface, const platform::Font& font, const st
 {
     const int step = in.HORIZON_I < 160 ? 10 : 20;
     const int y = twips(in.POSAXE_I + 200 * in.ECHVERTI_S);
-    const std::vector<int> starts = labelRowStarts(panels, in.HORIZON_I);
+    std::vector<std::string> texts;
+    std::vector<std::vector<int>> x(panels.size());  // x[panel][label]
     for (int i = 0; i <= in.HORIZON_I; i += step) {
         const int number = in.ORIGINE_I + i;
         const int shift = number < 10 ? in.DECAL2_I : number < 100 ? in.DECAL3_I : in.DECAL4_I;
-        for (std::size_t k = 0; k < panels.size(); ++k) {
-            const PlotGeometry* panel = panels[k];
-            const int x = std::max(starts[k], twips(panel->centreOf(number) - shift - in.ORIGINE_I));
-            surface.point(x, y, platform::paletteColor(kMarkColor));
-            surface.text(x, y, fixedText(std::int64_t{number}), platform::paletteColor(kPlotColor), font);
-        }
+        texts.push_back(fixedText(std::int64_t{number}));
+        for (std::size_t k = 0; k < panels.size(); ++k)
+            x[k].push_back(twips(panels[k]->centreOf(number) - shift - in.ORIGINE_I));
     }
+    shareRoomAroundFirstLabels(x, texts, in.labelWidth);
+    for (std::size_t j = 0; j < texts.size(); ++j)
+        for (std::size_t k = 0; k < panels.size(); ++k) {
+            surface.point(x[k][j], y, platform::paletteColor(kMarkColor));
+            surface.text(x[k][j], y, texts[j], platform::paletteColor(kPlotColor), font);
+        }
 }
 
 }  // namespace

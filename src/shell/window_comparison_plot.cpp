@@ -25,6 +25,7 @@ ComparisonInputs KolvenWindow::comparisonInputs() const
     in.centrePanel = countedOrigin(DONNEES_T);
     for (const Control* c : {&EFF_POI, &EFF_COMPT, &EFF_GAUSS})
         in.countReadoutsBottom = std::max(in.countReadoutsBottom, c->top() + c->height());
+    in.labelWidth = [this](const std::string& text) { return services.window.measure(m_windowFont, text).width; };
     return in;
 }
 
