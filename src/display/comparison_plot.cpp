@@ -49,15 +49,16 @@ void drawGraduations(platform::Surface& surface, const std::vector<const PlotGeo
     }
 }
 
-// The first label of a panel stands between the last label of the panel
-// before it and its own second label. Where it hangs out so far left that the
-// room before it is narrower than the room after it, it moves right to share
-// the two equally: across 160 bins it would otherwise nearly meet the label
-// before it, and the rows of two panels would read as one.
+// Across 160 bins a label every 20 bins leaves little room, and the first
+// label of a panel, hanging out left of its axis, nearly meets the last label
+// of the panel before it: the rows of two panels would read as one. There it
+// moves right, where the room before it is the narrower, until it shares the
+// room between that label and its own second label equally. Fewer bins leave
+// room enough, and their labels stay where their shifts put them.
 void shareRoomAroundFirstLabels(std::vector<std::vector<int>>& x, const std::vector<std::string>& texts,
-                                const std::function<int(const std::string&)>& width)
+                                const std::function<int(const std::string&)>& width, int HORIZON_I)
 {
-    if (!width || texts.size() < 2)
+    if (!width || texts.size() < 2 || HORIZON_I < 160)
         return;
     for (std::size_t k = 1; k < x.size(); ++k) {
         const int before = x[k][0] - (x[k - 1].back() + width(texts.back()));
@@ -85,7 +86,7 @@ void drawLabels(platform::Surface& surface, const platform::Font& font, const st
         for (std::size_t k = 0; k < panels.size(); ++k)
             x[k].push_back(twips(panels[k]->centreOf(number) - shift - in.ORIGINE_I));
     }
-    shareRoomAroundFirstLabels(x, texts, in.labelWidth);
+    shareRoomAroundFirstLabels(x, texts, in.labelWidth, in.HORIZON_I);
     for (std::size_t j = 0; j < texts.size(); ++j)
         for (std::size_t k = 0; k < panels.size(); ++k) {
             surface.point(x[k][j], y, platform::paletteColor(kMarkColor));

@@ -234,13 +234,23 @@ void KolvenWindow::layOutPlotArea()
     DECAL1_I = static_cast<std::int16_t>(roundEven((m_windowWidth - 2.0 * D1_I) / 80));
 
     // The vertical scale arrows sit between the vertical axis and the first
-    // bar where it is widest: at 20 bins, each four times as wide as at start.
+    // bar where it is widest: at 20 bins, each four times as wide as at start,
+    // in the series plot and in the comparison's left panel (whose margin is
+    // 1.5 times the height of CONTENUS, as high as EQM2_N).
     const int verticalLeft = LANCER1.height() / 2 + gap;
     const int widestFirstBarLeft = D1_I - static_cast<int>(roundEven(kWidestBinsFactor * DECAL1_I / 3.0));
+    ComparisonInputs widestComparison;
+    widestComparison.windowWidth = m_windowWidth;
+    widestComparison.contentsHeight = EQM2_N.height();
+    widestComparison.HORIZON_I = 20;
+    const PlotGeometry leftPanel = kolven::comparisonPanels(
+        widestComparison, comparisonGeometry(widestComparison, 0))[kPoissonPanel];
+    const int widestComparedBarLeft = static_cast<int>(roundEven(leftPanel.centreOf(0) - leftPanel.halfBar));
     arrow(F_V_P_Image, ArrowButton::ScaleUp, verticalLeft, EQM2_N.top() + EQM2_N.height() + scaledY(300));
     arrow(F_V_M_Image, ArrowButton::ScaleDown, verticalLeft, F_V_P_Image.top() + arrowHeight + gap);
     for (Control* c : {&F_V_P_Image, &F_V_M_Image})
-        c->setWidth(std::min(arrowWidth, widestFirstBarLeft - verticalLeft - gap));
+        c->setWidth(std::min({arrowWidth, widestFirstBarLeft - verticalLeft - gap,
+                              widestComparedBarLeft - verticalLeft - gap}));
 
     // Start-up arrows: bins 0 … 80 shown, an empty series.
     for (Control* c : {&F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1})

@@ -132,20 +132,26 @@ TEST_F(PlotClearanceTest, TheSeriesReadoutStandsBesideTheZoomButtons)
 }
 
 // The vertical scale arrows stand left of the plot's first bar, however
-// wide the bins: here a full bar of 100 counts is the first one shown.
+// wide the bins, in either view: here a full bar of 100 counts is the first
+// one shown.
 TEST_F(PlotClearanceTest, TheScaleArrowsStayLeftOfTheFirstBar)
 {
     const struct {
         const char* name;
+        bool analysis;
         int fewer;
     } rows[] = {
-        {"80 bins", 0},
-        {"40 bins", 1},
-        {"20 bins, the widest", 2},
+        {"series, 80 bins", false, 0},
+        {"series, 40 bins", false, 1},
+        {"series, 20 bins, the widest", false, 2},
+        {"analysis, 80 bins", true, 0},
+        {"analysis, 20 bins, the widest", true, 2},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         countNines();
+        if (row.analysis)
+            click(window->ANALYSES);
         clickTimes(window->F_H_M_Image1, row.fewer);
         clickTimes(window->F_H_D_Image, 9);
         ASSERT_EQ(window->ORIGINE_I, 9);
