@@ -132,8 +132,9 @@ TEST_F(PlotClearanceTest, TheSeriesReadoutStandsBesideTheZoomButtons)
 }
 
 // The vertical scale arrows stand left of the plot's first bar, however
-// wide the bins, in either view: here a full bar of 100 counts is the first
-// one shown.
+// wide the bins, in either view: here the first bin shown is the peak, a
+// full bar of 100 counts in the series, the tallest Poisson bar of the
+// analysis.
 TEST_F(PlotClearanceTest, TheScaleArrowsStayLeftOfTheFirstBar)
 {
     const struct {
@@ -149,9 +150,12 @@ TEST_F(PlotClearanceTest, TheScaleArrowsStayLeftOfTheFirstBar)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        countNines();
-        if (row.analysis)
+        if (row.analysis) {
+            poissonAtTen();
             click(window->ANALYSES);
+        } else {
+            countNines();
+        }
         clickTimes(window->F_H_M_Image1, row.fewer);
         clickTimes(window->F_H_D_Image, 9);
         ASSERT_EQ(window->ORIGINE_I, 9);
