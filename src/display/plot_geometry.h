@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "core/histogram.h"
@@ -61,8 +63,15 @@ void drawAxis(platform::Surface& surface, const PlotGeometry& plot);
 // places it. Plots side by side share their window of bins; each position is
 // drawn across all of them before the next.
 void drawGraduations(platform::Surface& surface, const std::vector<PlotGeometry>& plots, int step, double length);
+//
+// Given the width of a label's text, the labels of plots side by side are
+// kept apart: the first label of each plot after the first, which hangs out
+// left of its axis towards the last label of the plot before, moves right
+// while the room before it is the narrower, until it shares the room between
+// that label and its own second label equally.
+using LabelWidth = std::function<int(const std::string&)>;
 void drawLabels(platform::Surface& surface, const std::vector<PlotGeometry>& plots, const platform::Font& font,
-                int step, int last);
+                int step, int last, const LabelWidth& width = {});
 
 // Colours of both plots, from the 16-colour palette.
 constexpr int kPlotColor = 9;       // light blue: axes, graduations, bars, labels
