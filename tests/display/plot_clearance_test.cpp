@@ -243,5 +243,31 @@ TEST_F(PlotClearanceTest, NoReadoutStaysWithoutItsLitBar)
     }
 }
 
+// The χ² lines give their rows to the bin read-outs while a bin is read;
+// when an arrow's redraw hides the read-outs, the lines take the rows back.
+TEST_F(PlotClearanceTest, TheChiSquareLinesComeBackWhenAnArrowHidesTheReadouts)
+{
+    const struct {
+        const char* name;
+        Control KolvenWindow::*button;
+    } rows[] = {
+        {"fewer bins", &KolvenWindow::F_H_M_Image1},
+        {"one bin right", &KolvenWindow::F_H_D_Image},
+        {"base scale", &KolvenWindow::F_V_M_Image},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        poissonAtTen();
+        click(window->ANALYSES);
+        ASSERT_TRUE(window->KHI2_G.onScreen());
+        readComparedBin(9);
+        ASSERT_FALSE(window->KHI2_G.onScreen());
+        click((*window).*row.button);
+        EXPECT_FALSE(window->EFF_GAUSS.onScreen());
+        EXPECT_TRUE(window->KHI2_G.onScreen());
+        EXPECT_TRUE(window->SEUIL_G.onScreen());
+    }
+}
+
 }  // namespace
 }  // namespace kolven::testing
