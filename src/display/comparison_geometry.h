@@ -80,9 +80,8 @@ ComparisonGeometry comparisonGeometry(const ComparisonInputs& in, std::int32_t l
 // The panel whose left edge is `left`: position i has its centre at
 // left + DECAL1A_I / 2 + DECAL1A_I × i; a bar spans LARGCURS_I on each side
 // and never climbs past the lower edge of CONTENUS, nor of the bin read-outs
-// where they reach lower. Its labels stand left of
-// their bins by the design shifts, whatever the screen, and by ORIGINE_I
-// twips as well.
+// where they reach lower. Its labels stand left of their bins by the design
+// shifts, whatever the screen, and by ORIGINE_I twips as well.
 PlotGeometry comparisonPanel(const ComparisonInputs& in, const ComparisonScale& scale, std::int32_t left);
 
 }  // namespace kolven
