@@ -30,6 +30,13 @@ bool binWidthFollowsWindow(std::int16_t HORIZON_I)
     return HORIZON_I == 160 || HORIZON_I == 80 || HORIZON_I == 40 || HORIZON_I == 20 || HORIZON_I == 10;
 }
 
+// The highest point of a bar: the lower edge of CONTENUS, or of the bin
+// read-outs where they reach lower.
+int barCeiling(const ComparisonInputs& in)
+{
+    return std::max(in.contentsTop + in.contentsHeight, in.countReadoutsBottom);
+}
+
 }  // namespace
 
 bool countedOrigin(const std::string& DONNEES_T)
@@ -50,7 +57,7 @@ std::int32_t largestComparedCount(const std::vector<const Histogram*>& shown)
 ComparisonGeometry comparisonGeometry(const ComparisonInputs& in, std::int32_t largestCount)
 {
     ComparisonGeometry g;
-    const double height = in.ECHELLEH0_L;
+    const double height = in.ECHELLEH0_L - (barCeiling(in) - (in.contentsTop + in.contentsHeight));
     g.ECHELLEG_S = largestCount > 0 ? scaleFor(height - 5, largestCount) : scaleFor(height, 30);
 
     const double margin = 1.5 * in.contentsHeight;
@@ -81,7 +88,7 @@ PlotGeometry comparisonPanel(const ComparisonInputs& in, const ComparisonScale& 
     p.halfBar = scale.LARGCURS_I;
     p.axisY = in.POSAXE_I;
     p.scale = scale.ECHELLEG_S;
-    p.ceiling = in.contentsTop + in.contentsHeight;
+    p.ceiling = barCeiling(in);
     p.screenScaleY = in.ECHVERTI_S;
     p.labelShifts = {static_cast<double>(in.DECAL2_I) + in.ORIGINE_I, static_cast<double>(in.DECAL3_I) + in.ORIGINE_I,
                      static_cast<double>(in.DECAL4_I) + in.ORIGINE_I};

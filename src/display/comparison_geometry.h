@@ -29,6 +29,14 @@ struct ComparisonInputs {
     bool normalisedScaleShown = false;  // F_V_M_Image shown: the series plot is normalised
     std::int32_t MAX_L = 0;
     std::int16_t DECAL1A_I = 0;  // the bin width the last comparison used
+    // The lower edge of the bin read-outs (EFF_*, SOMME_*, in whose rows the
+    // χ² lines stand too) over the panels: the bars stay under it as they
+    // stay under CONTENUS, so that no read-out hides the bar it reads. 0: none.
+    int countReadoutsBottom = 0;
+    // The width of a label's text in the window's font, to keep the label
+    // rows of neighbouring panels apart; empty, the labels stand where their
+    // shifts put them.
+    LabelWidth labelWidth;
 };
 
 // Whether the series of this origin was counted, and so has a panel of its
@@ -65,14 +73,15 @@ std::int32_t largestComparedCount(const std::vector<const Histogram*>& shown);
 // counts fill the height instead; and a series whose reference height MAX_L
 // is 1 … 30 fills the height with MAX_L counts. When every histogram is
 // empty the base scale (30 counts) stands in for the tallest bar, and a
-// MAX_L of 0 leaves the scale as it was: no division by zero.
+// MAX_L of 0 leaves the scale as it was: no division by zero. The height is
+// ECHELLEH0_L less what the bin read-outs take below CONTENUS.
 ComparisonGeometry comparisonGeometry(const ComparisonInputs& in, std::int32_t largestCount);
 
 // The panel whose left edge is `left`: position i has its centre at
 // left + DECAL1A_I / 2 + DECAL1A_I × i; a bar spans LARGCURS_I on each side
-// and never climbs past the lower edge of CONTENUS. Its labels stand left of
-// their bins by the design shifts, whatever the screen, and by ORIGINE_I
-// twips as well.
+// and never climbs past the lower edge of CONTENUS, nor of the bin read-outs
+// where they reach lower. Its labels stand left of their bins by the design
+// shifts, whatever the screen, and by ORIGINE_I twips as well.
 PlotGeometry comparisonPanel(const ComparisonInputs& in, const ComparisonScale& scale, std::int32_t left);
 
 }  // namespace kolven

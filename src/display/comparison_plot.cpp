@@ -24,7 +24,12 @@ ComparisonDrawn TRACE_COMPARAISON(platform::Surface& surface, const platform::Fo
     drawGraduations(surface, panels, 1, 100);
     drawGraduations(surface, panels, 5, 200);
     drawGraduations(surface, panels, 10, 300);
-    drawLabels(surface, panels, font, in.HORIZON_I < 160 ? 10 : 20, panels.front().lastBin());
+    // Across 160 bins a label every 20 bins leaves little room, and the rows
+    // of two panels would read as one: there the first labels share the room
+    // around them. Fewer bins leave room enough.
+    const bool widest = in.HORIZON_I >= 160;
+    drawLabels(surface, panels, font, widest ? 20 : 10, panels.front().lastBin(),
+               widest ? in.labelWidth : LabelWidth{});
 
     // Zero counts are drawn too, as bars of no height on the axis.
     const platform::Color color = platform::paletteColor(kPlotColor);

@@ -62,14 +62,27 @@ void drawGraduations(platform::Surface& surface, const std::vector<PlotGeometry>
 }
 
 void drawLabels(platform::Surface& surface, const std::vector<PlotGeometry>& plots, const platform::Font& font,
-                int step, int last)
+                int step, int last, const LabelWidth& width)
 {
     const int y = plots.front().labelY();
-    for (int bin = plots.front().firstBin; bin <= last; bin += step)
-        for (const PlotGeometry& plot : plots) {
-            const int x = twips(plot.labelX(bin));
-            surface.point(x, y, platform::paletteColor(kLabelMarkColor));
-            surface.text(x, y, fixedText(std::int64_t{bin}), platform::paletteColor(kPlotColor), font);
+    std::vector<std::string> texts;
+    std::vector<std::vector<int>> x(plots.size());  // x[plot][label]
+    for (int bin = plots.front().firstBin; bin <= last; bin += step) {
+        texts.push_back(fixedText(std::int64_t{bin}));
+        for (std::size_t k = 0; k < plots.size(); ++k)
+            x[k].push_back(twips(plots[k].labelX(bin)));
+    }
+    if (width && texts.size() >= 2)
+        for (std::size_t k = 1; k < plots.size(); ++k) {
+            const int before = x[k][0] - (x[k - 1].back() + width(texts.back()));
+            const int after = x[k][1] - (x[k][0] + width(texts.front()));
+            if (before < after)
+                x[k][0] += (after - before + 1) / 2;  // the odd twip to the room before
+        }
+    for (std::size_t j = 0; j < texts.size(); ++j)
+        for (std::size_t k = 0; k < plots.size(); ++k) {
+            surface.point(x[k][j], y, platform::paletteColor(kLabelMarkColor));
+            surface.text(x[k][j], y, texts[j], platform::paletteColor(kPlotColor), font);
         }
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "core/histogram.h"
@@ -56,13 +58,21 @@ void drawBar(platform::Surface& surface, const PlotGeometry& plot, int bin, std:
              platform::Color color);
 // The axis line under the bins.
 void drawAxis(platform::Surface& surface, const PlotGeometry& plot);
+// The width of a label's text in the font it is drawn in.
+using LabelWidth = std::function<int(const std::string&)>;
 // A mark of `length` design twips down from the axis at every step-th bin
 // centre, and the number of every step-th bin up to `last` with the dot that
 // places it. Plots side by side share their window of bins; each position is
 // drawn across all of them before the next.
+//
+// Given `width`, the label rows of plots side by side are kept apart: the
+// first label of each plot after the first, which hangs out left of its axis
+// towards the last label of the plot before, moves right while the room
+// before it is the narrower, until it shares the room between that label and
+// its own second label equally.
 void drawGraduations(platform::Surface& surface, const std::vector<PlotGeometry>& plots, int step, double length);
 void drawLabels(platform::Surface& surface, const std::vector<PlotGeometry>& plots, const platform::Font& font,
-                int step, int last);
+                int step, int last, const LabelWidth& width = {});
 
 // Colours of both plots, from the 16-colour palette.
 constexpr int kPlotColor = 9;       // light blue: axes, graduations, bars, labels

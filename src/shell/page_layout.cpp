@@ -32,7 +32,7 @@ std::vector<int> stackRows(const std::vector<RowSize>& rows, int pageHeight)
 
 FormulaPlaces placeFormula(const FormulaWidths& widths, int pageWidth)
 {
-    const int rest = widths.baseToExponent + widths.exponent;
+    const int rest = widths.baseToExponent + widths.exponent + widths.blank;
     const int second = rest + widths.restBeforeSecond;
     const int total = std::max(rest + widths.rest, second + widths.second);
     const int left = (pageWidth - total) / 2;

@@ -27,6 +27,9 @@ struct FormulaWidths {
     int rest = 0;
     int restBeforeSecond = 0;  // the part of the rest the second exponent follows
     int second = 0;
+    // A blank of the line's font after the first exponent: without it the
+    // rest would start on the exponent's last letter.
+    int blank = 0;
 };
 
 // Where each part starts, from the page's left edge, with the formula

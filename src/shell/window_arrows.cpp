@@ -6,6 +6,22 @@
 
 namespace kolven {
 
+namespace {
+
+// A redraw takes the highlighted bar away: the read-outs of it go with it, and
+// the next move of the pointer over the plot reads a bin again. The χ² lines
+// that gave way to the read-outs take their rows back.
+void hideCountReadouts(KolvenWindow& w)
+{
+    w.EFF_EXP.hide();
+    for (const ComparisonColumn& column : w.comparisonColumns())
+        for (Control* c : column.readouts())
+            c->hide();
+    w.refreshChiSquareLines();
+}
+
+}  // namespace
+
 // Hides the arrow buttons that cannot act on the current window of bins
 // and scale.
 void KolvenWindow::FLECHES()
@@ -91,6 +107,7 @@ void KolvenWindow::scrollLeft(int step)
 // histogram, so that the next switch to it fits the data.
 void KolvenWindow::redrawAfterScroll(bool right)
 {
+    hideCountReadouts(*this);
     const bool base = F_V_P_Image.visible();
     if (analysisShown()) {
         if (base) {
@@ -158,6 +175,7 @@ void KolvenWindow::F_H_P_Image_Click()
 
 void KolvenWindow::redrawAfterZoom()
 {
+    hideCountReadouts(*this);
     if (LANCER1.visible()) {
         TRACE_CADRE();
         TRACE_HISTO();
@@ -173,6 +191,7 @@ void KolvenWindow::F_V_P_Image_Click()
         return;
     F_V_P_Image.hide();
     F_V_M_Image.show();
+    hideCountReadouts(*this);
     if (analysisShown())
         TRACE_COMPARAISON();
     else
@@ -187,6 +206,7 @@ void KolvenWindow::F_V_M_Image_Click()
         return;
     F_V_P_Image.show();
     F_V_M_Image.hide();
+    hideCountReadouts(*this);
     if (!analysisShown()) {
         BASE();
         return;

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <string>
 #include <tuple>
 
 #include "display/comparison_plot.h"
@@ -23,6 +25,10 @@ ComparisonInputs KolvenWindow::comparisonInputs() const
     in.normalisedScaleShown = F_V_M_Image.visible();
     in.MAX_L = series.MAX_L;
     in.DECAL1A_I = display.DECAL1A_I;
+    for (const ComparisonColumn& column : m_columns)
+        for (const Control* readout : column.readouts())
+            in.countReadoutsBottom = std::max(in.countReadoutsBottom, readout->top() + readout->height());
+    in.labelWidth = [this](const std::string& text) { return services.window.measure(m_windowFont, text).width; };
     return in;
 }
 

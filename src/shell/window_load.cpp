@@ -25,6 +25,7 @@ constexpr double kArrowWidth = 600;
 constexpr double kArrowHeight = 450;
 constexpr double kArrowRowTop = 10050;
 constexpr double kArrowGap = 75;
+constexpr int kWidestBinsFactor = 4;  // 20 bins shown against the 80 at start
 constexpr double kTitleTop = 10600;
 constexpr double kNoticeTop = 10980;
 
@@ -228,12 +229,26 @@ void KolvenWindow::layOutPlotArea()
     display.D1_I = static_cast<std::int16_t>(roundEven(2.0 * F_H_D_Image.height()));
     display.DECAL1_I = static_cast<std::int16_t>(roundEven((m_windowWidth - 2.0 * display.D1_I) / 80));
 
-    // The vertical scale arrows sit between the vertical axis and bin 0.
+    // The vertical scale arrows sit between the vertical axis and the first
+    // bar where it is widest: at 20 bins, each four times as wide as at start,
+    // in the series plot and in the comparison's left panel (whose margin is
+    // 1.5 times the height of CONTENUS, as high as EQM2_N).
     const int verticalLeft = LANCER1.height() / 2 + gap;
+    const int widestFirstBarLeft =
+        display.D1_I - static_cast<int>(roundEven(kWidestBinsFactor * display.DECAL1_I / 3.0));
+    ComparisonInputs widestComparison;
+    widestComparison.windowWidth = m_windowWidth;
+    widestComparison.contentsHeight = EQM2_N.height();
+    widestComparison.HORIZON_I = 20;
+    const ComparisonGeometry widestGeometry = comparisonGeometry(widestComparison, 0);
+    const PlotGeometry leftPanel =
+        comparisonPanel(widestComparison, widestGeometry, widestGeometry.left[kPoissonPanel]);
+    const int widestComparedBarLeft = static_cast<int>(roundEven(leftPanel.centreOf(0) - leftPanel.halfBar));
     arrow(F_V_P_Image, ArrowButton::ScaleUp, verticalLeft, EQM2_N.top() + EQM2_N.height() + scaledY(300));
     arrow(F_V_M_Image, ArrowButton::ScaleDown, verticalLeft, F_V_P_Image.top() + arrowHeight + gap);
     for (Control* c : {&F_V_P_Image, &F_V_M_Image})
-        c->setWidth(std::min(arrowWidth, display.D1_I - display.DECAL1_I / 2 - verticalLeft - gap));
+        c->setWidth(std::min({arrowWidth, widestFirstBarLeft - verticalLeft - gap,
+                              widestComparedBarLeft - verticalLeft - gap}));
 
     // Start-up arrows: bins 0 … 80 shown, an empty series.
     for (Control* c : {&F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1})

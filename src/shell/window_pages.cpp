@@ -263,6 +263,7 @@ void KolvenWindow::DISTRIBU()
     const int raise = static_cast<int>(std::lround(kExponentRaise * pageLine(4).height()));
     const int formulaHeight = raise + pageLine(5).height();
     const int eWidth = measured(*this, font, page.eWithBlank);
+    const int blank = measured(*this, font, " ");
 
     // A formula's four lines on one row: the base and the rest lowered by
     // the raise, the two exponents at the row's top.
@@ -279,11 +280,13 @@ void KolvenWindow::DISTRIBU()
     };
     // Poisson: e to the power − Nmoyen, times Nmoyen to the power N, over N!.
     const auto poisson = formula({5, 4, 14, 13}, {eWidth, pageLine(4).width(), pageLine(14).width(),
-                                                  measured(*this, font, page.poissonBeforeN), pageLine(13).width()});
+                                                  measured(*this, font, page.poissonBeforeN), pageLine(13).width(),
+                                                  blank});
     // Gauss: e to the power −½ (N − Nmoyen)² / Nmoyen, over the root of
     // 2 π Nmoyen, written as that product to the power ½.
     const auto gauss = formula({10, 9, 12, 11}, {eWidth, pageLine(9).width(), pageLine(12).width(),
-                                                 measured(*this, font, page.gaussRoot), pageLine(11).width()});
+                                                 measured(*this, font, page.gaussRoot), pageLine(11).width(),
+                                                 blank});
     const auto centred = [this](int label) {
         return Row{pageLine(label).height(), 1, [this, label](int top) {
                        Control& line = pageLine(label);

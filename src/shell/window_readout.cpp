@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "core/number_text.h"
 #include "display/series_plot.h"
 #include "shell/kolven_window.h"
@@ -16,6 +18,25 @@ std::string countText(int bin, std::int32_t count)
 std::string totalText(int bin, std::int32_t total)
 {
     return " Somme de 0 à" + fixedText(std::int64_t{bin}) + " =" + fixedText(std::int64_t{total}) + " ";
+}
+
+// EFF_EXP shares its row with the two zoom buttons: where it would run under
+// one that is shown, it stands beside them instead, on the side nearer its
+// middle, `room` away.
+int besideZoomButtons(int left, int width, const Control& fewer, const Control& more, int room)
+{
+    int from = 0, to = 0;
+    bool any = false;
+    for (const Control* button : {&fewer, &more}) {
+        if (!button->visible())
+            continue;
+        from = any ? std::min(from, button->left()) : button->left();
+        to = any ? std::max(to, button->left() + button->width()) : button->left() + button->width();
+        any = true;
+    }
+    if (!any || left + width + room <= from || left >= to + room)
+        return left;
+    return left + width / 2.0 < (from + to) / 2.0 ? from - room - width : to + room;
 }
 
 }  // namespace
@@ -69,7 +90,8 @@ void KolvenWindow::readSeriesBin(int x, int y)
         left = static_cast<int>(roundEven(F_H_G_Image.left() + 1.2 * F_H_G_Image.width()));
     if (x > F_H_D_Image.left() - 1.2 * EFF_EXP.width())
         left = static_cast<int>(roundEven(F_H_D_Image.left() - 0.2 * F_H_G_Image.width() - EFF_EXP.width()));
-    EFF_EXP.setLeft(left);
+    EFF_EXP.setLeft(besideZoomButtons(left, EFF_EXP.width(), F_H_M_Image1, F_H_P_Image,
+                                      static_cast<int>(roundEven(0.2 * F_H_G_Image.width()))));
 
     if (series.HISTO_COMPT[display.CURSEUR_I] > 0)
         EFFACE_CURSEUR();

@@ -173,9 +173,11 @@ TEST_F(InformationPagesTest, ExponentsFollowTheMeasuredTextAndAreRaised)
     const platform::Font font = line(5).font();
     const auto width = [&](const char* text) { return display.measure(font, text).width; };
     EXPECT_EQ(line(4).left(), line(5).left() + width("Probabilité d 'obtenir (N)   =    e "));
-    EXPECT_EQ(line(14).left(), line(4).rect().right());
+    // A blank of the line's font parts an exponent from the text after it.
+    EXPECT_EQ(line(14).left(), line(4).rect().right() + width(" "));
     EXPECT_EQ(line(13).left(), line(14).left() + width("*   ( Nmoyen )"));
     EXPECT_EQ(line(9).left(), line(10).left() + width("Probabilité d 'obtenir (N)   =    e "));
+    EXPECT_EQ(line(12).left(), line(9).rect().right() + width(" "));
     EXPECT_EQ(line(11).left(), line(12).left() + width("/     ( 2  Pi  Nmoyen )"));
     for (auto [exponent, base] : {std::pair{4, 5}, {13, 14}, {9, 10}, {11, 12}}) {
         EXPECT_LT(line(exponent).font().size, font.size) << exponent;

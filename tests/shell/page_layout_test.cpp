@@ -38,6 +38,8 @@ TEST(PageLayout, AFormulaIsCentredOnItsWidestPart)
         {"the rest is the widest", {100, 40, 300, 120, 20}, {280, 380, 420, 540}},
         // The second exponent ends at 100 + 40 + 100 + 80 = 320: left 340.
         {"the second exponent reaches past the rest", {100, 40, 100, 100, 80}, {340, 440, 480, 580}},
+        // A blank of 10 after the exponent: the rest ends at 450, left 275.
+        {"a blank parts the exponent from the rest", {100, 40, 300, 120, 20, 10}, {275, 375, 425, 545}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
