@@ -12,7 +12,9 @@ bool KolvenWindow::seriesCanTake(int count) const
     return SN_L < limit && S1_L <= limit - count && HISTO_COMPT[count] < limit;
 }
 
-// Classes the count NC_I into the series and refreshes the three read-outs.
+// Classes the count NC_I into the series. The three read-outs are written
+// when the screen next shows them, not after every count: a fast run makes
+// thousands of counts between two frames.
 void KolvenWindow::classCount()
 {
     const int c = NC_I;
@@ -21,23 +23,38 @@ void KolvenWindow::classCount()
     S1_L = S1_L + c;
     MOY_S = roundedMean(S1_L, SN_L);
     S2N_D = S2N_D + static_cast<double>(c) * c;
-    const double deviation = roundedDeviation(S2N_D, S1_L, SN_L);
-    const char separator = services.window.decimalSeparator();
 
     if (MODE_T == "C_1") {
         VAL_COMPT.setCaption(" Valeur du comptage =" + localeText(std::int64_t{c}) + " ");
         VAL_COMPT.setLeft(TEMPS.left() + TEMPS.width() + TEMPS.height());
         VAL_COMPT.show();
-    } else {
+    } else if (VAL_COMPT.visible()) {
         VAL_COMPT.hide();
     }
+    m_seriesReadoutsDue = true;
+}
+
+void KolvenWindow::beforeFrame()
+{
+    showSeriesReadouts();
+}
+
+void KolvenWindow::showSeriesReadouts()
+{
+    if (!m_seriesReadoutsDue)
+        return;
+    m_seriesReadoutsDue = false;
+    const double deviation = roundedDeviation(S2N_D, S1_L, SN_L);
+    const char separator = services.window.decimalSeparator();
 
     NOMB_COMPT.setCaption((SN_L > 1 ? " Nombre de comptages =" : " Nombre de comptage =") +
                           localeText(std::int64_t{SN_L}) + " ");
     NOMB_COMPT.show();
     // A label grown too long for the screen moves left by its height, one
-    // step per count.
-    if (NOMB_COMPT.left() + NOMB_COMPT.width() > m_windowWidth - NOMB_COMPT.height() / 4.0)
+    // step for each count that finds it too long: the caption only grows
+    // during a run, so the steps end where it first fits.
+    while (NOMB_COMPT.left() + NOMB_COMPT.width() > m_windowWidth - NOMB_COMPT.height() / 4.0 &&
+           NOMB_COMPT.left() > 0)
         NOMB_COMPT.setLeft(NOMB_COMPT.left() - NOMB_COMPT.height());
 
     NMOYEN_T = localeText(MOY_S, separator);

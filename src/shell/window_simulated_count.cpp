@@ -1,4 +1,5 @@
 #include "core/interval_file_location.h"
+#include "core/interval_file_refusal.h"
 #include "core/number_text.h"
 #include "shell/kolven_window.h"
 
@@ -10,8 +11,11 @@ bool KolvenWindow::openIntervalFile()
 {
     try {
         const std::string path = locateIntervalFile(services.files);
-        if (path.empty())
-            throw IntervalFileUnreadable(kIntervalFileName);
+        if (path.empty()) {
+            const std::string impostor = intervalFileImpostor(services.files);
+            throw impostor.empty() ? IntervalFileUnreadable(kIntervalFileName, IntervalFileFault::Missing)
+                                   : IntervalFileUnreadable(impostor, IntervalFileFault::NotRegular);
+        }
         m_intervals = std::make_unique<IntervalFile>(services.files, path, services.clock);
         double seconds = roundEven(services.clock.secondsSinceMidnight());
         while (seconds >= 101)
@@ -22,18 +26,26 @@ bool KolvenWindow::openIntervalFile()
         FICHIER_T = path;
         withdrawNotice(Notice::IntervalFile);
         return true;
-    } catch (const IntervalFileUnreadable&) {
-        m_intervals.reset();
-        FICHIER_T.clear();
-        showNotice(Notice::IntervalFile);
+    } catch (const IntervalFileUnreadable& refusal) {
+        refuseIntervalFile(refusal);
         return false;
     } catch (const CountNeverEnds&) {
-        // The values skipped at the opening already took too long.
+        // The values skipped at the opening already took too long, or
+        // the file was too slow to give them.
         m_intervals.reset();
         FICHIER_T.clear();
         showNotice(Notice::CountNeverEnds);
         return false;
     }
+}
+
+// The file is let go: the next count looks for it afresh.
+void KolvenWindow::refuseIntervalFile(const IntervalFileUnreadable& refusal)
+{
+    m_intervals.reset();
+    FICHIER_T.clear();
+    m_intervalRefusal = intervalFileRefusal(refusal.fault(), refusal.path());
+    showNotice(Notice::IntervalFile);
 }
 
 // One simulated count into NC_I. False when the interval file gave out
@@ -44,10 +56,8 @@ bool KolvenWindow::makeSimulatedCount()
     try {
         NC_I = simulatedCount(*m_intervals, TEMPS_S, CountWalk{A_S, B_S, DONNEES_T});
         return true;
-    } catch (const IntervalFileUnreadable&) {
-        m_intervals.reset();
-        FICHIER_T.clear();
-        showNotice(Notice::IntervalFile);
+    } catch (const IntervalFileUnreadable& refusal) {
+        refuseIntervalFile(refusal);
     } catch (const CountNeverEnds&) {
         showNotice(Notice::CountNeverEnds);
     }
