@@ -141,7 +141,8 @@ RunResult wholeRun(kolven::KolvenWindow& window, int counts,
     window.LANCER_N_Click();
     const double elapsed = seconds(start);
     if (window.SN_L < counts / 2)
-        std::fprintf(stderr, "warning: only %d counts classed\n", window.SN_L);
+        std::fprintf(stderr, "warning: only %d counts classed (%s)\n", window.SN_L,
+                     window.AVIS.visible() ? window.AVIS.caption().c_str() : "no notice");
     return {elapsed, lastResident - firstResident, residentKilobytes()};
 }
 

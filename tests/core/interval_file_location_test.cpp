@@ -86,10 +86,20 @@ TEST(IntervalFileCheck, SaysWhichFileAndHowManyIntervals)
                                      install.folder(W::Work) + ", " + install.folder(W::Program) + ", " +
                                      install.folder(W::Data) + "\n");
     }
+    install.putFolder(W::Work);
+    {
+        TestFileSystem files = install.files();
+        const auto check = kolven::checkIntervalFile(files);
+        EXPECT_FALSE(check.usable);
+        EXPECT_EQ(check.message, install.file(W::Work) + " n'est pas un fichier ordinaire\n")
+            << "something there is not said to be missing";
+    }
     install.put(W::Data, "");
     {
         TestFileSystem files = install.files();
-        EXPECT_FALSE(kolven::checkIntervalFile(files).usable) << "an empty file gives no interval";
+        const auto check = kolven::checkIntervalFile(files);
+        EXPECT_FALSE(check.usable);
+        EXPECT_EQ(check.message, install.file(W::Data) + " est vide\n");
     }
     install.put(W::Data, "250.125 12.5 3\n0.125 7\n");
     {
