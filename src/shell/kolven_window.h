@@ -186,6 +186,7 @@ public:
     void beforeFrame();
     bool seriesCanTake(int count) const;
     // window_simulated_count
+    void startReadingIntervals();
     bool openIntervalFile();
     bool makeSimulatedCount();
     void refuseIntervalFile(const IntervalFileUnreadable& refusal);

@@ -84,6 +84,7 @@ void KolvenWindow::Form_Load()
     HORIZON_I = 80;
     ECHELLEH_S = static_cast<float>(ECHELLEH0_L) / 20.0f;
     TRACE_CADRE();
+    startReadingIntervals();
 }
 
 int KolvenWindow::scaledX(double design) const

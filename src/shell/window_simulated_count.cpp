@@ -5,7 +5,18 @@
 
 namespace kolven {
 
-// Opens the interval file and skips a number of values taken from the time
+// The interval file found at start-up is read in the background from then
+// on, so that the first run finds it held; nothing is said yet of a file
+// that is missing or bad: the first count says it.
+void KolvenWindow::startReadingIntervals()
+{
+    const std::string path = locateIntervalFile(services.files);
+    if (!path.empty())
+        m_intervals = std::make_unique<IntervalFile>(services.files, path, services.clock);
+}
+
+// Opens the interval file (the one read since start-up when it is still the
+// one found) and skips a number of values taken from the time
 // of day (0 … 100), so that two sessions do not start on the same stretch.
 bool KolvenWindow::openIntervalFile()
 {
@@ -16,7 +27,10 @@ bool KolvenWindow::openIntervalFile()
             throw impostor.empty() ? IntervalFileUnreadable(kIntervalFileName, IntervalFileFault::Missing)
                                    : IntervalFileUnreadable(impostor, IntervalFileFault::NotRegular);
         }
-        m_intervals = std::make_unique<IntervalFile>(services.files, path, services.clock);
+        if (m_intervals && m_intervals->path() == path)
+            m_intervals->countStarts();
+        else
+            m_intervals = std::make_unique<IntervalFile>(services.files, path, services.clock);
         double seconds = roundEven(services.clock.secondsSinceMidnight());
         while (seconds >= 101)
             seconds -= 100;

@@ -111,10 +111,10 @@ private:
 // back, and the window closes without waiting for the file.
 TEST_F(IntervalFileGiveUpWindowTest, AFileThatNeverAnswersStopsTheCountWithItsNotice)
 {
-    writeIntervals("250");
-    start();
+    start();  // no file yet: nothing is read at start-up
     const auto gate = std::make_shared<StalledReader::Gate>();
     files->readerStandIn = [gate] { return std::make_unique<StalledReader>(gate); };
+    writeIntervals("250");
     chooseSimulation();
     const auto before = std::chrono::steady_clock::now();
     run(0);
