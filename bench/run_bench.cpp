@@ -4,7 +4,7 @@
 // several repetitions, and the stages are measured in the same process so
 // that their sum can be set beside the whole run.
 //
-//   kolven-bench [--counts N] [--repeat R] [--no-window] [--window-only]
+//   kolven-bench [--counts N] [--repeat R] [--means M,M,…] [--no-window] [--window-only]
 //
 // With the window it needs a display: the offscreen platform by default
 // (QT_QPA_PLATFORM=offscreen), or a real X server (xvfb-run with
@@ -119,6 +119,7 @@ void prepare(kolven::KolvenWindow& window, float mean)
 struct RunResult {
     double seconds;
     long residentGrowthKb;
+    long residentAfterKb;
 };
 
 // A whole run of `counts` counts through the run list, stopped by a press
@@ -140,8 +141,9 @@ RunResult wholeRun(kolven::KolvenWindow& window, int counts,
     window.LANCER_N_Click();
     const double elapsed = seconds(start);
     if (window.series.SN_L < counts / 2)
-        std::fprintf(stderr, "warning: only %d counts classed\n", window.series.SN_L);
-    return {elapsed, lastResident - firstResident};
+        std::fprintf(stderr, "warning: only %d counts classed (%s)\n", window.series.SN_L,
+                     window.AVIS.visible() ? window.AVIS.caption().c_str() : "no notice");
+    return {elapsed, lastResident - firstResident, residentKilobytes()};
 }
 
 struct Options {
@@ -149,6 +151,7 @@ struct Options {
     int repeat = 3;
     bool headless = true;
     bool windowed = true;
+    std::vector<float> means = {0.1f, 9.0f, 36.0f, 100.0f, 170.0f};
 };
 
 Options parse(int argc, char** argv)
@@ -159,7 +162,11 @@ Options parse(int argc, char** argv)
             o.counts = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--repeat") && i + 1 < argc)
             o.repeat = std::atoi(argv[++i]);
-        else if (!std::strcmp(argv[i], "--no-window"))
+        else if (!std::strcmp(argv[i], "--means") && i + 1 < argc) {
+            o.means.clear();
+            for (char* m = std::strtok(argv[++i], ","); m; m = std::strtok(nullptr, ","))
+                o.means.push_back(std::strtof(m, nullptr));
+        } else if (!std::strcmp(argv[i], "--no-window"))
             o.windowed = false;
         else if (!std::strcmp(argv[i], "--window-only"))
             o.headless = false;
@@ -258,6 +265,7 @@ void windowedRuns(const Options& o, float mean)
     std::vector<double> times;
     std::vector<double> growth;
     std::vector<double> yieldCost;
+    std::vector<double> resident;
     for (int r = 0; r < o.repeat; ++r) {
         Folder exportRoot;
         kolven::platform::SystemClock clock;
@@ -285,14 +293,15 @@ void windowedRuns(const Options& o, float mean)
             });
         times.push_back(result.seconds);
         growth.push_back(static_cast<double>(result.residentGrowthKb));
+        resident.push_back(static_cast<double>(result.residentAfterKb));
     }
     const double t = median(times);
     std::printf("  drawing and yield with the window: %.3f µs per count (median of %d)\n", median(yieldCost),
                 o.repeat);
     std::printf("  whole run with the window (%s): %.2f s for %d counts (median of %d), %.0f counts/s, "
-                "%.2f µs/count, resident growth %.0f kB\n",
+                "%.2f µs/count, resident growth %.0f kB, resident after the run %.0f kB\n",
                 qPrintable(QApplication::platformName()), t, o.counts, o.repeat, o.counts / t,
-                t / o.counts * 1e6, median(growth));
+                t / o.counts * 1e6, median(growth), median(resident));
 }
 
 }  // namespace
@@ -303,7 +312,7 @@ int main(int argc, char** argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    for (float mean : {9.0f, 170.0f}) {
+    for (float mean : o.means) {
         std::printf("mean %g\n", mean);
         if (o.headless) {
             headlessRuns(o, mean, stages(o, mean));

@@ -1,19 +1,48 @@
 #include "core/interval_file.h"
 
+#include <system_error>
+#include <thread>
 #include <utility>
 
 namespace kolven {
 
+namespace {
+
+// How long the walk waits for the reading at a time before it looks at the
+// clock again.
+constexpr HeldIntervals::Seconds kWaitSlice{0.001};
+
+}  // namespace
+
 // The opening and the values skipped after it are timed as a count.
 IntervalFile::IntervalFile(platform::FileSystem& files, std::string path, const platform::Clock& clock)
-    : m_files(files), m_path(std::move(path)), m_clock(clock), m_countStart(clock.monotonicSeconds())
+    : m_path(std::move(path)), m_clock(clock), m_held(std::make_shared<HeldIntervals>())
 {
-    reopen();
+    countStarts();
+    try {
+        std::thread([held = m_held, &files, path = m_path] { readIntervals(*held, files, path); }).detach();
+    } catch (const std::system_error&) {
+        readIntervals(*m_held, files, m_path);  // no thread to be had: read here
+    }
+}
+
+// A reading still at the opening may be using the file service, which may
+// not outlive the window; a reading past it is left to end on its own, so
+// that a file that never answers cannot hold the program when it closes.
+IntervalFile::~IntervalFile()
+{
+    m_held->abandon(HeldIntervals::Seconds{kLongestCount});
+}
+
+bool IntervalFile::waitUntilHeld(double seconds)
+{
+    return m_held->waitForEnd(HeldIntervals::Seconds{seconds});
 }
 
 void IntervalFile::countStarts()
 {
     m_countStart = m_clock.monotonicSeconds();
+    m_countStartReal = std::chrono::steady_clock::now();
 }
 
 bool IntervalFile::countOverdue() const
@@ -21,45 +50,53 @@ bool IntervalFile::countOverdue() const
     return m_clock.monotonicSeconds() - m_countStart > kLongestCount;
 }
 
-// A pass over the file may be short in values and long in bytes (a few
-// values among blanks, in memory or on the disk), so the clock is asked at
-// every pass. A count given up leaves no reader behind: the next one starts
-// from a fresh opening, not from a pass already spent.
-void IntervalFile::reopen()
+// Waits for the next chunk a slice at a time, for no longer than the count
+// may last, on the given clock or on the machine's own (the given one may be
+// a stand-in that does not move).
+void IntervalFile::takeNextChunk()
 {
-    if (m_reader && countOverdue()) {
-        m_reader.reset();
-        throw CountNeverEnds();
+    std::size_t k = m_chunk ? m_chunkNumber + 1 : 0;
+    for (;;) {
+        bool ended = false;
+        IntervalFileFault fault = IntervalFileFault::None;
+        if (auto chunk = m_held->chunk(k, kWaitSlice, ended, fault)) {
+            m_chunk = std::move(chunk);
+            m_chunkNumber = k;
+            m_position = 0;
+            return;
+        }
+        if (ended) {
+            if (fault != IntervalFileFault::None || k == 0)
+                throw IntervalFileUnreadable(m_path, k == 0 && fault == IntervalFileFault::None
+                                                         ? IntervalFileFault::NoNumber
+                                                         : fault);
+            k = 0;  // the end of the stream: round again from its first value
+            continue;
+        }
+        const HeldIntervals::Seconds waited = std::chrono::steady_clock::now() - m_countStartReal;
+        if (countOverdue() || waited.count() > kLongestCount)
+            throw CountNeverEnds();
     }
-    m_timeSinceOpening = 0;
-    if (m_reader && m_reader->rewind())
-        return;
-    m_reader = m_files.openNumbers(m_path);
-    if (!m_reader)
-        throw IntervalFileUnreadable(m_path);
 }
 
-std::optional<float> IntervalFile::read()
+IntervalSpan IntervalFile::values()
 {
-    const auto value = m_reader->next();
-    if (!value || *value < 0)
-        return std::nullopt;
-    m_timeSinceOpening += *value;
-    return static_cast<float>(*value);
+    if (!m_chunk || m_position == m_chunk->size())
+        takeNextChunk();
+    IntervalSpan span = m_chunk->span();
+    if (span.eighths)
+        span.eighths += m_position;
+    else
+        span.floats += m_position;
+    span.size -= m_position;
+    return span;
 }
 
 float IntervalFile::next()
 {
-    if (!m_reader)
-        reopen();
-    if (const auto value = read())
-        return *value;
-    if (m_timeSinceOpening == 0)
-        throw IntervalFileUnreadable(m_path);  // a whole pass without time going by
-    reopen();
-    if (const auto value = read())
-        return *value;
-    throw IntervalFileUnreadable(m_path);
+    const IntervalSpan span = values();
+    consume(1);
+    return span.eighths ? static_cast<float>(span.eighths[0]) * 0.125f : span.floats[0];
 }
 
 }  // namespace kolven

@@ -23,4 +23,14 @@ std::string locateIntervalFile(const platform::FileSystem& files)
     return {};
 }
 
+std::string intervalFileImpostor(const platform::FileSystem& files)
+{
+    for (const std::string& folder : intervalFileFolders(files.workingDirectory(), files.programDirectory())) {
+        const std::string path = (std::filesystem::path(folder) / kIntervalFileName).string();
+        if (files.entryKind(path) != platform::EntryKind::Missing)
+            return path;
+    }
+    return {};
+}
+
 }  // namespace kolven

@@ -21,4 +21,9 @@ std::vector<std::string> intervalFileFolders(const std::string& workingDirectory
 // none does.
 std::string locateIntervalFile(const platform::FileSystem& files);
 
+// When no folder holds the interval file: something of its name that is not
+// a regular file (a folder, a pipe, a link to nothing), in the first folder
+// that holds one; empty when there is nothing of that name anywhere.
+std::string intervalFileImpostor(const platform::FileSystem& files);
+
 }  // namespace kolven

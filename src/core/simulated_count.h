@@ -1,17 +1,32 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 
 namespace kolven {
 
+// A stretch of the stream held contiguously in memory, in one of two forms:
+// whole eighths (the supplied file rounds every interval to 1/8, and 16 bits
+// hold them at half the room of a float), or single-precision values for any
+// other stream. Either way each value is exactly the float the count adds.
+struct IntervalSpan {
+    const std::uint16_t* eighths = nullptr;  // value = eighths[i] / 8
+    const float* floats = nullptr;           // used when eighths is null
+    std::size_t size = 0;
+};
+
 // Interval values in the order of the stream, wrapping to the first value
 // at the end; each value is an interval in 1/250 of the counting time unit.
 class IntervalSource {
 public:
     virtual ~IntervalSource() = default;
-    virtual float next() = 0;
+    // The values from the current position on: at least one. A source may
+    // wait a bounded time for them, or throw.
+    virtual IntervalSpan values() = 0;
+    // The first n values of the last span have been used.
+    virtual void consume(std::size_t n) = 0;
     // A count begins: from now on its time is measured.
     virtual void countStarts() {}
     // The count in progress has taken longer than any count should: the

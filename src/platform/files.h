@@ -41,12 +41,24 @@ public:
     virtual const std::string& path() const = 0;
 };
 
+// What a path names, as far as reading numbers from it goes.
+enum class EntryKind {
+    Missing,
+    File,       // a regular file with at least one byte
+    EmptyFile,  // a regular file of no byte
+    Other,      // a folder, a pipe, a device, a socket, a dangling link
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
     // Null when the file cannot be opened for reading.
     virtual std::unique_ptr<NumberReader> openNumbers(const std::string& path) = 0;
     virtual bool isFile(const std::string& path) const = 0;
+    virtual EntryKind entryKind(const std::string& path) const
+    {
+        return isFile(path) ? EntryKind::File : EntryKind::Missing;
+    }
     virtual std::string workingDirectory() const = 0;
     virtual std::string programDirectory() const = 0;
     // The histogram export file, in its folder, where this system puts it.

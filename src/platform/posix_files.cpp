@@ -104,6 +104,18 @@ bool PosixFileSystem::isFile(const std::string& path) const
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+// A link is followed to what it names; a link that names nothing is still
+// something there, not a missing file.
+EntryKind PosixFileSystem::entryKind(const std::string& path) const
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return ::lstat(path.c_str(), &st) == 0 ? EntryKind::Other : EntryKind::Missing;
+    if (!S_ISREG(st.st_mode))
+        return EntryKind::Other;
+    return st.st_size == 0 ? EntryKind::EmptyFile : EntryKind::File;
+}
+
 std::string PosixFileSystem::workingDirectory() const
 {
     return m_workingDirectory;

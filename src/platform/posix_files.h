@@ -21,6 +21,7 @@ public:
     // kHeldInMemory bytes is read once and kept.
     std::unique_ptr<NumberReader> openNumbers(const std::string& path) override;
     bool isFile(const std::string& path) const override;
+    EntryKind entryKind(const std::string& path) const override;
     std::string workingDirectory() const override;
     std::string programDirectory() const override;
     ReplacedFile& exportFile() override { return m_export; }

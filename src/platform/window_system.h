@@ -12,7 +12,9 @@ public:
     virtual int screenWidthPixels() const = 0;
     virtual int screenHeightPixels() const = 0;
     virtual Surface& surface() = 0;
-    // Handles every pending event (pointer, close, repaint) and returns.
+    // A run's count is over: pending events (pointer, close, repaint) may
+    // run, at most once a millisecond, and what watches the run is told of
+    // every count.
     virtual void yield() = 0;
     // Asks the window system to end the program once the current handler returns.
     virtual void endProgram() = 0;

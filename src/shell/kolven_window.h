@@ -193,10 +193,15 @@ public:
     void unlockCommands();
     // window_series
     void classCount();
+    void showSeriesReadouts();
+    // The screen is about to be painted: what was left to be written then is written.
+    void beforeFrame();
     bool seriesCanTake(int count) const;
     // window_simulated_count
+    void startReadingIntervals();
     bool openIntervalFile();
     bool makeSimulatedCount();
+    void refuseIntervalFile(const IntervalFileUnreadable& refusal);
     // window_erase
     void EFFACERS_Click();
     void eraseSeries();
@@ -354,6 +359,8 @@ private:
     bool m_endRequested = false;
     bool m_closeAfterRun = false;
     std::unique_ptr<IntervalFile> m_intervals;
+    bool m_seriesReadoutsDue = false;  // counts classed since the read-outs were written
+    std::string m_intervalRefusal;  // why the interval file was refused, for its notice
     ExportWriter m_export;
     ExportRhythm m_exportRhythm;
     Notice m_notice = Notice::IntervalFile;

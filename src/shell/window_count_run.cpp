@@ -72,6 +72,7 @@ void KolvenWindow::LANCER_N_Click()
                 break;
         }
     }
+    showSeriesReadouts();
     exportAfterRun();
 
     series.COMPTAGE_I = 0;
@@ -118,6 +119,7 @@ void KolvenWindow::countProcedure()
     }
 
     if (series.NC_I > 240) {
+        showSeriesReadouts();  // before the mean is hidden, as it was written
         series.B_S = 0;
         DEPASSE.setCaption("  Des valeurs du comptage dépassent la limite  située à 240  ");
         DEPASSE.move((m_windowWidth - DEPASSE.width()) / 2, EQM2_N.top());

@@ -81,6 +81,7 @@ void KolvenWindow::Form_Load()
     display.HORIZON_I = 80;
     display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 20.0f;
     TRACE_CADRE();
+    startReadingIntervals();
 }
 
 int KolvenWindow::scaledX(double design) const

@@ -6,11 +6,12 @@ namespace {
 
 constexpr double kSmallestNoticeSize = 5;  // points
 
-std::string noticeText(KolvenWindow::Notice notice, const std::string& exportNotice)
+std::string noticeText(KolvenWindow::Notice notice, const std::string& exportNotice,
+                       const std::string& intervalRefusal)
 {
     switch (notice) {
     case KolvenWindow::Notice::IntervalFile:
-        return "  Le fichier des intervalles KOLVEN_11.KVL est absent, vide ou illisible : comptage impossible  ";
+        return "  " + intervalRefusal + " : comptage impossible  ";
     case KolvenWindow::Notice::CountNeverEnds:
         return "  Les intervalles du fichier KOLVEN_11.KVL ne permettent pas de terminer un comptage : "
                "comptage arrêté  ";
@@ -29,7 +30,7 @@ std::string noticeText(KolvenWindow::Notice notice, const std::string& exportNot
 void KolvenWindow::showNotice(Notice notice)
 {
     m_notice = notice;
-    AVIS.setCaption(noticeText(notice, m_export.noticeText(services.files.exportFile().path())));
+    AVIS.setCaption(noticeText(notice, m_export.noticeText(services.files.exportFile().path()), m_intervalRefusal));
     // A notice naming a long path is set smaller rather than cut at the
     // edges of the screen.
     AVIS.setFontSize(FIN.font().size);

@@ -12,7 +12,9 @@ bool KolvenWindow::seriesCanTake(int count) const
     return series.SN_L < limit && series.S1_L <= limit - count && series.HISTO_COMPT[count] < limit;
 }
 
-// Classes the count NC_I into the series and refreshes the three read-outs.
+// Classes the count NC_I into the series. The three read-outs are written
+// when the screen next shows them, not after every count: a fast run makes
+// thousands of counts between two frames.
 void KolvenWindow::classCount()
 {
     const int c = series.NC_I;
@@ -21,23 +23,38 @@ void KolvenWindow::classCount()
     series.S1_L = series.S1_L + c;
     series.MOY_S = roundedMean(series.S1_L, series.SN_L);
     series.S2N_D = series.S2N_D + static_cast<double>(c) * c;
-    const double deviation = roundedDeviation(series.S2N_D, series.S1_L, series.SN_L);
-    const char separator = services.window.decimalSeparator();
 
     if (series.MODE_T == "C_1") {
         VAL_COMPT.setCaption(" Valeur du comptage =" + localeText(std::int64_t{c}) + " ");
         VAL_COMPT.setLeft(TEMPS.left() + TEMPS.width() + TEMPS.height());
         VAL_COMPT.show();
-    } else {
+    } else if (VAL_COMPT.visible()) {
         VAL_COMPT.hide();
     }
+    m_seriesReadoutsDue = true;
+}
+
+void KolvenWindow::beforeFrame()
+{
+    showSeriesReadouts();
+}
+
+void KolvenWindow::showSeriesReadouts()
+{
+    if (!m_seriesReadoutsDue)
+        return;
+    m_seriesReadoutsDue = false;
+    const double deviation = roundedDeviation(series.S2N_D, series.S1_L, series.SN_L);
+    const char separator = services.window.decimalSeparator();
 
     NOMB_COMPT.setCaption((series.SN_L > 1 ? " Nombre de comptages =" : " Nombre de comptage =") +
                           localeText(std::int64_t{series.SN_L}) + " ");
     NOMB_COMPT.show();
     // A label grown too long for the screen moves left by its height, one
-    // step per count.
-    if (NOMB_COMPT.left() + NOMB_COMPT.width() > m_windowWidth - NOMB_COMPT.height() / 4.0)
+    // step for each count that finds it too long: the caption only grows
+    // during a run, so the steps end where it first fits.
+    while (NOMB_COMPT.left() + NOMB_COMPT.width() > m_windowWidth - NOMB_COMPT.height() / 4.0 &&
+           NOMB_COMPT.left() > 0)
         NOMB_COMPT.setLeft(NOMB_COMPT.left() - NOMB_COMPT.height());
 
     series.NMOYEN_T = localeText(series.MOY_S, separator);

@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <string>
 #include <vector>
 
 #include "support/window_fixture.h"
@@ -175,27 +177,40 @@ TEST_F(CountRunTest, ClosingTheWindowDuringAContinuousRunEndsItCleanly)
 
 TEST_F(CountRunTest, ABadIntervalFileStopsTheRunWithANoticeUntilAGoodOneIsThere)
 {
+    enum Kind { Nothing, File, Folder };
     const struct {
         const char* name;
-        const char* content;  // null: no file
+        Kind kind;
+        const char* content;
+        const char* said;  // after the file's path, or its name when none is found
     } rows[] = {  // in this order: each row's file replaces the good one of the row before
-        {"missing", nullptr},
-        {"empty", ""},
-        {"text that is no number", "intervalles: aucun"},
+        {"missing", Nothing, nullptr, "KOLVEN_11.KVL introuvable"},
+        {"empty", File, "", "/KOLVEN_11.KVL est vide"},
+        {"text that is no number", File, "intervalles: aucun", "/KOLVEN_11.KVL ne contient aucun intervalle"},
+        {"a folder of that name", Folder, nullptr, "/KOLVEN_11.KVL n'est pas un fichier ordinaire"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         display.yields = 0;
-        if (row.content)
+        if (row.kind == File)
             writeIntervals(row.content);
         start();
+        const std::filesystem::path path = std::filesystem::path(files->workingDirectory()) / kIntervalFileName;
+        if (row.kind == Folder) {
+            std::filesystem::remove(path);
+            std::filesystem::create_directory(path);
+        }
         chooseSimulation();
         run(kHundred);
         EXPECT_EQ(window->series.SN_L, 0);
         EXPECT_EQ(display.yields, 1) << "the run stops at its first count";
-        EXPECT_NE(window->AVIS.caption().find("KOLVEN_11.KVL"), std::string::npos);
+        const std::string said = std::string(row.said) + " : comptage impossible  ";
+        const std::string caption = window->AVIS.caption();
+        EXPECT_TRUE(caption.size() > said.size() && caption.compare(caption.size() - said.size(), said.size(), said) == 0)
+            << caption;
         EXPECT_TRUE(window->AVIS.visible() && window->LANCER1.visible());
 
+        std::filesystem::remove(path);
         writeIntervals(intervalText(kRegular));
         run(kOne);
         EXPECT_EQ(window->series.SN_L, 1) << "a good file put in place later is taken";

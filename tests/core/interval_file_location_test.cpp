@@ -86,8 +86,13 @@ TEST(IntervalFileCheck, SaysWhichFileAndHowManyIntervals)
     EXPECT_EQ(check().message, std::string(kIntervalFileName) + " introuvable ; cherché dans : " +
                                    install.folder(W::Work) + ", " + install.folder(W::Program) + ", " +
                                    install.folder(W::Data) + "\n");
+    install.putFolder(W::Work);
+    EXPECT_FALSE(check().usable);
+    EXPECT_EQ(check().message, install.file(W::Work) + " n'est pas un fichier ordinaire\n")
+        << "something there is not said to be missing";
     install.put(W::Data, "");
-    EXPECT_FALSE(check().usable) << "an empty file gives no interval";
+    EXPECT_FALSE(check().usable);
+    EXPECT_EQ(check().message, install.file(W::Data) + " est vide\n");
     install.put(W::Data, "250.125 12.5 3\n0.125 7\n");
     EXPECT_TRUE(check().usable);
     EXPECT_EQ(check().message, std::string(kIntervalFileName) + " : 5 intervalles lus dans " + install.file(W::Data) + "\n");

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -16,7 +18,9 @@
 
 #include "core/interval_file.h"
 #include "core/simulated_count.h"
+#include "platform/number_stream.h"
 #include "platform/posix_files.h"
+#include "support/file_value_by_value.h"
 #include "support/fake_platform.h"
 #include "support/temp_folder.h"
 
@@ -170,7 +174,8 @@ TEST(IntervalFile, CountsOnFilesThatCannotEndThemGiveUpSoon)
     }
 }
 
-// A named pipe opened for reading waits for a writer that never comes.
+// A named pipe opened for reading waits for a writer that never comes. The
+// file is read once: a pipe put in its place afterwards is never opened.
 TEST(IntervalFile, ANamedPipeIsNoIntervalFile)
 {
     TempFolder folder;
@@ -178,15 +183,19 @@ TEST(IntervalFile, ANamedPipeIsNoIntervalFile)
     StillClock clock;
     const std::string pipe = folder.file("pipe");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_THROW({ IntervalFile file(files, pipe, clock); }, kolven::IntervalFileUnreadable) << "at the first lookup";
+    try {
+        IntervalFile file(files, pipe, clock);
+        file.next();
+        ADD_FAILURE() << "a pipe gave an interval";
+    } catch (const kolven::IntervalFileUnreadable& refusal) {
+        EXPECT_EQ(refusal.fault(), kolven::IntervalFileFault::NotRegular);
+    }
 
-    // Too large to be kept in memory, so the text after the value sends
-    // reading back to the file itself.
     const std::string path = sparseFile(folder, "250 x", PosixFileSystem::kHeldInMemory + 1);
     IntervalFile file(files, path, clock);
     EXPECT_EQ(file.next(), 250);
     std::filesystem::rename(pipe, path);
-    EXPECT_THROW(file.next(), kolven::IntervalFileUnreadable) << "at a reopening";
+    EXPECT_EQ(file.next(), 250);
 }
 
 // A file with no separator is one field: it is no number, and it is not
@@ -201,10 +210,81 @@ TEST(IntervalFile, AHugeFieldIsNotGathered)
     EXPECT_THROW(
         {
             IntervalFile file(files, path, clock);
+            ASSERT_TRUE(file.waitUntilHeld(60));
             file.next();
         },
         kolven::IntervalFileUnreadable);
     EXPECT_LT(peakResidentKilobytes() - before, 64 * 1024);
+}
+
+// Values that are not eighths, and one beyond what 16 bits of eighths hold,
+// among eighths, over several of the chunks the stream is held in: the held
+// stream counts as the file read value by value, past a wrap.
+TEST(IntervalFile, HeldValuesCountAsTheFileReadValueByValue)
+{
+    std::string text;
+    for (int i = 0; i < 6000; ++i) {
+        const int k = (i * 7919) % 4001 + 1;
+        char value[32];
+        if (i == 1500)
+            std::snprintf(value, sizeof value, "9000.5 ");  // past 65535 eighths
+        else if (i < 3000)
+            std::snprintf(value, sizeof value, "%.3f ", k / 8.0);
+        else
+            std::snprintf(value, sizeof value, "%.2f ", k * 0.13);  // hundredths, not exact in binary
+        text += value;
+    }
+    TempFolder folder;
+    PosixFileSystem files(folder.path(), folder.path());
+    StillClock clock;
+    const std::string path = folder.write(kolven::kIntervalFileName, text);
+    IntervalFile held(files, path, clock);
+    ASSERT_TRUE(held.waitUntilHeld(60));
+    kolven::test::FileValueByValue reference(files, path);
+    kolven::test::expectSameCounts(held, reference, 9.0f, "EXPERIENCE", 1500);
+    kolven::test::expectSameCounts(held, reference, 36.0f, "ASSOCIATIONS3", 300);
+}
+
+// Bytes made as they are asked for, without a disk: a value, then just under
+// the longest run of blanks that still counts as a gap, again and again.
+class ValuesBehindGaps final : public kolven::platform::ByteSource {
+public:
+    std::size_t read(char* into, std::size_t most) override
+    {
+        for (std::size_t i = 0; i < most; ++i, m_at = (m_at + 1) % kPeriod)
+            into[i] = m_at < 3 ? "250"[m_at] : ' ';
+        return most;
+    }
+
+private:
+    static constexpr std::size_t kPeriod = kolven::platform::NumberStream::kLongestGap;
+    std::size_t m_at = 0;
+};
+
+class GappedFiles final : public PosixFileSystem {
+public:
+    using PosixFileSystem::PosixFileSystem;
+    std::unique_ptr<kolven::platform::NumberReader> openNumbers(const std::string&) override
+    {
+        return std::make_unique<kolven::platform::NumberStream>(std::make_unique<ValuesBehindGaps>());
+    }
+};
+
+// A count at the largest mean needs some 190 values, here some 3 GB of
+// blanks: it gives up within the time a count may last, even when the clock
+// it is given does not move, and the values read so far stay for the next.
+TEST(IntervalFile, ValuesBehindLongGapsGiveTheCountUpInTime)
+{
+    TempFolder folder;
+    GappedFiles files(folder.path(), folder.path());
+    StillClock clock;
+    IntervalFile file(files, folder.write(kolven::kIntervalFileName, "250"), clock);
+    float A_S = 0, B_S = 0;
+    std::string DONNEES_T = "EXPERIENCE";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_THROW(kolven::simulatedCount(file, 170.0f, {A_S, B_S, DONNEES_T}), kolven::CountNeverEnds);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took.count(), 4 * IntervalFile::kLongestCount);
 }
 
 }  // namespace

@@ -109,6 +109,12 @@ public:
     {
     }
     std::string programDirectory() const override { return m_programDirectory; }
+    // A stand-in for the file's reader when set (a file that never answers).
+    std::unique_ptr<platform::NumberReader> openNumbers(const std::string& path) override
+    {
+        return readerStandIn ? readerStandIn() : PosixFileSystem::openNumbers(path);
+    }
+    std::function<std::unique_ptr<platform::NumberReader>()> readerStandIn;
 
 private:
     std::string m_programDirectory;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
 #include <stdexcept>
@@ -20,12 +21,15 @@ public:
     {
     }
 
-    float next() override
+    // Up to the end of the vector, or to the limit.
+    IntervalSpan values() override
     {
         if (m_reads == m_limit)
             throw std::runtime_error("too many values read: the count does not close");
-        return m_values.at(m_reads++ % m_values.size());
+        const std::size_t at = m_reads % m_values.size();
+        return {nullptr, &m_values.at(at), std::min(m_values.size() - at, m_limit - m_reads)};
     }
+    void consume(std::size_t n) override { m_reads += n; }
 
     // Values read so far, wraps included.
     std::size_t reads() const { return m_reads; }

@@ -42,6 +42,7 @@ protected:
     // Builds and loads the window; exportRootOverride replaces the export root.
     KolvenWindow& start(std::optional<std::string> exportRootOverride = std::nullopt)
     {
+        window.reset();  // the window uses the file service to its end: it goes first
         files = std::make_unique<TestFileSystem>(exportRootOverride.value_or(exportRoot().string()),
                                                  m_root.file("work"), m_root.file("program"));
         window = std::make_unique<KolvenWindow>(platform::Services{display, clock, *files});

@@ -12,6 +12,7 @@
 #include "core/interval_file.h"
 #include "core/simulated_count.h"
 #include "platform/posix_files.h"
+#include "support/file_value_by_value.h"
 
 namespace {
 
@@ -49,19 +50,20 @@ const std::vector<double>& intervals()
 // same stretch of stream and its counts would no longer be independent.
 class StreamInOrder final : public kolven::IntervalSource {
 public:
-    explicit StreamInOrder(const std::vector<double>& values) : m_values(values) {}
-    float next() override
+    explicit StreamInOrder(const std::vector<double>& values) : m_values(values.begin(), values.end()) {}
+    kolven::IntervalSpan values() override
     {
         if (m_position == m_values.size()) {
             m_ranPastEnd = true;
             m_position = 0;
         }
-        return static_cast<float>(m_values[m_position++]);
+        return {nullptr, m_values.data() + m_position, m_values.size() - m_position};
     }
+    void consume(std::size_t n) override { m_position += n; }
     bool ranPastEnd() const { return m_ranPastEnd; }
 
 private:
-    const std::vector<double>& m_values;
+    std::vector<float> m_values;
     std::size_t m_position = 0;
     bool m_ranPastEnd = false;
 };
@@ -147,6 +149,22 @@ TEST(IntervalStream, SimulatedCountsHaveMeanAndVarianceOfTheWindow)
         EXPECT_NEAR(mean, m, kStandardErrors * std::sqrt(m / n)) << "mean";
         EXPECT_NEAR(variance, m, kStandardErrors * std::sqrt((2 * m * m + m) / n)) << "variance";
     }
+}
+
+// The stream held in memory gives the counts that reading the file value by
+// value gives, at the same positions, past the point where both go round to
+// the first value again: at the largest mean a count reads some 171 values.
+TEST(IntervalStream, HeldStreamCountsAsTheFileReadValueByValue)
+{
+    kolven::platform::PosixFileSystem files;
+    kolven::platform::SystemClock clock;
+    ASSERT_GE(intervals().size(), kMinimumValues) << intervalFilePath();
+    const int countsPastOneWrap = static_cast<int>(intervals().size() / 171 + 5000);
+    kolven::IntervalFile held(files, intervalFilePath(), clock);
+    ASSERT_TRUE(held.waitUntilHeld(60));
+    kolven::test::FileValueByValue reference(files, intervalFilePath());
+    kolven::test::expectSameCounts(held, reference, 170.0f, "EXPERIENCE", countsPastOneWrap);
+    kolven::test::expectSameCounts(held, reference, 0.1f, "ASSOCIATIONS3", 20'000);
 }
 
 }  // namespace

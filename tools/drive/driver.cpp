@@ -150,6 +150,10 @@ void Driver::onYield(int yieldNumber)
             ++it;
         }
     }
+    // The read-outs, written when the screen is painted, are brought up to
+    // date first: a command may read them.
+    if (!due.empty())
+        m_window.beforeFrame();
     for (const Command& command : due) {
         if (ended())
             break;

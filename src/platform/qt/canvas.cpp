@@ -48,6 +48,8 @@ void Canvas::setTarget(WindowTarget* target)
 
 void Canvas::catchUp()
 {
+    if (m_target)
+        m_target->beforeFrame();
     QRegion region = m_surface.takeDirty();
     if (m_target) {
         const auto& controls = m_target->controls();

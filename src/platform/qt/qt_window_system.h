@@ -78,6 +78,7 @@ private:
     std::function<void(int)> m_yieldHook;
     int m_yields = 0;
     double m_nextFlush = 0;
+    double m_nextEvents = 0;
     bool m_endAsked = false;
     bool m_ended = false;
 };

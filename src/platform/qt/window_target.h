@@ -19,6 +19,8 @@ public:
     virtual void pointerReleased(int x, int y) = 0;
     virtual bool closeRequested() = 0;
     virtual bool endRequested() const = 0;
+    // The canvas is about to look at the controls to paint them.
+    virtual void beforeFrame() = 0;
 };
 
 template <typename Window>
@@ -32,6 +34,7 @@ public:
     void pointerReleased(int x, int y) override { m_window.pointerReleased(x, y); }
     bool closeRequested() override { return m_window.closeRequested(); }
     bool endRequested() const override { return m_window.endRequested(); }
+    void beforeFrame() override { m_window.beforeFrame(); }
 
 private:
     Window& m_window;
