@@ -88,6 +88,12 @@ bool HeldIntervals::waitForEnd(Seconds wait)
     return m_changed.wait_for(lock, wait, [&] { return m_ended; });
 }
 
+bool HeldIntervals::refused() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_ended && m_fault != IntervalFileFault::None;
+}
+
 bool HeldIntervals::abandon(Seconds wait)
 {
     m_abandoned.store(true, std::memory_order_relaxed);

@@ -60,6 +60,8 @@ public:
     std::shared_ptr<const IntervalChunk> chunk(std::size_t k, Seconds wait, bool& ended, IntervalFileFault& fault);
     // True once the whole stream is held (or refused), within `wait`.
     bool waitForEnd(Seconds wait);
+    // The reading ended on a refusal of the file.
+    bool refused() const;
     // The reading thread is asked to stop; the file service is no longer
     // used once it returns true, or `wait` has gone by.
     bool abandon(Seconds wait);

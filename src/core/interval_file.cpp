@@ -20,7 +20,16 @@ IntervalFile::IntervalFile(platform::FileSystem& files, std::string path, const 
 {
     countStarts();
     try {
-        std::thread([held = m_held, &files, path = m_path] { readIntervals(*held, files, path); }).detach();
+        std::thread([held = m_held, &files, path = m_path] {
+            // Out of memory, or a reader that throws: the file is refused
+            // rather than the program ended.
+            try {
+                readIntervals(*held, files, path);
+            } catch (...) {
+                held->doneWithFiles();
+                held->finish(IntervalFileFault::Unreadable);
+            }
+        }).detach();
     } catch (const std::system_error&) {
         readIntervals(*m_held, files, m_path);  // no thread to be had: read here
     }

@@ -57,6 +57,9 @@ public:
     // Waits, at most `seconds`, for the whole file to be held: for a
     // measurement or a comparison that must not see the reading.
     bool waitUntilHeld(double seconds);
+    // The reading refused the file as it was then: a later look may find it
+    // mended.
+    bool refused() const { return m_held->refused(); }
 
 private:
     void takeNextChunk();

@@ -43,6 +43,9 @@ public:
     // program ends.
     bool closeRequested();
     bool endRequested() const { return m_endRequested; }
+    // Waits, at most `seconds`, for the interval file found at start-up to be
+    // read whole: for tests and measurements that must not race the reading.
+    bool intervalsRead(double seconds) const { return !m_intervals || m_intervals->waitUntilHeld(seconds); }
 
     // Every control, bottom of the stacking order first.
     const std::vector<Control*>& controls() const { return m_controls; }

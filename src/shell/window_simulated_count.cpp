@@ -16,7 +16,7 @@ void KolvenWindow::startReadingIntervals()
 }
 
 // Opens the interval file (the one read since start-up when it is still the
-// one found) and skips a number of values taken from the time
+// one found and was not refused: a file mended since is read again) and skips a number of values taken from the time
 // of day (0 … 100), so that two sessions do not start on the same stretch.
 bool KolvenWindow::openIntervalFile()
 {
@@ -27,7 +27,7 @@ bool KolvenWindow::openIntervalFile()
             throw impostor.empty() ? IntervalFileUnreadable(kIntervalFileName, IntervalFileFault::Missing)
                                    : IntervalFileUnreadable(impostor, IntervalFileFault::NotRegular);
         }
-        if (m_intervals && m_intervals->path() == path)
+        if (m_intervals && m_intervals->path() == path && !m_intervals->refused())
             m_intervals->countStarts();
         else
             m_intervals = std::make_unique<IntervalFile>(services.files, path, services.clock);

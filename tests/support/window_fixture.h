@@ -47,6 +47,9 @@ protected:
                                                  m_root.file("work"), m_root.file("program"));
         window = std::make_unique<KolvenWindow>(platform::Services{display, clock, *files});
         window->Form_Load();
+        // A count may wait for the reading only so long: on a loaded machine
+        // the tests would race it.
+        EXPECT_TRUE(window->intervalsRead(60));
         return *window;
     }
 
