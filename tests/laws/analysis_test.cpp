@@ -6,7 +6,6 @@
 namespace kolven::testing {
 namespace {
 
-
 // Intervals that alternate so that counts at mean 3 vary: the walk through
 // them gives a series with a spread, not one bin.
 std::vector<double> spreadIntervals()

@@ -7,7 +7,6 @@
 namespace kolven::testing {
 namespace {
 
-
 class ChiSquareWindowTest : public WindowFixture {
 protected:
     // A run leaves the window ready for the analysis; the series is then
