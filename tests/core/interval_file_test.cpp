@@ -20,6 +20,7 @@
 #include "core/simulated_count.h"
 #include "platform/number_stream.h"
 #include "platform/posix_files.h"
+#include "support/counting_files.h"
 #include "support/file_value_by_value.h"
 #include "support/fake_platform.h"
 #include "support/temp_folder.h"
@@ -27,8 +28,8 @@
 namespace {
 
 using kolven::IntervalFile;
+using kolven::testing::CountingFiles;
 using kolven::testing::FakeClock;
-using kolven::testing::TestFileSystem;
 using kolven::platform::PosixFileSystem;
 using kolven::test::TempFolder;
 
@@ -38,18 +39,6 @@ class StillClock final : public kolven::platform::Clock {
 public:
     double secondsSinceMidnight() const override { return 0; }
     double monotonicSeconds() const override { return 0; }
-};
-
-// Real files, counting how many times the interval file is opened.
-class CountingFiles final : public PosixFileSystem {
-public:
-    using PosixFileSystem::PosixFileSystem;
-    std::unique_ptr<kolven::platform::NumberReader> openNumbers(const std::string& path) override
-    {
-        ++opened;
-        return PosixFileSystem::openNumbers(path);
-    }
-    int opened = 0;
 };
 
 // A file of `size` bytes that starts with `start`, the rest a hole that
