@@ -10,10 +10,7 @@ namespace kolven::testing {
 namespace {
 
 // Run-length entries of LANCER_N.
-constexpr int kOne = 0, kTwo = 1, kFive = 2, kHundred = 6, kContinuous = 17;
-
-// Intervals all equal to 250: at TEMPS_S = t (whole) every count is t.
-const std::vector<double> kRegular(50, 250.0);
+constexpr int kOne = 0, kTwo = 1, kFive = 2, kContinuous = 17;
 
 using CountRunTest = WindowFixture;
 

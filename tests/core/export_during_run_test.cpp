@@ -17,7 +17,7 @@
 namespace kolven::testing {
 namespace {
 
-constexpr int kFive = 2, kHundred = 6, kTenThousand = 12;  // entries of LANCER_N
+constexpr int kFive = 2, kTenThousand = 12;  // entries of LANCER_N
 
 // Intervals of a steady source, so that the counts vary.
 std::string poissonIntervals(int n)

@@ -12,38 +12,12 @@
 #include <string>
 
 #include "core/interval_file.h"
+#include "support/counting_files.h"
 #include "support/temp_folder.h"
 #include "support/window_fixture.h"
 
 namespace kolven::testing {
 namespace {
-
-// Counts the values the program reads from the interval file.
-class CountingReader final : public platform::NumberReader {
-public:
-    CountingReader(std::unique_ptr<platform::NumberReader> reader, int& reads) : m_reader(std::move(reader)), m_reads(reads) {}
-    std::optional<double> next() override
-    {
-        ++m_reads;
-        return m_reader->next();
-    }
-    bool rewind() override { return m_reader->rewind(); }
-
-private:
-    std::unique_ptr<platform::NumberReader> m_reader;
-    int& m_reads;
-};
-
-class CountingReads final : public platform::PosixFileSystem {
-public:
-    using PosixFileSystem::PosixFileSystem;
-    std::unique_ptr<platform::NumberReader> openNumbers(const std::string& path) override
-    {
-        auto reader = PosixFileSystem::openNumbers(path);
-        return reader ? std::make_unique<CountingReader>(std::move(reader), reads) : nullptr;
-    }
-    int reads = 0;
-};
 
 // A tiny value, then text: the stream is that one value, held in memory. A
 // clock a tenth of a second on at each reading gives the count up at its
@@ -51,7 +25,7 @@ public:
 TEST(IntervalFileGiveUp, AHeldStreamIsTimedWithoutReadingTheFileAgain)
 {
     test::TempFolder folder;
-    CountingReads files(folder.path(), folder.path());
+    CountingFiles files(folder.path(), folder.path());
     FakeClock clock;
     clock.step = 0.1;
     IntervalFile file(files, folder.write(kIntervalFileName, "1e-30 x"), clock);

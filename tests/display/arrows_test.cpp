@@ -6,10 +6,6 @@
 namespace kolven::testing {
 namespace {
 
-// Intervals all equal to 250: at mean t (whole) every count is t.
-const std::vector<double> kRegular(50, 250.0);
-constexpr int kHundred = 6;  // entry of LANCER_N
-
 class ArrowsTest : public WindowFixture {
 protected:
     void SetUp() override

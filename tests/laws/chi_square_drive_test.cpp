@@ -13,7 +13,7 @@ namespace {
 // The sum of two counts minus the next has the mean of one count (9) but
 // three times its variance: a thousand of them are far from Poisson, whose
 // test must reject it.
-TEST(ChiSquareRoad, AssociatedCountsRejectPoissonThenTheTestGoesWithTheAnalysis)
+TEST(ChiSquareRoad, AssociatedCountsRejectPoisson)
 {
     const DriveRun run = drive(
         "hover ORIGINE\n"
@@ -23,13 +23,10 @@ TEST(ChiSquareRoad, AssociatedCountsRejectPoissonThenTheTestGoesWithTheAnalysis)
         "pick LANCER_N 9\n"
         "hover ANALYSES\n"
         "click ANALYSES\n"
-        "dump\n"
-        "hover Label36\n"
-        "click Label36\n"
         "dump\n",
         {"--clock", "0", "--workdir", KOLVEN_BIN_DIR});
     ASSERT_EQ(run.exitCode, 0);
-    ASSERT_EQ(run.lines.size(), 2u);
+    ASSERT_EQ(run.lines.size(), 1u);
 
     const QJsonObject state = object(run.lines[0])["state"].toObject();
     const QJsonObject controls = object(run.lines[0])["controls"].toObject();
@@ -39,10 +36,6 @@ TEST(ChiSquareRoad, AssociatedCountsRejectPoissonThenTheTestGoesWithTheAnalysis)
     EXPECT_LT(state["P_POIS_D"].toDouble(), 0.05);
     EXPECT_EQ(controls["SEUIL_P"].toObject()["caption"].toString(), " rejetée au seuil de 5 % ");
     EXPECT_TRUE(controls["KHI2_G"].toObject()["visible"].toBool());
-
-    const QJsonObject back = object(run.lines[1])["state"].toObject();
-    for (const char* name : {"KHI2_POIS_D", "DDL_POIS_I", "P_POIS_D", "KHI2_GAUSS_D", "DDL_GAUSS_I", "P_GAUSS_D"})
-        EXPECT_TRUE(back[name].isNull()) << name;
 }
 
 }  // namespace

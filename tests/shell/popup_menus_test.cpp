@@ -91,11 +91,8 @@ TEST_F(PopupMenusTest, EveryCloserClosesEachMenu)
         bool partial;
     } rows[] = {
         {"title band", [&] { window->pointerMoved(5, 5); }, false},
-        {"title text", [&] { reach(window->TITRE); }, false},
-        {"one bin right", [&] { reach(window->F_H_D_Image); }, false},
-        {"ten bins right", [&] { reach(window->F_H_D_10); }, false},
-        {"more bins", [&] { reach(window->F_H_P_Image); }, false},
-        {"fewer bins", [&] { reach(window->F_H_M_Image1); }, false},
+        // The arrows share one closer, as the title text shares the band's.
+        {"an arrow", [&] { reach(window->F_H_D_Image); }, false},
         {"Analyse statistique", [&] { reach(window->ANALYSES); }, false},
         {"Effacer", [&] { reach(window->EFFACERS); }, false},
         {"background click", [&] { clickBackground(); }, false},

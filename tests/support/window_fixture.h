@@ -25,6 +25,10 @@ inline std::string intervalText(const std::vector<double>& values)
     return text.str();
 }
 
+// Intervals all equal to 250: at a whole mean t every count is t.
+inline const std::vector<double> kRegular(50, 250.0);
+constexpr int kHundred = 6;  // entry of LANCER_N for a hundred counts
+
 // A main window on a fake display, with real files in folders of its own:
 // the working folder (where the interval file goes), the export root and
 // an empty program folder.
@@ -109,6 +113,13 @@ protected:
     {
         hover(window->LANCER1);
         pick(window->LANCER_N, entry);
+    }
+
+    // A hundred counts of 9.
+    void countNines()
+    {
+        startSimulation(kRegular);
+        run(kHundred);
     }
 
     // The export file's bytes; empty when there is none.
