@@ -6,8 +6,10 @@
 #
 #   bench/compare_runs.sh BEFORE_BENCH AFTER_BENCH [REPEAT]
 #
-# Each argument is a kolven-bench program; the window is on the offscreen
-# platform unless QT_QPA_PLATFORM says otherwise.
+# Each argument is a kolven-bench program that takes --means (a build of an
+# older tree needs this bench's source copied in first: an older bench runs
+# its own means and its first figure would stand for every mean); the window
+# is on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 set -euo pipefail
 
 before=$1

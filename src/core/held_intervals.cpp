@@ -23,14 +23,14 @@ bool isEighths(float value)
 
 }  // namespace
 
-IntervalChunk::IntervalChunk(const std::vector<float>& values) : m_size(values.size())
+IntervalChunk::IntervalChunk(std::vector<float> values) : m_size(values.size())
 {
     if (std::all_of(values.begin(), values.end(), isEighths)) {
         m_eighths.reserve(values.size());
         for (float v : values)
             m_eighths.push_back(static_cast<std::uint16_t>(v * 8.0f));
     } else {
-        m_floats = values;
+        m_floats = std::move(values);
     }
 }
 
@@ -43,7 +43,7 @@ IntervalSpan IntervalChunk::span() const
 
 void HeldIntervals::add(std::vector<float> values)
 {
-    auto chunk = std::make_shared<const IntervalChunk>(values);
+    auto chunk = std::make_shared<const IntervalChunk>(std::move(values));
     {
         const std::lock_guard lock(m_mutex);
         m_chunks.push_back(std::move(chunk));

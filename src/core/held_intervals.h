@@ -30,7 +30,7 @@ enum class IntervalFileFault {
 // handed over. Each chunk keeps the narrower form when all its values allow.
 class IntervalChunk {
 public:
-    explicit IntervalChunk(const std::vector<float>& values);
+    explicit IntervalChunk(std::vector<float> values);
     IntervalSpan span() const;
     std::size_t size() const { return m_size; }
 

@@ -15,9 +15,6 @@ public:
     // The next number; nothing at the end of the file or on a field that is
     // not a number (a read error).
     virtual std::optional<double> next() = 0;
-    // Back to the first number without opening the file again: true for a
-    // file held in memory, false when it has to be opened anew.
-    virtual bool rewind() { return false; }
 };
 
 // What became of one writing of a replaced file. A link in the way, or a

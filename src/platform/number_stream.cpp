@@ -44,7 +44,6 @@ std::optional<double> parse(const char* first, const char* last)
 NumberStream::NumberStream(std::string bytes) : m_buffer(bytes.begin(), bytes.end()), m_end(m_buffer.size())
 {
     skipByteOrderMark();
-    m_first = m_pos;
 }
 
 NumberStream::NumberStream(std::unique_ptr<ByteSource> source, std::size_t pieceSize)
@@ -65,15 +64,6 @@ void NumberStream::skipByteOrderMark()
 {
     if (m_end >= kByteOrderMarkLength && std::memcmp(m_buffer.data(), kByteOrderMark, kByteOrderMarkLength) == 0)
         m_pos = kByteOrderMarkLength;
-}
-
-bool NumberStream::rewind()
-{
-    if (m_source)
-        return false;
-    m_pos = m_first;
-    m_inLongField = false;
-    return true;
 }
 
 bool NumberStream::refill()

@@ -38,7 +38,6 @@ public:
     NumberStream(std::unique_ptr<ByteSource> source, std::size_t pieceSize = 1 << 16);
 
     std::optional<double> next() override;
-    bool rewind() override;
 
 private:
     bool refill();
@@ -53,7 +52,6 @@ private:
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
-    std::size_t m_first = 0;  // where the first field may start, past a byte order mark
     bool m_inLongField = false;
 };
 

@@ -12,10 +12,6 @@
 
 namespace kolven {
 
-// One column of the comparison: a histogram in its panel, with the labels
-// that stand over and under it. The analysis, the read-out, the highlight,
-// the load and the menus all go through the window's list of these, so a
-// column of its own is one more entry there and its controls.
 // What a law's χ² test line shows: χ², ν and p; NaN, 0 and NaN while the
 // test is not shown.
 struct ChiSquareFigures {
@@ -24,6 +20,10 @@ struct ChiSquareFigures {
     double P_D = std::numeric_limits<double>::quiet_NaN();
 };
 
+// One column of the comparison: a histogram in its panel, with the labels
+// that stand over and under it. The analysis, the read-out, the highlight,
+// the load and the menus all go through the window's list of these, so a
+// column of its own is one more entry there and its controls.
 struct ComparisonColumn {
     Panel panel;
     // A law's column: its mean squared deviation reads the series' mean, a

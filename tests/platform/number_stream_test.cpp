@@ -64,19 +64,6 @@ TEST(NumberStream, SameNumbersWhereverThePiecesAreCut)
     }
 }
 
-TEST(NumberStream, OnlyBytesInMemoryGoBackToTheFirstNumber)
-{
-    NumberStream inMemory("\xEF\xBB\xBF" "1 2 3");
-    EXPECT_EQ(inMemory.next(), 1);
-    EXPECT_EQ(inMemory.next(), 2);
-    EXPECT_TRUE(inMemory.rewind());
-    EXPECT_EQ(inMemory.next(), 1) << "past the byte order mark";
-
-    NumberStream inPieces(std::make_unique<Pieces>("1 2 3", 2), 2);
-    EXPECT_EQ(inPieces.next(), 1);
-    EXPECT_FALSE(inPieces.rewind());
-}
-
 }  // namespace
 
 // A run of blanks longer than any file of numbers holds, coming from the

@@ -32,7 +32,6 @@ private:
             ++m_reads;
             return m_reader->next();
         }
-        bool rewind() override { return m_reader->rewind(); }
 
     private:
         std::unique_ptr<platform::NumberReader> m_reader;
