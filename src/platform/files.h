@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,6 +47,23 @@ enum class EntryKind {
     Other,      // a folder, a pipe, a device, a socket, a dangling link
 };
 
+// Why a file chosen by the user was not read. Only a regular file is read,
+// never through a link, and without waiting (a pipe is refused): the user
+// may be handed any path.
+enum class TextFault {
+    None,
+    Missing,
+    Link,
+    NotRegular,  // a folder, a pipe, a device, a socket
+    TooLarge,
+    Unreadable,
+};
+
+struct TextRead {
+    TextFault fault = TextFault::None;
+    std::string text;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -60,6 +78,15 @@ public:
     virtual std::string programDirectory() const = 0;
     // The histogram export file, in its folder, where this system puts it.
     virtual ReplacedFile& exportFile() = 0;
+    // The file whole when it holds at most `most` bytes; with `tail`, a
+    // longer file gives its last `most` bytes instead of a refusal.
+    virtual TextRead readText(const std::string& /*path*/, std::size_t /*most*/, bool /*tail*/ = false) const
+    {
+        return {TextFault::Unreadable, {}};
+    }
+    // The class's own interval stream, kept in the user's data folder from
+    // one use to the next; null where this system keeps none.
+    virtual ReplacedFile* classIntervalFile() { return nullptr; }
 };
 
 }  // namespace kolven::platform

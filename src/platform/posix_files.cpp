@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <utility>
@@ -35,6 +36,10 @@ private:
     int m_fd;
 };
 
+// Where the class's own interval stream is kept, under the data folder.
+constexpr const char* kDataFolder = "kolven";
+constexpr const char* kClassIntervalFile = "KOLVEN_CLASSE.KVL";
+
 std::string processWorkingDirectory()
 {
     std::vector<char> buffer(4096);
@@ -50,10 +55,66 @@ std::string rootOrDefault(const std::string& exportRoot, const std::string& work
 
 }  // namespace
 
-PosixFileSystem::PosixFileSystem(std::string exportRoot, std::string workingDirectory)
+PosixFileSystem::PosixFileSystem(std::string exportRoot, std::string workingDirectory, std::string dataHome)
     : m_workingDirectory(workingDirectory.empty() ? processWorkingDirectory() : std::move(workingDirectory)),
-      m_export(rootOrDefault(exportRoot, m_workingDirectory))
+      m_export(rootOrDefault(exportRoot, m_workingDirectory)),
+      m_classIntervals(dataHome.empty() ? defaultDataHome() : std::move(dataHome), kDataFolder, kClassIntervalFile,
+                       true)
 {
+}
+
+std::string PosixFileSystem::defaultDataHome()
+{
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && *data == '/')  // a relative value is to be ignored
+        return data;
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : ".") + "/.local/share";
+}
+
+// The file is looked at without following a link, then opened without
+// waiting and looked at again once open, in case the name changed between.
+TextRead PosixFileSystem::readText(const std::string& path, std::size_t most, bool tail) const
+{
+    struct stat named {};
+    if (::lstat(path.c_str(), &named) != 0)
+        return {errno == ENOENT || errno == ENOTDIR ? TextFault::Missing : TextFault::Unreadable, {}};
+    if (S_ISLNK(named.st_mode))
+        return {TextFault::Link, {}};
+    if (!S_ISREG(named.st_mode))
+        return {TextFault::NotRegular, {}};
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return {errno == ELOOP ? TextFault::Link : TextFault::Unreadable, {}};
+    FileBytes file(fd);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return {TextFault::NotRegular, {}};
+    const auto size = static_cast<std::size_t>(st.st_size);
+    if (size > most) {
+        if (!tail)
+            return {TextFault::TooLarge, {}};
+        if (::lseek(fd, static_cast<off_t>(size - most), SEEK_SET) < 0)
+            return {TextFault::Unreadable, {}};
+    }
+    // Read to the end, whatever the size said: one byte more than allowed
+    // tells a file that grew since it was looked at.
+    std::string text(std::min(size, most) + 1, '\0');
+    std::size_t length = 0;
+    for (;;) {
+        const std::size_t n = file.read(text.data() + length, text.size() - length);
+        if (n == 0)
+            break;
+        length += n;
+        if (length > most)
+            break;
+        if (length == text.size())
+            text.resize(std::min(text.size() * 2, most + 1));
+    }
+    if (length > most)
+        return {tail ? TextFault::Unreadable : TextFault::TooLarge, {}};
+    text.resize(length);
+    return {TextFault::None, std::move(text)};
 }
 
 std::unique_ptr<NumberReader> PosixFileSystem::openNumbers(const std::string& path)

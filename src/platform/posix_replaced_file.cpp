@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "platform/posix_export_temporaries.h"
@@ -65,20 +67,20 @@ bool writeAll(int fd, std::string_view text)
 // A hidden name beside the file, with 64 random bits in it: another user
 // cannot put a link there in advance. Empty when no random bytes are to be
 // had.
-std::string temporaryName()
+std::string temporaryName(const std::string& file)
 {
     std::uint64_t bits = 0;
     if (::getrandom(&bits, sizeof bits, 0) != static_cast<ssize_t>(sizeof bits))
         return {};
-    return temporaryNameFor(kExportFile, bits);
+    return temporaryNameFor(file, bits);
 }
 
 // A new file of that name, made here and now: O_EXCL fails on anything
 // already there, a link included.
-int createTemporary(int folder, std::string& name)
+int createTemporary(int folder, const std::string& file, std::string& name)
 {
     for (int i = 0; i < kNameTries; ++i) {
-        name = temporaryName();
+        name = temporaryName(file);
         if (name.empty())
             return -1;
         const int fd = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
@@ -90,12 +92,17 @@ int createTemporary(int folder, std::string& name)
 
 }  // namespace
 
-std::string exportFolderUnder(const std::string& root)
+std::string folderUnder(const std::string& root, const std::string& name)
 {
     std::string folder = root;
     if (folder.empty() || folder.back() != '/')
         folder += '/';
-    return folder + kExportFolder;
+    return folder + name;
+}
+
+std::string exportFolderUnder(const std::string& root)
+{
+    return folderUnder(root, kExportFolder);
 }
 
 std::string exportPathUnder(const std::string& root)
@@ -103,39 +110,49 @@ std::string exportPathUnder(const std::string& root)
     return exportFolderUnder(root) + '/' + kExportFile;
 }
 
-PosixReplacedFile::PosixReplacedFile(std::string root) : m_root(std::move(root)), m_path(exportPathUnder(m_root))
+PosixReplacedFile::PosixReplacedFile(std::string root) : PosixReplacedFile(std::move(root), kExportFolder, kExportFile, false)
+{
+}
+
+PosixReplacedFile::PosixReplacedFile(std::string root, std::string folder, std::string file, bool makeRoot)
+    : m_root(std::move(root)), m_folder(std::move(folder)), m_file(std::move(file)), m_makeRoot(makeRoot),
+      m_path(folderUnder(m_root, m_folder) + '/' + m_file)
 {
 }
 
 WriteOutcome PosixReplacedFile::write(std::string_view text)
 {
+    if (m_makeRoot) {
+        std::error_code ignored;  // a root that cannot be made fails the opening below
+        std::filesystem::create_directories(m_root, ignored);
+    }
     const Descriptor root(::open(m_root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!root.valid())
         return WriteOutcome::Failed;
-    ::mkdirat(root.get(), kExportFolder, 0755);  // an existing folder is fine
-    const Descriptor folder(::openat(root.get(), kExportFolder, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    ::mkdirat(root.get(), m_folder.c_str(), m_makeRoot ? 0700 : 0755);  // an existing folder is fine
+    const Descriptor folder(::openat(root.get(), m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!folder.valid())
-        return isLinkAt(root.get(), kExportFolder) ? WriteOutcome::FolderIsLink : WriteOutcome::Failed;
+        return isLinkAt(root.get(), m_folder.c_str()) ? WriteOutcome::FolderIsLink : WriteOutcome::Failed;
     struct stat owner {};
     if (::fstat(folder.get(), &owner) != 0)
         return WriteOutcome::Failed;
     if (owner.st_uid != ::geteuid())
         return WriteOutcome::FolderNotOwned;
     if (!m_temporariesSwept) {
-        removeStaleTemporaries(folder.get(), kExportFile);
+        removeStaleTemporaries(folder.get(), m_file);
         m_temporariesSwept = true;
     }
     // The rename below would replace a link rather than follow it; refusing
     // it says that someone put it there.
-    if (isLinkAt(folder.get(), kExportFile))
+    if (isLinkAt(folder.get(), m_file.c_str()))
         return WriteOutcome::FileIsLink;
 
     std::string temporary;
-    Descriptor file(createTemporary(folder.get(), temporary));
+    Descriptor file(createTemporary(folder.get(), m_file, temporary));
     if (!file.valid())
         return WriteOutcome::Failed;
     const bool written = writeAll(file.get(), text) && file.close();
-    if (!written || ::renameat(folder.get(), temporary.c_str(), folder.get(), kExportFile) != 0) {
+    if (!written || ::renameat(folder.get(), temporary.c_str(), folder.get(), m_file.c_str()) != 0) {
         ::unlinkat(folder.get(), temporary.c_str(), 0);
         return WriteOutcome::Failed;
     }

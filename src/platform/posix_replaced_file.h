@@ -29,15 +29,23 @@ class PosixReplacedFile final : public ReplacedFile {
 public:
     // The folder KOLVEN16W under root, and the file KOLVEN16W.TXT in it.
     explicit PosixReplacedFile(std::string root);
+    // The file `file` in the folder `folder` under root; with makeRoot, a
+    // root that is not there yet is made, as a private folder.
+    PosixReplacedFile(std::string root, std::string folder, std::string file, bool makeRoot);
     WriteOutcome write(std::string_view text) override;
     const std::string& path() const override { return m_path; }
 
 private:
     std::string m_root;
+    std::string m_folder;
+    std::string m_file;
+    bool m_makeRoot = false;
     std::string m_path;
     bool m_temporariesSwept = false;
 };
 
+// The folder `name` under root.
+std::string folderUnder(const std::string& root, const std::string& name);
 // The folder and file names of the export under a root folder.
 std::string exportFolderUnder(const std::string& root);
 std::string exportPathUnder(const std::string& root);

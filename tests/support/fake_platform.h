@@ -104,7 +104,7 @@ public:
 class TestFileSystem final : public platform::PosixFileSystem {
 public:
     TestFileSystem(std::string exportRoot, std::string workingDirectory, std::string programDirectory)
-        : PosixFileSystem(std::move(exportRoot), std::move(workingDirectory)),
+        : PosixFileSystem(exportRoot, std::move(workingDirectory), exportRoot + "/data"),
           m_programDirectory(std::move(programDirectory))
     {
     }
