@@ -15,6 +15,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   fonts-liberation fontconfig
   libgtest-dev libboost-math-dev
+  libsndfile1-dev qt6-multimedia-dev
   xvfb xauth
   dpkg-dev file lintian desktop-file-utils appstream
 )
