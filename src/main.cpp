@@ -5,6 +5,7 @@
 
 #include "platform/clock.h"
 #include "platform/posix_files.h"
+#include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_window_system.h"
 #include "shell/interval_file_check.h"
 #include "shell/kolven_window.h"
@@ -29,7 +30,9 @@ int main(int argc, char* argv[])
     kolven::platform::SystemClock clock;
     kolven::platform::PosixFileSystem files;
     kolven::platform::qt::QtWindowSystem windowSystem;
-    kolven::KolvenWindow window({windowSystem, clock, files});
+    kolven::platform::qt::QtDialogs dialogs(windowSystem.widget());
+    kolven::platform::qt::QtClipboard clipboard;
+    kolven::KolvenWindow window({windowSystem, clock, files, dialogs, clipboard});
     windowSystem.attach(window);
     window.Form_Load();
     windowSystem.showWindow();

@@ -35,6 +35,9 @@ TEST(ScriptLine, CommandsAndTheirArguments)
         {"at-count 1 dump", Verb::Dump, "", 0, 0, 1},
         {"at-count 12  shot /tmp/during a run.png ", Verb::Shot, "/tmp/during a run.png", 0, 0, 12},
         {"at-count 40 stop-after 2", Verb::StopAfter, "", 2, 0, 40},
+        {"answer-file /tmp/my plot.svg ", Verb::AnswerFile, "/tmp/my plot.svg", 0, 0, 0},
+        {"answer-file", Verb::AnswerFile, "", 0, 0, 0},
+        {"clipboard", Verb::Clipboard, "", 0, 0, 0},
     };
     for (const Accepted& row : rows) {
         SCOPED_TRACE(row.line);
@@ -66,6 +69,7 @@ TEST(ScriptLine, MalformedLinesAreRefused)
     const char* const rows[] = {
         "fly FIN",                       // no such command
         "quit now",                      // an argument too many
+        "clipboard all",                 // the clipboard has one text
         "pick LANCER_N -1",              // no entry before the first
         "move 10",                       // half a point
         "stop-after 0",                  // a stop before the first count

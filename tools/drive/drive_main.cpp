@@ -22,6 +22,7 @@
 #include "driver.h"
 #include "platform/clock.h"
 #include "platform/posix_files.h"
+#include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_window_system.h"
 #include "shell/kolven_window.h"
 
@@ -103,12 +104,15 @@ int main(int argc, char* argv[])
     kolven::platform::PosixFileSystem files(options.exportRoot, options.workdir);
     kolven::platform::qt::QtWindowSystem windowSystem(
         {options.screenWidth, options.screenHeight, options.locale});
-    kolven::KolvenWindow window({windowSystem, clock, files});
+    kolven::platform::qt::QtDialogs desktopDialogs(windowSystem.widget());
+    kolven::drive::ScriptedDialogs dialogs(desktopDialogs, std::cout, std::cerr);
+    kolven::platform::qt::QtClipboard clipboard;
+    kolven::KolvenWindow window({windowSystem, clock, files, dialogs, clipboard});
     windowSystem.attach(window);
     window.Form_Load();
     windowSystem.showWindow();
 
-    kolven::drive::Driver driver(window, windowSystem, std::cout);
+    kolven::drive::Driver driver(window, windowSystem, dialogs, std::cout);
     bool failed = false;
     std::string line;
     while (!driver.ended() && std::getline(std::cin, line)) {

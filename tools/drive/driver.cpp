@@ -54,8 +54,9 @@ std::optional<std::string> fileText(const std::string& path)
 
 }  // namespace
 
-Driver::Driver(KolvenWindow& window, platform::qt::QtWindowSystem& windowSystem, std::ostream& out)
-    : m_window(window), m_windowSystem(windowSystem), m_qwindow(windowSystem.widget().windowHandle()),
+Driver::Driver(KolvenWindow& window, platform::qt::QtWindowSystem& windowSystem, ScriptedDialogs& dialogs,
+               std::ostream& out)
+    : m_window(window), m_windowSystem(windowSystem), m_dialogs(dialogs), m_qwindow(windowSystem.widget().windowHandle()),
       m_pointer(m_qwindow, [] { QCoreApplication::processEvents(); }), m_out(out)
 {
     m_windowSystem.setYieldHook([this](int n) { onYield(n); });
@@ -267,6 +268,12 @@ bool Driver::perform(const Command& c)
         }
         return save(screen->grabWindow(0), c.name);
     }
+    case Verb::AnswerFile:
+        m_dialogs.answerNext(c.name.empty() ? std::nullopt : std::optional<std::string>(c.name));
+        return true;
+    case Verb::Clipboard:
+        m_out << "{\"clipboard\": " << jsonString(m_window.services.clipboard.text()) << "}" << std::endl;
+        return true;
     case Verb::Quit:
         clickAt(middleOf(m_window.FIN));
         if (!ended()) {

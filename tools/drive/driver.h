@@ -11,6 +11,7 @@
 
 #include "platform/control.h"
 #include "script_line.h"
+#include "scripted_dialogs.h"
 
 class QPixmap;
 class QWindow;
@@ -29,7 +30,9 @@ namespace kolven::drive {
 // object a line.
 class Driver {
 public:
-    Driver(KolvenWindow& window, platform::qt::QtWindowSystem& windowSystem, std::ostream& out);
+    // dialogs: the window's file dialogs, which answer-file answers.
+    Driver(KolvenWindow& window, platform::qt::QtWindowSystem& windowSystem, ScriptedDialogs& dialogs,
+           std::ostream& out);
 
     // Runs one command; false when it could not be carried out (an error line
     // has then been printed).
@@ -50,6 +53,7 @@ private:
 
     KolvenWindow& m_window;
     platform::qt::QtWindowSystem& m_windowSystem;
+    ScriptedDialogs& m_dialogs;
     QWindow* m_qwindow;
     RealPointer m_pointer;
     std::ostream& m_out;

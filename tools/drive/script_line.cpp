@@ -45,7 +45,7 @@ std::string_view restOfLine(std::string_view line, std::string_view first)
 struct Grammar {
     std::string_view word;
     Verb verb;
-    enum Arguments { None, Name, NameIndex, Point, Count, File, CountCommand } arguments;
+    enum Arguments { None, Name, NameIndex, Point, Count, File, MaybeFile, CountCommand } arguments;
 };
 
 constexpr Grammar kGrammar[] = {
@@ -61,6 +61,8 @@ constexpr Grammar kGrammar[] = {
     {"export", Verb::Export, Grammar::None},
     {"shot", Verb::Shot, Grammar::File},
     {"screen-shot", Verb::ScreenShot, Grammar::File},
+    {"answer-file", Verb::AnswerFile, Grammar::MaybeFile},
+    {"clipboard", Verb::Clipboard, Grammar::None},
     {"quit", Verb::Quit, Grammar::None},
 };
 
@@ -83,6 +85,7 @@ std::optional<std::variant<Command, ParseError>> parseLine(std::string_view line
         const bool countRight = g.arguments == Grammar::None                                    ? arguments == 0
                                 : g.arguments == Grammar::Name || g.arguments == Grammar::Count ? arguments == 1
                                 : g.arguments == Grammar::File                                  ? arguments >= 1
+                                : g.arguments == Grammar::MaybeFile                             ? true
                                 : g.arguments == Grammar::CountCommand                          ? arguments >= 2
                                                                                                 : arguments == 2;
         if (!countRight)
@@ -118,6 +121,10 @@ std::optional<std::variant<Command, ParseError>> parseLine(std::string_view line
         }
         case Grammar::File:
             c.name = restOfLine(line, w[1]);
+            break;
+        case Grammar::MaybeFile:
+            if (arguments > 0)
+                c.name = restOfLine(line, w[1]);
             break;
         case Grammar::CountCommand: {
             const auto k = integer(w[1]);

@@ -8,11 +8,11 @@
 
 namespace kolven::drive {
 
-enum class Verb { Hover, Click, Down, Pick, Move, BackgroundClick, StopAfter, AtCount, Dump, Export, Shot, ScreenShot, Quit };
+enum class Verb { Hover, Click, Down, Pick, Move, BackgroundClick, StopAfter, AtCount, Dump, Export, Shot, ScreenShot, AnswerFile, Clipboard, Quit };
 
 struct Command {
     Verb verb;
-    std::string name;  // control name, or the file of a shot or screen-shot
+    std::string name;  // control name, or the file of a shot, a screen-shot or answer-file
     int a = 0;         // list index, x, or number of counts
     int b = 0;         // y
     // at-count: the command to carry out at the a-th yield of the next run.

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/qt/drawings.h"
+#include "platform/qt/qt_dialogs.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/image_surface.h"
 
@@ -185,6 +186,16 @@ TEST_F(QtPlatform, DrawingIsStretchedOrFittedToItsPlace)
         for (const auto& [at, blue] : row.pixels)
             EXPECT_EQ(image.pixel(at) | 0xff000000u, blue ? kBlue : qRgb(255, 255, 255)) << at.x() << ", " << at.y();
     }
+}
+
+// A table goes out through the clipboard with its accents, tabs and line
+// breaks as they are.
+TEST_F(QtPlatform, ClipboardKeepsUtf8TextWhole)
+{
+    QtClipboard clipboard;
+    const std::string table = "Origine\tSimulation\nÉcart quadratique moyen\t8,25\n";
+    clipboard.setText(table);
+    EXPECT_EQ(clipboard.text(), table);
 }
 
 }  // namespace
