@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/posix_files.h"
 #include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_sound_input.h"
 #include "platform/qt/qt_window_system.h"
 #include "shell/interval_file_check.h"
 #include "shell/kolven_window.h"
@@ -32,7 +33,8 @@ int main(int argc, char* argv[])
     kolven::platform::qt::QtWindowSystem windowSystem;
     kolven::platform::qt::QtDialogs dialogs(windowSystem.widget());
     kolven::platform::qt::QtClipboard clipboard;
-    kolven::KolvenWindow window({windowSystem, clock, files, dialogs, clipboard});
+    kolven::platform::qt::QtSoundInput sound;
+    kolven::KolvenWindow window({windowSystem, clock, files, dialogs, clipboard, kolven::platform::systemAudioFiles(), sound});
     windowSystem.attach(window);
     window.Form_Load();
     windowSystem.showWindow();

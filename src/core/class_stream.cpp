@@ -1,8 +1,8 @@
 #include "core/class_stream.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <algorithm>
 #include <limits>
 
 namespace kolven {
@@ -14,7 +14,8 @@ constexpr int kValuesPerLine = 10;
 constexpr std::string_view kPulsesKey = "impulsions ";
 constexpr std::string_view kRateKey = "cadence ";
 
-// Groups of three digits set apart by a blank, as French writes them.
+}  // namespace
+
 std::string groupedDigits(std::int64_t n)
 {
     const std::string digits = std::to_string(n);
@@ -26,6 +27,8 @@ std::string groupedDigits(std::int64_t n)
     }
     return grouped;
 }
+
+namespace {
 
 std::optional<double> valueAfter(std::string_view text, std::string_view key)
 {
@@ -102,18 +105,20 @@ std::optional<ClassStreamFacts> classStreamFactsFromTail(std::string_view tail)
     return ClassStreamFacts{static_cast<std::int64_t>(*pulses), *rate};
 }
 
-std::string classStreamCaption(const ClassStreamFacts& facts, char decimalSeparator)
+std::string rateText(double perSecond, char decimalSeparator)
 {
-    // One decimal, two below one pulse a second, so that a slow counter
-    // does not read 0,0.
     char rate[32];
     const auto [end, error] =
-        std::to_chars(rate, rate + sizeof rate, facts.rate, std::chars_format::fixed, facts.rate < 1 ? 2 : 1);
-    std::string rateText(rate, end);
-    for (char& c : rateText)
-        if (c == '.')
-            c = decimalSeparator;
-    return "Intervalles de la classe : " + groupedDigits(facts.pulses) + " impulsions, " + rateText + " /s";
+        std::to_chars(rate, rate + sizeof rate, perSecond, std::chars_format::fixed, perSecond < 1 ? 2 : 1);
+    std::string text(rate, end);
+    std::replace(text.begin(), text.end(), '.', decimalSeparator);
+    return text;
+}
+
+std::string classStreamCaption(const ClassStreamFacts& facts, char decimalSeparator)
+{
+    return "Intervalles de la classe : " + groupedDigits(facts.pulses) + " impulsions, " +
+           rateText(facts.rate, decimalSeparator) + " /s";
 }
 
 }  // namespace kolven

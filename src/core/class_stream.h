@@ -50,6 +50,14 @@ std::string classStreamText(const std::vector<double>& seconds);
 // not one that classStreamText writes.
 std::optional<ClassStreamFacts> classStreamFactsFromTail(std::string_view tail);
 
+// A whole number in groups of three digits set apart by a blank, as French
+// writes them: "2 431".
+std::string groupedDigits(std::int64_t n);
+
+// A rate per second as the screen gives it: one decimal, two below one
+// pulse a second, so that a slow counter does not read 0,0.
+std::string rateText(double perSecond, char decimalSeparator);
+
 // What the screen says of the class's stream:
 // "Intervalles de la classe : 2 431 impulsions, 12,3 /s".
 std::string classStreamCaption(const ClassStreamFacts& facts, char decimalSeparator);

@@ -1,5 +1,6 @@
 #include "platform/control.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kolven::platform {
@@ -143,6 +144,22 @@ Rect Control::windowRect() const
 void Control::addEntry(std::string entry)
 {
     m_entries.push_back(std::move(entry));
+    changed();
+}
+
+bool Control::entryEnabled(int entry) const
+{
+    return std::find(m_disabledEntries.begin(), m_disabledEntries.end(), entry) == m_disabledEntries.end();
+}
+
+void Control::setEntryEnabled(int entry, bool enabled)
+{
+    if (entryEnabled(entry) == enabled)
+        return;
+    if (enabled)
+        m_disabledEntries.erase(std::find(m_disabledEntries.begin(), m_disabledEntries.end(), entry));
+    else
+        m_disabledEntries.push_back(entry);
     changed();
 }
 

@@ -78,6 +78,9 @@ public:
     const std::vector<std::string>& entries() const { return m_entries; }
     void addEntry(std::string entry);
     int index() const { return m_index; }  // -1: no selection
+    // An entry that cannot be chosen now is greyed and takes no click.
+    bool entryEnabled(int entry) const;
+    void setEntryEnabled(int entry, bool enabled);
     void setIndex(int index);
     int itemHeight() const;
     // The entry under a point in window coordinates, or -1.
@@ -113,6 +116,7 @@ private:
     std::string m_tooltip;
     Rect m_rect;
     std::vector<std::string> m_entries;
+    std::vector<int> m_disabledEntries;
     int m_index = -1;
     std::shared_ptr<const Drawing> m_picture;
 };

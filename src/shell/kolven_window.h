@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "core/export_rhythm.h"
+#include "core/class_stream.h"
+#include "core/click_detector.h"
 #include "core/export_writer.h"
 #include "core/interval_file.h"
 #include "core/series_state.h"
+#include "core/stream_state.h"
 #include "display/comparison_geometry.h"
 #include "display/display_state.h"
 #include "display/plot_geometry.h"
@@ -284,7 +287,7 @@ public:
     Control& pageLine(int number);  // Label1 … Label32
 
     // window_notices
-    enum class Notice { IntervalFile, CountNeverEnds, SeriesFull, ExportFile };
+    enum class Notice { IntervalFile, CountNeverEnds, SeriesFull, ExportFile, Detector };
     void showNotice(Notice notice);
     void withdrawNotice(Notice notice);
     bool noticeShown(Notice notice) const;
@@ -305,7 +308,33 @@ public:
     // it) and no bin is read out in the rows they share with the read-outs.
     void refreshChiSquareLines();
 
+    // --- The class's detector and the stream the counts walk (window_detector)
+    Control DETECTEUR{"DETECTEUR", platform::ControlKind::Label};
+    Control DETECTEUR_List{"DETECTEUR_List", platform::ControlKind::List};
+    Control FLUX{"FLUX", platform::ControlKind::Label};
+    // The recording from the sound input, while it listens.
+    Control ECOUTE_TITRE{"ECOUTE_TITRE", platform::ControlKind::Label};
+    Control ECOUTE_IMPULSIONS{"ECOUTE_IMPULSIONS", platform::ControlKind::Label};
+    Control ECOUTE_CADENCE{"ECOUTE_CADENCE", platform::ControlKind::Label};
+    Control ECOUTE_DUREE{"ECOUTE_DUREE", platform::ControlKind::Label};
+    Control ECOUTE_MINIMUM{"ECOUTE_MINIMUM", platform::ControlKind::Label};
+    Control ECOUTE_ARRET{"ECOUTE_ARRET", platform::ControlKind::Label};
+    bool listening() const { return ECOUTE_ARRET.visible(); }
+    void DETECTEUR_PointerOver();
+    void DETECTEUR_List_Click();
+    void ECOUTE_ARRET_Click();
+    void startListening();
+    void soundArrived(const float* interleaved, std::size_t frames);
+    void importPulsesFile();
+    void chooseStream(const std::string& flux);
+    void takeClassPulses(const std::vector<double>& seconds);
+    void findClassStream();
+    void showStream();
+    void placeStreamCaption();
+    std::string streamPath() const;
+
     SeriesState series;
+    StreamState stream;
     MeanSetting mean;
     LawsState laws;
     DisplayState display;
@@ -327,6 +356,9 @@ private:
     void wireArrows();
     void wireTheoreticalSeries();
     void wirePageHandlers();
+    void wireDetector();
+    void layOutDetector();
+    void showListening();
     int scaledX(double design) const;
     int scaledY(double design) const;
     void layOut();
@@ -367,6 +399,9 @@ private:
     ExportWriter m_export;
     ExportRhythm m_exportRhythm;
     Notice m_notice = Notice::IntervalFile;
+    std::string m_detectorNotice;
+    std::unique_ptr<ClickDetector> m_listening;
+    std::vector<std::pair<bool, bool>> m_commandsBeforeListening;  // shown, enabled
 };
 
 // The design font, and the window's scale from the screen.

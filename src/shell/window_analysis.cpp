@@ -52,6 +52,7 @@ void KolvenWindow::ANALYSES_Click()
     display.CURSEUR_I = static_cast<std::int16_t>(roundEven(series.MOY_S));
     TRACE_COMPARAISON();
     showChiSquareTests();
+    placeStreamCaption();
 }
 
 // Every column, a mean over its e.q.m.² with σ² just left of the value,
@@ -111,6 +112,7 @@ void KolvenWindow::Label36_Click()
     unlockCommands();
     // σ² goes back beside the deviation it names, as the series view had it.
     showSigma2WithDeviation();
+    placeStreamCaption();
 }
 
 void KolvenWindow::wireAnalysis()

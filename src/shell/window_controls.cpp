@@ -25,16 +25,17 @@ void KolvenWindow::buildControlList()
         &NMOYENG,   &EQM2_G,        &SIGMA2G,
         &KHI2_P,    &SEUIL_P,       &KHI2_G,     &SEUIL_G,
         &F_H_G_Image, &F_H_G_10,    &F_H_D_Image, &F_H_D_10, &F_H_P_Image, &F_H_M_Image1,
-        &F_V_P_Image, &F_V_M_Image, &AVIS,
+        &F_V_P_Image, &F_V_M_Image, &AVIS, &FLUX,
+        &ECOUTE_TITRE, &ECOUTE_IMPULSIONS, &ECOUTE_CADENCE, &ECOUTE_DUREE, &ECOUTE_MINIMUM, &ECOUTE_ARRET,
 
         // The stop and return labels take the place of " Effacer ", over it.
-        &LANCER1,   &EFFACERS,      &DUREES1,    &ORIGINE,  &ANALYSES,   &INFORMATIONS, &ARRET_Label,
+        &LANCER1,   &EFFACERS,      &DUREES1,    &ORIGINE,  &ANALYSES,   &INFORMATIONS, &DETECTEUR, &ARRET_Label,
         &Label36,
 
         &Label34,   &LANCER_N,
         &Label33,   &AUGMENT1,      &AUGMENT2,   &VALEUR_A_Label, &VALEUR_A_List, &DIMINUE1, &DIMINUE2,
         &Label37,   &THEORIQUE_Label, &Label38,  &POISS,    &GAUSSIEN,   &ASSOCIATIONS_List,
-        &Label35,   &INFOS,
+        &Label35,   &INFOS,         &DETECTEUR_List,
 
         &Picture2,  &BLANCS,
     };
@@ -70,6 +71,7 @@ void KolvenWindow::wireHandlers()
     wireArrows();
     wireTheoreticalSeries();
     wirePageHandlers();
+    wireDetector();
 }
 
 Control* KolvenWindow::control(const std::string& name) const
@@ -121,7 +123,7 @@ void KolvenWindow::pointerReleased(int x, int y)
     }
     if (c->kind() == platform::ControlKind::List) {
         const int entry = c->entryAt(y);
-        if (entry < 0)
+        if (entry < 0 || !c->entryEnabled(entry))
             return;
         c->setIndex(entry);
     }

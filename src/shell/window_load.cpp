@@ -82,6 +82,7 @@ void KolvenWindow::Form_Load()
     display.ECHELLEH_S = static_cast<float>(display.ECHELLEH0_L) / 20.0f;
     TRACE_CADRE();
     startReadingIntervals();
+    findClassStream();
 }
 
 int KolvenWindow::scaledX(double design) const
@@ -102,6 +103,7 @@ void KolvenWindow::layOut()
     layOutPlotArea();
     fillLists();
     layOutMenus();
+    layOutDetector();
 }
 
 void KolvenWindow::layOutTitleBand()

@@ -6,7 +6,7 @@ void KolvenWindow::closeAllMenus()
 {
     for (Control* c : {&LANCER_N, &VALEUR_A_Label, &VALEUR_A_List, &Label33, &Label34, &Label35, &Label37, &Label38,
                        &AUGMENT1, &AUGMENT2, &DIMINUE1, &DIMINUE2, &THEORIQUE_Label, &POISS, &GAUSSIEN,
-                       &ASSOCIATIONS_List, &INFOS})
+                       &ASSOCIATIONS_List, &INFOS, &DETECTEUR_List})
         c->hide();
 }
 

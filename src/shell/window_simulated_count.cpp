@@ -21,7 +21,7 @@ void KolvenWindow::startReadingIntervals()
 bool KolvenWindow::openIntervalFile()
 {
     try {
-        const std::string path = locateIntervalFile(services.files);
+        const std::string path = streamPath();
         if (path.empty()) {
             const std::string impostor = intervalFileImpostor(services.files);
             throw impostor.empty() ? IntervalFileUnreadable(kIntervalFileName, IntervalFileFault::Missing)

@@ -1,5 +1,5 @@
 // kolven-drive [--screen WxH|real] [--clock SECONDS] [--workdir DIR]
-//              [--export-root DIR] [--locale NAME] < script
+//              [--export-root DIR] [--data-home DIR] [--locale NAME] < script
 //
 // Runs the program's window on the offscreen platform (unless
 // QT_QPA_PLATFORM names another) and plays the script read from standard
@@ -34,6 +34,7 @@ struct Options {
     std::optional<double> clock;
     std::string workdir;
     std::string exportRoot;
+    std::string dataHome;
     std::string locale = "fr_FR";
 };
 
@@ -41,7 +42,7 @@ struct Options {
 {
     std::cerr << "kolven-drive: " << problem << "\n"
               << "usage: kolven-drive [--screen WxH|real] [--clock SECONDS] [--workdir DIR] [--export-root DIR]"
-                 " [--locale NAME] < script\n";
+                 " [--data-home DIR] [--locale NAME] < script\n";
     std::exit(2);
 }
 
@@ -76,6 +77,8 @@ Options parseOptions(int argc, char* argv[])
             o.workdir = absolute(value);
         } else if (option == "--export-root") {
             o.exportRoot = absolute(value);
+        } else if (option == "--data-home") {
+            o.dataHome = absolute(value);
         } else if (option == "--locale") {
             o.locale = value;
         } else {
@@ -101,18 +104,19 @@ int main(int argc, char* argv[])
 
     kolven::platform::SystemClock clock =
         options.clock ? kolven::platform::SystemClock(*options.clock) : kolven::platform::SystemClock();
-    kolven::platform::PosixFileSystem files(options.exportRoot, options.workdir);
+    kolven::platform::PosixFileSystem files(options.exportRoot, options.workdir, options.dataHome);
     kolven::platform::qt::QtWindowSystem windowSystem(
         {options.screenWidth, options.screenHeight, options.locale});
     kolven::platform::qt::QtDialogs desktopDialogs(windowSystem.widget());
     kolven::drive::ScriptedDialogs dialogs(desktopDialogs, std::cout, std::cerr);
     kolven::platform::qt::QtClipboard clipboard;
-    kolven::KolvenWindow window({windowSystem, clock, files, dialogs, clipboard});
+    kolven::drive::FileSoundInput sound(kolven::platform::systemAudioFiles());
+    kolven::KolvenWindow window({windowSystem, clock, files, dialogs, clipboard, kolven::platform::systemAudioFiles(), sound});
     windowSystem.attach(window);
     window.Form_Load();
     windowSystem.showWindow();
 
-    kolven::drive::Driver driver(window, windowSystem, dialogs, std::cout);
+    kolven::drive::Driver driver(window, windowSystem, dialogs, sound, std::cout);
     bool failed = false;
     std::string line;
     while (!driver.ended() && std::getline(std::cin, line)) {

@@ -55,8 +55,8 @@ std::optional<std::string> fileText(const std::string& path)
 }  // namespace
 
 Driver::Driver(KolvenWindow& window, platform::qt::QtWindowSystem& windowSystem, ScriptedDialogs& dialogs,
-               std::ostream& out)
-    : m_window(window), m_windowSystem(windowSystem), m_dialogs(dialogs), m_qwindow(windowSystem.widget().windowHandle()),
+               FileSoundInput& sound, std::ostream& out)
+    : m_window(window), m_windowSystem(windowSystem), m_dialogs(dialogs), m_sound(sound), m_qwindow(windowSystem.widget().windowHandle()),
       m_pointer(m_qwindow, [] { QCoreApplication::processEvents(); }), m_out(out)
 {
     m_windowSystem.setYieldHook([this](int n) { onYield(n); });
@@ -271,6 +271,20 @@ bool Driver::perform(const Command& c)
     case Verb::AnswerFile:
         m_dialogs.answerNext(c.name.empty() ? std::nullopt : std::optional<std::string>(c.name));
         return true;
+    case Verb::RecordFrom: {
+        // As a person would: the detector's menu, its first entry; then the
+        // file plays to its end.
+        m_sound.arm(c.name);
+        if (!perform(Command{Verb::Hover, "DETECTEUR", 0, 0, nullptr}) || !perform(Command{Verb::Pick, "DETECTEUR_List", 0, 0, nullptr}))
+            return false;
+        std::string problem;
+        if (!m_sound.feedToEnd(problem)) {
+            error(problem);
+            return false;
+        }
+        catchUp();
+        return true;
+    }
     case Verb::Clipboard:
         m_out << "{\"clipboard\": " << jsonString(m_window.services.clipboard.text()) << "}" << std::endl;
         return true;

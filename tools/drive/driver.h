@@ -11,6 +11,7 @@
 
 #include "platform/control.h"
 #include "script_line.h"
+#include "file_sound_input.h"
 #include "scripted_dialogs.h"
 
 class QPixmap;
@@ -31,8 +32,9 @@ namespace kolven::drive {
 class Driver {
 public:
     // dialogs: the window's file dialogs, which answer-file answers.
+    // sound: the window's sound input, which record-from feeds.
     Driver(KolvenWindow& window, platform::qt::QtWindowSystem& windowSystem, ScriptedDialogs& dialogs,
-           std::ostream& out);
+           FileSoundInput& sound, std::ostream& out);
 
     // Runs one command; false when it could not be carried out (an error line
     // has then been printed).
@@ -54,6 +56,7 @@ private:
     KolvenWindow& m_window;
     platform::qt::QtWindowSystem& m_windowSystem;
     ScriptedDialogs& m_dialogs;
+    FileSoundInput& m_sound;
     QWindow* m_qwindow;
     RealPointer m_pointer;
     std::ostream& m_out;

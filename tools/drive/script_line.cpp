@@ -63,6 +63,7 @@ constexpr Grammar kGrammar[] = {
     {"screen-shot", Verb::ScreenShot, Grammar::File},
     {"answer-file", Verb::AnswerFile, Grammar::MaybeFile},
     {"clipboard", Verb::Clipboard, Grammar::None},
+    {"record-from", Verb::RecordFrom, Grammar::File},
     {"quit", Verb::Quit, Grammar::None},
 };
 

@@ -8,7 +8,7 @@
 
 namespace kolven::drive {
 
-enum class Verb { Hover, Click, Down, Pick, Move, BackgroundClick, StopAfter, AtCount, Dump, Export, Shot, ScreenShot, AnswerFile, Clipboard, Quit };
+enum class Verb { Hover, Click, Down, Pick, Move, BackgroundClick, StopAfter, AtCount, Dump, Export, Shot, ScreenShot, AnswerFile, Clipboard, RecordFrom, Quit };
 
 struct Command {
     Verb verb;

@@ -130,6 +130,9 @@ void writeState(std::string& out, const KolvenWindow& w)
     KOLVEN_STATE(series, FICHIER_T);
     o.field("DISQUE_T", exportFolder(w));
     KOLVEN_STATE(series, A_L);
+    KOLVEN_STATE(stream, FLUX_T);
+    KOLVEN_STATE(stream, IMPULSIONS_L);
+    KOLVEN_STATE(stream, CADENCE_D);
     KOLVEN_STATE(mean, TEMPS_I);
     KOLVEN_STATE(mean, TEMPS_S);
     KOLVEN_STATE(display, ECHHORIZ_S);

@@ -241,7 +241,7 @@ void Canvas::paintList(QPainter& p, const Control& c, const QRect& r)
             p.fillRect(row, kSelection);
             p.setPen(kSelectedText);
         } else {
-            p.setPen(c.enabled() ? toQColor(c.fore()) : kDisabledText);
+            p.setPen(c.enabled() && c.entryEnabled(i) ? toQColor(c.fore()) : kDisabledText);
         }
         p.drawText(row, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::fromStdString(entries[i]));
     }

@@ -1,0 +1,18 @@
+#include "platform/platform.h"
+#include "platform/sndfile_audio_files.h"
+
+namespace kolven::platform {
+
+AudioFiles& systemAudioFiles()
+{
+    static SndfileAudioFiles files;
+    return files;
+}
+
+SoundInput& noSoundInput()
+{
+    static NoSoundInput input;
+    return input;
+}
+
+}  // namespace kolven::platform
