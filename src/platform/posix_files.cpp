@@ -156,4 +156,34 @@ std::string PosixFileSystem::defaultExportRoot(const std::string& workingDirecto
     return home && *home ? home : root;
 }
 
+SaveOutcome PosixFileSystem::saveFile(const std::string& path, std::string_view bytes)
+{
+    PosixReplacedFile file = PosixReplacedFile::chosen(path);
+    switch (file.write(bytes)) {
+    case WriteOutcome::Written:
+        return SaveOutcome::Saved;
+    case WriteOutcome::FileIsLink:
+    case WriteOutcome::FolderIsLink:
+        return SaveOutcome::IsLink;
+    case WriteOutcome::FolderNotOwned:
+    case WriteOutcome::Failed:
+        break;
+    }
+    switch (file.lastError()) {
+    case ENOENT:
+    case ENOTDIR:
+        return SaveOutcome::FolderMissing;
+    case EACCES:
+    case EPERM:
+        return SaveOutcome::NotAllowed;
+    case EROFS:
+        return SaveOutcome::ReadOnly;
+    case ENOSPC:
+    case EDQUOT:
+        return SaveOutcome::DiskFull;
+    default:
+        return SaveOutcome::Failed;
+    }
+}
+
 }  // namespace kolven::platform

@@ -25,6 +25,8 @@ public:
     std::string workingDirectory() const override;
     std::string programDirectory() const override;
     ReplacedFile& exportFile() override { return m_export; }
+    // Through the export file's own writing: nothing is written through a link.
+    SaveOutcome saveFile(const std::string& path, std::string_view bytes) override;
 
     static std::string defaultExportRoot(const std::string& workingDirectory);
 

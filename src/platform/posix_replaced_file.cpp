@@ -65,20 +65,20 @@ bool writeAll(int fd, std::string_view text)
 // A hidden name beside the file, with 64 random bits in it: another user
 // cannot put a link there in advance. Empty when no random bytes are to be
 // had.
-std::string temporaryName()
+std::string temporaryName(const std::string& file)
 {
     std::uint64_t bits = 0;
     if (::getrandom(&bits, sizeof bits, 0) != static_cast<ssize_t>(sizeof bits))
         return {};
-    return temporaryNameFor(kExportFile, bits);
+    return temporaryNameFor(file, bits);
 }
 
 // A new file of that name, made here and now: O_EXCL fails on anything
 // already there, a link included.
-int createTemporary(int folder, std::string& name)
+int createTemporary(int folder, const std::string& file, std::string& name)
 {
     for (int i = 0; i < kNameTries; ++i) {
-        name = temporaryName();
+        name = temporaryName(file);
         if (name.empty())
             return -1;
         const int fd = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
@@ -103,41 +103,74 @@ std::string exportPathUnder(const std::string& root)
     return exportFolderUnder(root) + '/' + kExportFile;
 }
 
-PosixReplacedFile::PosixReplacedFile(std::string root) : m_root(std::move(root)), m_path(exportPathUnder(m_root))
+PosixReplacedFile::PosixReplacedFile(std::string root)
+    : PosixReplacedFile(std::move(root), kExportFolder, kExportFile)
 {
+}
+
+PosixReplacedFile::PosixReplacedFile(std::string root, std::string folder, std::string file)
+    : m_root(std::move(root)), m_folder(std::move(folder)), m_file(std::move(file)),
+      m_path(!m_folder.empty()        ? exportPathUnder(m_root)
+             : m_root.ends_with('/') ? m_root + m_file
+                                     : m_root + '/' + m_file)
+{
+}
+
+PosixReplacedFile PosixReplacedFile::chosen(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return PosixReplacedFile(".", "", path);
+    return PosixReplacedFile(slash == 0 ? "/" : path.substr(0, slash), "", path.substr(slash + 1));
+}
+
+WriteOutcome PosixReplacedFile::fail(WriteOutcome outcome, int error)
+{
+    m_error = error;
+    return outcome;
 }
 
 WriteOutcome PosixReplacedFile::write(std::string_view text)
 {
+    m_error = 0;
     const Descriptor root(::open(m_root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!root.valid())
-        return WriteOutcome::Failed;
-    ::mkdirat(root.get(), kExportFolder, 0755);  // an existing folder is fine
-    const Descriptor folder(::openat(root.get(), kExportFolder, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!folder.valid())
-        return isLinkAt(root.get(), kExportFolder) ? WriteOutcome::FolderIsLink : WriteOutcome::Failed;
-    struct stat owner {};
-    if (::fstat(folder.get(), &owner) != 0)
-        return WriteOutcome::Failed;
-    if (owner.st_uid != ::geteuid())
-        return WriteOutcome::FolderNotOwned;
+        return fail(WriteOutcome::Failed, errno);
+    if (!m_folder.empty())
+        ::mkdirat(root.get(), m_folder.c_str(), 0755);  // an existing folder is fine
+    const Descriptor folder(m_folder.empty()
+                                ? ::fcntl(root.get(), F_DUPFD_CLOEXEC, 0)
+                                : ::openat(root.get(), m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!folder.valid()) {
+        const int error = errno;
+        return isLinkAt(root.get(), m_folder.c_str()) ? WriteOutcome::FolderIsLink : fail(WriteOutcome::Failed, error);
+    }
+    if (!m_folder.empty()) {
+        struct stat owner {};
+        if (::fstat(folder.get(), &owner) != 0)
+            return fail(WriteOutcome::Failed, errno);
+        if (owner.st_uid != ::geteuid())
+            return WriteOutcome::FolderNotOwned;
+    }
+    const int folderFd = folder.get();
     if (!m_temporariesSwept) {
-        removeStaleTemporaries(folder.get(), kExportFile);
+        removeStaleTemporaries(folderFd, m_file);
         m_temporariesSwept = true;
     }
     // The rename below would replace a link rather than follow it; refusing
     // it says that someone put it there.
-    if (isLinkAt(folder.get(), kExportFile))
+    if (isLinkAt(folderFd, m_file.c_str()))
         return WriteOutcome::FileIsLink;
 
     std::string temporary;
-    Descriptor file(createTemporary(folder.get(), temporary));
+    Descriptor file(createTemporary(folderFd, m_file, temporary));
     if (!file.valid())
-        return WriteOutcome::Failed;
+        return fail(WriteOutcome::Failed, errno);
     const bool written = writeAll(file.get(), text) && file.close();
-    if (!written || ::renameat(folder.get(), temporary.c_str(), folder.get(), kExportFile) != 0) {
-        ::unlinkat(folder.get(), temporary.c_str(), 0);
-        return WriteOutcome::Failed;
+    if (!written || ::renameat(folderFd, temporary.c_str(), folderFd, m_file.c_str()) != 0) {
+        const int failure = errno;
+        ::unlinkat(folderFd, temporary.c_str(), 0);
+        return fail(WriteOutcome::Failed, failure);
     }
     return WriteOutcome::Written;
 }

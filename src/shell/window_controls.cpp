@@ -28,13 +28,13 @@ void KolvenWindow::buildControlList()
         &F_V_P_Image, &F_V_M_Image, &AVIS,
 
         // The stop and return labels take the place of " Effacer ", over it.
-        &LANCER1,   &EFFACERS,      &DUREES1,    &ORIGINE,  &ANALYSES,   &INFORMATIONS, &ARRET_Label,
+        &LANCER1,   &EFFACERS,      &DUREES1,    &ORIGINE,  &ANALYSES,   &INFORMATIONS, &EXPORTER,    &ARRET_Label,
         &Label36,
 
         &Label34,   &LANCER_N,
         &Label33,   &AUGMENT1,      &AUGMENT2,   &VALEUR_A_Label, &VALEUR_A_List, &DIMINUE1, &DIMINUE2,
         &Label37,   &THEORIQUE_Label, &Label38,  &POISS,    &GAUSSIEN,   &ASSOCIATIONS_List,
-        &Label35,   &INFOS,
+        &Label35,   &INFOS,         &EXPORTER_List,
 
         &Picture2,  &BLANCS,
     };
@@ -70,6 +70,7 @@ void KolvenWindow::wireHandlers()
     wireArrows();
     wireTheoreticalSeries();
     wirePageHandlers();
+    wireExportMenu();
 }
 
 Control* KolvenWindow::control(const std::string& name) const

@@ -19,6 +19,8 @@ std::string noticeText(KolvenWindow::Notice notice, const std::string& exportNot
         return "  La série a atteint la limite des compteurs : effacez-la pour continuer  ";
     case KolvenWindow::Notice::ExportFile:
         return exportNotice;
+    case KolvenWindow::Notice::SaveRefused:
+        break;
     }
     return {};
 }
@@ -30,7 +32,9 @@ std::string noticeText(KolvenWindow::Notice notice, const std::string& exportNot
 void KolvenWindow::showNotice(Notice notice)
 {
     m_notice = notice;
-    AVIS.setCaption(noticeText(notice, m_export.noticeText(services.files.exportFile().path()), m_intervalRefusal));
+    AVIS.setCaption(notice == Notice::SaveRefused
+                        ? m_saveNotice
+                        : noticeText(notice, m_export.noticeText(services.files.exportFile().path()), m_intervalRefusal));
     // A notice naming a long path is set smaller rather than cut at the
     // edges of the screen.
     AVIS.setFontSize(FIN.font().size);
