@@ -12,9 +12,9 @@ cd "$(dirname "$0")/.."
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
   fonts-liberation fontconfig
-  libgtest-dev libboost-math-dev
+  libgtest-dev libboost-math-dev python3
   libsndfile1-dev qt6-multimedia-dev
   xvfb xauth
   dpkg-dev file lintian desktop-file-utils appstream

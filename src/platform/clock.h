@@ -2,6 +2,11 @@
 
 namespace kolven::platform {
 
+// A moment on the user's calendar, to the minute.
+struct CalendarTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+};
+
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -9,6 +14,8 @@ public:
     virtual double secondsSinceMidnight() const = 0;
     // Seconds from an arbitrary origin; never goes back.
     virtual double monotonicSeconds() const = 0;
+    // The local date and time, for the names of the files the user saves.
+    virtual CalendarTime localTime() const;
 };
 
 // The machine's clocks; the time of day can be frozen at a fixed value.

@@ -39,6 +39,17 @@ public:
     virtual const std::string& path() const = 0;
 };
 
+// What became of saving a file the user chose.
+enum class SaveOutcome {
+    Saved,
+    FolderMissing,
+    NotAllowed,  // the user may not write there
+    ReadOnly,    // the disk or the medium takes no writing
+    DiskFull,
+    IsLink,      // a link stands at the file's name
+    Failed,      // anything else
+};
+
 // What a path names, as far as reading numbers from it goes.
 enum class EntryKind {
     Missing,
@@ -78,6 +89,12 @@ public:
     virtual std::string programDirectory() const = 0;
     // The histogram export file, in its folder, where this system puts it.
     virtual ReplacedFile& exportFile() = 0;
+    // Replaces the file at path, or makes it, whole: a reader finds the old
+    // bytes or the new ones, never a mix.
+    virtual SaveOutcome saveFile(const std::string& /*path*/, std::string_view /*bytes*/)
+    {
+        return SaveOutcome::Failed;
+    }
     // The file whole when it holds at most `most` bytes; with `tail`, a
     // longer file gives its last `most` bytes instead of a refusal.
     virtual TextRead readText(const std::string& /*path*/, std::size_t /*most*/, bool /*tail*/ = false) const

@@ -58,8 +58,8 @@ std::string rootOrDefault(const std::string& exportRoot, const std::string& work
 PosixFileSystem::PosixFileSystem(std::string exportRoot, std::string workingDirectory, std::string dataHome)
     : m_workingDirectory(workingDirectory.empty() ? processWorkingDirectory() : std::move(workingDirectory)),
       m_export(rootOrDefault(exportRoot, m_workingDirectory)),
-      m_classIntervals(dataHome.empty() ? defaultDataHome() : std::move(dataHome), kDataFolder, kClassIntervalFile,
-                       true)
+      m_classIntervals(PosixReplacedFile::kept(dataHome.empty() ? defaultDataHome() : dataHome, kDataFolder,
+                                               kClassIntervalFile))
 {
 }
 
@@ -215,6 +215,36 @@ std::string PosixFileSystem::defaultExportRoot(const std::string& workingDirecto
         return root;
     const char* home = std::getenv("HOME");
     return home && *home ? home : root;
+}
+
+SaveOutcome PosixFileSystem::saveFile(const std::string& path, std::string_view bytes)
+{
+    PosixReplacedFile file = PosixReplacedFile::chosen(path);
+    switch (file.write(bytes)) {
+    case WriteOutcome::Written:
+        return SaveOutcome::Saved;
+    case WriteOutcome::FileIsLink:
+    case WriteOutcome::FolderIsLink:
+        return SaveOutcome::IsLink;
+    case WriteOutcome::FolderNotOwned:
+    case WriteOutcome::Failed:
+        break;
+    }
+    switch (file.lastError()) {
+    case ENOENT:
+    case ENOTDIR:
+        return SaveOutcome::FolderMissing;
+    case EACCES:
+    case EPERM:
+        return SaveOutcome::NotAllowed;
+    case EROFS:
+        return SaveOutcome::ReadOnly;
+    case ENOSPC:
+    case EDQUOT:
+        return SaveOutcome::DiskFull;
+    default:
+        return SaveOutcome::Failed;
+    }
 }
 
 }  // namespace kolven::platform

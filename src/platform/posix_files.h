@@ -28,6 +28,8 @@ public:
     std::string workingDirectory() const override;
     std::string programDirectory() const override;
     ReplacedFile& exportFile() override { return m_export; }
+    // Through the export file's own writing: nothing is written through a link.
+    SaveOutcome saveFile(const std::string& path, std::string_view bytes) override;
     TextRead readText(const std::string& path, std::size_t most, bool tail = false) const override;
     ReplacedFile* classIntervalFile() override { return &m_classIntervals; }
 

@@ -110,51 +110,84 @@ std::string exportPathUnder(const std::string& root)
     return exportFolderUnder(root) + '/' + kExportFile;
 }
 
-PosixReplacedFile::PosixReplacedFile(std::string root) : PosixReplacedFile(std::move(root), kExportFolder, kExportFile, false)
+PosixReplacedFile::PosixReplacedFile(std::string root)
+    : PosixReplacedFile(std::move(root), kExportFolder, kExportFile)
 {
 }
 
 PosixReplacedFile::PosixReplacedFile(std::string root, std::string folder, std::string file, bool makeRoot)
     : m_root(std::move(root)), m_folder(std::move(folder)), m_file(std::move(file)), m_makeRoot(makeRoot),
-      m_path(folderUnder(m_root, m_folder) + '/' + m_file)
+      m_path(!m_folder.empty()        ? folderUnder(m_root, m_folder) + '/' + m_file
+             : m_root.ends_with('/') ? m_root + m_file
+                                     : m_root + '/' + m_file)
 {
+}
+
+PosixReplacedFile PosixReplacedFile::kept(const std::string& root, const std::string& folder,
+                                          const std::string& file)
+{
+    return PosixReplacedFile(root, folder, file, true);
+}
+
+PosixReplacedFile PosixReplacedFile::chosen(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return PosixReplacedFile(".", "", path);
+    return PosixReplacedFile(slash == 0 ? "/" : path.substr(0, slash), "", path.substr(slash + 1));
+}
+
+WriteOutcome PosixReplacedFile::fail(WriteOutcome outcome, int error)
+{
+    m_error = error;
+    return outcome;
 }
 
 WriteOutcome PosixReplacedFile::write(std::string_view text)
 {
+    m_error = 0;
     if (m_makeRoot) {
         std::error_code ignored;  // a root that cannot be made fails the opening below
         std::filesystem::create_directories(m_root, ignored);
     }
     const Descriptor root(::open(m_root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!root.valid())
-        return WriteOutcome::Failed;
-    ::mkdirat(root.get(), m_folder.c_str(), m_makeRoot ? 0700 : 0755);  // an existing folder is fine
-    const Descriptor folder(::openat(root.get(), m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!folder.valid())
-        return isLinkAt(root.get(), m_folder.c_str()) ? WriteOutcome::FolderIsLink : WriteOutcome::Failed;
-    struct stat owner {};
-    if (::fstat(folder.get(), &owner) != 0)
-        return WriteOutcome::Failed;
-    if (owner.st_uid != ::geteuid())
-        return WriteOutcome::FolderNotOwned;
+        return fail(WriteOutcome::Failed, errno);
+    if (!m_folder.empty())
+        ::mkdirat(root.get(), m_folder.c_str(), m_makeRoot ? 0700 : 0755);  // an existing folder is fine
+    const Descriptor folder(m_folder.empty()
+                                ? ::fcntl(root.get(), F_DUPFD_CLOEXEC, 0)
+                                : ::openat(root.get(), m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!folder.valid()) {
+        const int error = errno;
+        return isLinkAt(root.get(), m_folder.c_str()) ? WriteOutcome::FolderIsLink : fail(WriteOutcome::Failed, error);
+    }
+    if (!m_folder.empty()) {
+        struct stat owner {};
+        if (::fstat(folder.get(), &owner) != 0)
+            return fail(WriteOutcome::Failed, errno);
+        if (owner.st_uid != ::geteuid())
+            return WriteOutcome::FolderNotOwned;
+    }
+    const int folderFd = folder.get();
     if (!m_temporariesSwept) {
-        removeStaleTemporaries(folder.get(), m_file);
+        removeStaleTemporaries(folderFd, m_file);
         m_temporariesSwept = true;
     }
     // The rename below would replace a link rather than follow it; refusing
     // it says that someone put it there.
-    if (isLinkAt(folder.get(), m_file.c_str()))
+    if (isLinkAt(folderFd, m_file.c_str()))
         return WriteOutcome::FileIsLink;
 
     std::string temporary;
-    Descriptor file(createTemporary(folder.get(), m_file, temporary));
+    Descriptor file(createTemporary(folderFd, m_file, temporary));
     if (!file.valid())
-        return WriteOutcome::Failed;
+        return fail(WriteOutcome::Failed, errno);
     const bool written = writeAll(file.get(), text) && file.close();
-    if (!written || ::renameat(folder.get(), temporary.c_str(), folder.get(), m_file.c_str()) != 0) {
-        ::unlinkat(folder.get(), temporary.c_str(), 0);
-        return WriteOutcome::Failed;
+    if (!written || ::renameat(folderFd, temporary.c_str(), folderFd, m_file.c_str()) != 0) {
+        const int failure = errno;
+        ::unlinkat(folderFd, temporary.c_str(), 0);
+        return fail(WriteOutcome::Failed, failure);
     }
     return WriteOutcome::Written;
 }

@@ -29,19 +29,29 @@ class PosixReplacedFile final : public ReplacedFile {
 public:
     // The folder KOLVEN16W under root, and the file KOLVEN16W.TXT in it.
     explicit PosixReplacedFile(std::string root);
-    // The file `file` in the folder `folder` under root; with makeRoot, a
-    // root that is not there yet is made, as a private folder.
-    PosixReplacedFile(std::string root, std::string folder, std::string file, bool makeRoot);
+    // A file the user chose, in a folder that must exist already. The user
+    // picked the folder, so it need not be theirs; a link at the file's own
+    // name is still refused.
+    static PosixReplacedFile chosen(const std::string& path);
+    // A file of this program's own in the folder `folder` under root, both
+    // made, private, when missing (the user's data folder need not exist yet).
+    static PosixReplacedFile kept(const std::string& root, const std::string& folder, const std::string& file);
     WriteOutcome write(std::string_view text) override;
     const std::string& path() const override { return m_path; }
+    // The errno of the last writing that failed, 0 when it was refused.
+    int lastError() const { return m_error; }
 
 private:
+    PosixReplacedFile(std::string root, std::string folder, std::string file, bool makeRoot = false);
+    WriteOutcome fail(WriteOutcome outcome, int error);
+
     std::string m_root;
-    std::string m_folder;
+    std::string m_folder;  // under m_root, made when missing; empty: m_root itself
     std::string m_file;
     bool m_makeRoot = false;
     std::string m_path;
     bool m_temporariesSwept = false;
+    int m_error = 0;
 };
 
 // The folder `name` under root.

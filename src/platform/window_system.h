@@ -1,6 +1,11 @@
 #pragma once
 
+#include <functional>
+#include <optional>
+#include <string>
+
 #include "platform/geometry.h"
+#include "platform/picture.h"
 #include "platform/surface.h"
 
 namespace kolven::platform {
@@ -21,6 +26,14 @@ public:
     virtual void setArrowCursor() = 0;
     // The user's decimal separator for the series read-outs.
     virtual char decimalSeparator() const = 0;
+    // A picture of part of the window, drawn afresh by draw on a surface of
+    // its own: the bytes of its file, or nothing when this system makes no
+    // pictures.
+    virtual std::optional<std::string> picture(const PictureRequest& /*request*/,
+                                               const std::function<void(PictureSurface&)>& /*draw*/)
+    {
+        return std::nullopt;
+    }
 };
 
 }  // namespace kolven::platform

@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/export_rhythm.h"
 #include "core/class_stream.h"
 #include "core/click_detector.h"
 #include "core/export_writer.h"
+#include "core/histogram_table.h"
 #include "core/interval_file.h"
 #include "core/series_state.h"
 #include "core/stream_state.h"
@@ -18,6 +20,7 @@
 #include "display/plot_geometry.h"
 #include "laws/laws_state.h"
 #include "platform/control.h"
+#include "platform/picture.h"
 #include "platform/platform.h"
 #include "settings/mean_setting.h"
 #include "shell/comparison_column.h"
@@ -76,6 +79,7 @@ public:
     Control ANALYSES{"ANALYSES", platform::ControlKind::Label};
     Control Label36{"Label36", platform::ControlKind::Label};
     Control INFORMATIONS{"INFORMATIONS", platform::ControlKind::Label};
+    Control EXPORTER{"EXPORTER", platform::ControlKind::Label};
 
     // --- Read-outs of the series and the mean -------------------------------
     Control TEMPS{"TEMPS", platform::ControlKind::Label};
@@ -136,6 +140,7 @@ public:
     Control ASSOCIATIONS_List{"ASSOCIATIONS_List", platform::ControlKind::List};
     Control Label35{"Label35", platform::ControlKind::Label};
     Control INFOS{"INFOS", platform::ControlKind::List};
+    Control EXPORTER_List{"EXPORTER_List", platform::ControlKind::List};
 
     // --- Information pages --------------------------------------------------
     Control Picture2{"Picture2", platform::ControlKind::Panel};
@@ -286,8 +291,19 @@ public:
     void BLANCS_Click();
     Control& pageLine(int number);  // Label1 … Label32
 
+    // window_export_menu: the plot as a picture and the histogram as a
+    // table, for a lab report.
+    static const std::vector<const char*>& exportEntries();
+    void EXPORTER_PointerOver();
+    void EXPORTER_List_Click();
+    TableSource tableSource() const;
+    // The controls a picture of the plot shows, and the part of the window it takes.
+    std::vector<const Control*> pictureControls() const;
+    platform::Rect pictureArea() const;
+    void drawPlotArea(platform::PictureSurface& surface) const;
+
     // window_notices
-    enum class Notice { IntervalFile, CountNeverEnds, SeriesFull, ExportFile, Detector };
+    enum class Notice { IntervalFile, CountNeverEnds, SeriesFull, ExportFile, SaveRefused, Detector };
     void showNotice(Notice notice);
     void withdrawNotice(Notice notice);
     bool noticeShown(Notice notice) const;
@@ -356,6 +372,7 @@ private:
     void wireArrows();
     void wireTheoreticalSeries();
     void wirePageHandlers();
+    void wireExportMenu();
     void wireDetector();
     void layOutDetector();
     void showListening();
@@ -384,6 +401,11 @@ private:
     int fitScaleToLargestBin();
     int largestBin() const;
     bool meanReadsZero() const;
+    std::string exportName(const char* suffix) const;
+    void savePlotPicture(platform::PictureFormat format);
+    void saveTable();
+    void saveFile(const std::string& path, std::string_view bytes);
+    void showSaveNotice(std::string text);
 
     std::vector<Control*> m_controls;
     std::vector<ComparisonColumn> m_columns;
@@ -399,6 +421,7 @@ private:
     ExportWriter m_export;
     ExportRhythm m_exportRhythm;
     Notice m_notice = Notice::IntervalFile;
+    std::string m_saveNotice;  // why the last file asked for was not saved
     std::string m_detectorNotice;
     std::unique_ptr<ClickDetector> m_listening;
     std::vector<std::pair<bool, bool>> m_commandsBeforeListening;  // shown, enabled

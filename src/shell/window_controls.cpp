@@ -29,13 +29,13 @@ void KolvenWindow::buildControlList()
         &ECOUTE_TITRE, &ECOUTE_IMPULSIONS, &ECOUTE_CADENCE, &ECOUTE_DUREE, &ECOUTE_MINIMUM, &ECOUTE_ARRET,
 
         // The stop and return labels take the place of " Effacer ", over it.
-        &LANCER1,   &EFFACERS,      &DUREES1,    &ORIGINE,  &ANALYSES,   &INFORMATIONS, &DETECTEUR, &ARRET_Label,
+        &LANCER1,   &EFFACERS,      &DUREES1,    &ORIGINE,  &ANALYSES,   &INFORMATIONS, &EXPORTER, &DETECTEUR, &ARRET_Label,
         &Label36,
 
         &Label34,   &LANCER_N,
         &Label33,   &AUGMENT1,      &AUGMENT2,   &VALEUR_A_Label, &VALEUR_A_List, &DIMINUE1, &DIMINUE2,
         &Label37,   &THEORIQUE_Label, &Label38,  &POISS,    &GAUSSIEN,   &ASSOCIATIONS_List,
-        &Label35,   &INFOS,         &DETECTEUR_List,
+        &Label35,   &INFOS,         &EXPORTER_List, &DETECTEUR_List,
 
         &Picture2,  &BLANCS,
     };
@@ -71,6 +71,7 @@ void KolvenWindow::wireHandlers()
     wireArrows();
     wireTheoreticalSeries();
     wirePageHandlers();
+    wireExportMenu();
     wireDetector();
 }
 

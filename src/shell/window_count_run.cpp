@@ -166,7 +166,7 @@ void KolvenWindow::lockCommands()
 {
     EFF_EXP.hide();
     INFORMATIONS.hide();
-    for (Control* c : {&LANCER1, &EFFACERS, &DUREES1, &ORIGINE, &ANALYSES, &INFORMATIONS, &DETECTEUR}) {
+    for (Control* c : {&LANCER1, &EFFACERS, &DUREES1, &ORIGINE, &ANALYSES, &INFORMATIONS, &EXPORTER, &DETECTEUR}) {
         c->setEnabled(false);
         c->hide();
     }
@@ -181,7 +181,7 @@ void KolvenWindow::unlockCommands()
         ANALYSES.setEnabled(false);
     LANCER_N.hide();
     FLECHES();
-    for (Control* c : {&EFFACERS, &DUREES1, &ORIGINE, &INFORMATIONS, &LANCER1, &DETECTEUR}) {
+    for (Control* c : {&EFFACERS, &DUREES1, &ORIGINE, &INFORMATIONS, &EXPORTER, &LANCER1, &DETECTEUR}) {
         c->setEnabled(true);
         c->show();
     }

@@ -39,7 +39,7 @@ std::string minutesAndSeconds(double seconds)
 
 }  // namespace
 
-// Placed after the last command label of the row, in the same idiom; the
+// Placed after the last command label of the row, " Exporter ", in the same idiom; the
 // caption of the stream sits at the right of the mean's row, where nothing
 // else stands, and the recording's read-outs over the plot while it listens.
 void KolvenWindow::layOutDetector()
@@ -53,7 +53,7 @@ void KolvenWindow::layOutDetector()
         c.setBack(back);
     };
     label(DETECTEUR, " Détecteur ", colors::black, colors::grey);
-    DETECTEUR.move(INFORMATIONS.left() + INFORMATIONS.width(), INFORMATIONS.top());
+    DETECTEUR.move(EXPORTER.left() + EXPORTER.width(), EXPORTER.top());
     DETECTEUR.show();
 
     for (const char* e : kDetectorEntries)

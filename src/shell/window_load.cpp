@@ -159,7 +159,8 @@ void KolvenWindow::layOutCommandRow()
     place(ORIGINE, " Origine ", "");
     place(ANALYSES, " Analyse statistique ", " Cliquez pour comparer les distributions ");
     place(INFORMATIONS, " Informations ", "");
-    for (Control* c : {&LANCER1, &EFFACERS, &DUREES1, &ORIGINE, &ANALYSES, &INFORMATIONS})
+    place(EXPORTER, " Exporter ", "");
+    for (Control* c : {&LANCER1, &EFFACERS, &DUREES1, &ORIGINE, &ANALYSES, &INFORMATIONS, &EXPORTER})
         c->show();
     for (Control* c : {&LANCER1, &EFFACERS, &DUREES1, &ANALYSES})
         c->setEnabled(false);
@@ -319,8 +320,11 @@ void KolvenWindow::fillLists()
         ASSOCIATIONS_List.addEntry(e);
     for (const InformationPage& page : informationPages())
         INFOS.addEntry(page.menuEntry);
+    for (const char* e : exportEntries())
+        EXPORTER_List.addEntry(e);
 
-    for (Control* list : {&LANCER_N, &AUGMENT2, &DIMINUE2, &VALEUR_A_List, &ASSOCIATIONS_List, &INFOS}) {
+    for (Control* list :
+         {&LANCER_N, &AUGMENT2, &DIMINUE2, &VALEUR_A_List, &ASSOCIATIONS_List, &INFOS, &EXPORTER_List}) {
         list->setFont(FIN.font());
         list->setFore(colors::blue);
         list->setBack(colors::lightGrey);
@@ -333,8 +337,10 @@ void KolvenWindow::fillLists()
     DIMINUE2.setTooltip(" Cliquez sur la valeur à soustraire à la moyenne ");
     ASSOCIATIONS_List.setTooltip(" Cliquez sur votre choix ");
     INFOS.setTooltip(" Cliquez sur l'information désirée ");
+    EXPORTER_List.setTooltip(" Cliquez sur votre choix ");
     LANCER_N.setFore(colors::black);
     INFOS.setFore(colors::black);
+    EXPORTER_List.setFore(colors::black);
 }
 
 // A list is as wide as its widest entry, measured in its own font with MOT1.
@@ -423,6 +429,9 @@ void KolvenWindow::layOutMenus()
     const int infoLeft = std::min(INFORMATIONS.left(), m_windowWidth - std::max(Label35.width(), INFOS.width()));
     Label35.move(infoLeft, top);
     INFOS.move(infoLeft, top + Label35.height());
+
+    // Export, under " Exporter ", kept on screen.
+    EXPORTER_List.move(std::min(EXPORTER.left(), m_windowWidth - EXPORTER_List.width()), top);
 
     for (Control* page : {&Picture2, &BLANCS}) {
         page->setBack(colors::white);

@@ -19,6 +19,8 @@ std::string noticeText(KolvenWindow::Notice notice, const std::string& exportNot
         return "  La série a atteint la limite des compteurs : effacez-la pour continuer  ";
     case KolvenWindow::Notice::ExportFile:
         return exportNotice;
+    case KolvenWindow::Notice::SaveRefused:
+        break;
     case KolvenWindow::Notice::Detector:
         return "  " + detectorNotice + "  ";
     }
@@ -32,8 +34,10 @@ std::string noticeText(KolvenWindow::Notice notice, const std::string& exportNot
 void KolvenWindow::showNotice(Notice notice)
 {
     m_notice = notice;
-    AVIS.setCaption(noticeText(notice, m_export.noticeText(services.files.exportFile().path()), m_intervalRefusal,
-                                   m_detectorNotice));
+    AVIS.setCaption(notice == Notice::SaveRefused
+                        ? m_saveNotice
+                        : noticeText(notice, m_export.noticeText(services.files.exportFile().path()), m_intervalRefusal,
+                                     m_detectorNotice));
     // A notice naming a long path is set smaller rather than cut at the
     // edges of the screen.
     AVIS.setFontSize(FIN.font().size);

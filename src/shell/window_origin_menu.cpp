@@ -36,7 +36,7 @@ void KolvenWindow::ORIGINE_PointerOver()
     if (EQM2_N.visible())
         SIGMA2.hide();
     for (Control* c : {&LANCER_N, &VALEUR_A_Label, &VALEUR_A_List, &Label33, &Label34, &Label35, &AUGMENT1,
-                       &AUGMENT2, &DIMINUE1, &DIMINUE2, &INFOS})
+                       &AUGMENT2, &DIMINUE1, &DIMINUE2, &INFOS, &EXPORTER_List})
         c->hide();
     for (Control* c : {&Label37, &THEORIQUE_Label, &Label38})
         c->show();

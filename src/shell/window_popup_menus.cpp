@@ -6,7 +6,7 @@ void KolvenWindow::closeAllMenus()
 {
     for (Control* c : {&LANCER_N, &VALEUR_A_Label, &VALEUR_A_List, &Label33, &Label34, &Label35, &Label37, &Label38,
                        &AUGMENT1, &AUGMENT2, &DIMINUE1, &DIMINUE2, &THEORIQUE_Label, &POISS, &GAUSSIEN,
-                       &ASSOCIATIONS_List, &INFOS, &DETECTEUR_List})
+                       &ASSOCIATIONS_List, &INFOS, &EXPORTER_List, &DETECTEUR_List})
         c->hide();
 }
 
@@ -57,7 +57,7 @@ void KolvenWindow::EFFACERS_PointerOver()
 
 void KolvenWindow::FIN_PointerOver()
 {
-    for (Control* c : {&LANCER_N, &AUGMENT1, &AUGMENT2, &DIMINUE1, &DIMINUE2, &POISS, &GAUSSIEN, &INFOS})
+    for (Control* c : {&LANCER_N, &AUGMENT1, &AUGMENT2, &DIMINUE1, &DIMINUE2, &POISS, &GAUSSIEN, &INFOS, &EXPORTER_List})
         c->hide();
 }
 
@@ -80,6 +80,7 @@ void KolvenWindow::Label36_PointerOver()
     refreshChiSquareLines();
     Label35.hide();
     INFOS.hide();
+    EXPORTER_List.hide();
 }
 
 void KolvenWindow::wireMenuClosers()

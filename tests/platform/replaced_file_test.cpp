@@ -26,6 +26,7 @@ namespace fs = std::filesystem;
 using kolven::platform::exportFolderUnder;
 using kolven::platform::exportPathUnder;
 using kolven::platform::PosixFileSystem;
+using kolven::platform::SaveOutcome;
 using kolven::platform::WriteOutcome;
 using kolven::test::readFile;
 using kolven::test::TempFolder;
@@ -241,6 +242,39 @@ TEST(ReplacedFile, AFolderOfAnotherUserIsRefused)
     PosixFileSystem files(root.path(), root.path());
     EXPECT_EQ(files.exportFile().write("0 1\r\n"), WriteOutcome::FolderNotOwned);
     EXPECT_EQ(entriesIn(folder), 0u);
+}
+
+// A file the user chose is written the same way, in the folder they chose,
+// and what keeps it from being written is told apart for the notice.
+TEST(ReplacedFile, AChosenFileIsSavedWholeOrSaysWhyNot)
+{
+    const struct {
+        const char* name;
+        const char* path;    // under a folder of the test's own
+        const char* before;  // a file, or with a leading '>' a link to one elsewhere
+        SaveOutcome outcome;
+    } rows[] = {
+        {"a new file", "plot.png", nullptr, SaveOutcome::Saved},
+        {"a longer file of the same name is replaced", "plot.png", "an older and longer picture", SaveOutcome::Saved},
+        {"a folder that does not exist", "gone/plot.png", nullptr, SaveOutcome::FolderMissing},
+        {"a link at the name", "plot.png", ">", SaveOutcome::IsLink},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempFolder folder, elsewhere;
+        const std::string victim = elsewhere.write("victim", "kept");
+        if (row.before && row.before[0] == '>')
+            fs::create_symlink(victim, folder.file(row.path));
+        else if (row.before)
+            folder.write(row.path, row.before);
+        PosixFileSystem files(folder.path(), folder.path());
+        EXPECT_EQ(files.saveFile(folder.file(row.path), std::string("\x89PNG\0bytes", 10)), row.outcome);
+        if (row.outcome == SaveOutcome::Saved) {
+            EXPECT_EQ(readFile(folder.file(row.path)), std::string("\x89PNG\0bytes", 10));
+            EXPECT_EQ(entriesIn(folder.path()), 1u) << "no temporary file is left beside it";
+        }
+        EXPECT_EQ(readFile(victim), "kept");
+    }
 }
 
 }  // namespace

@@ -38,6 +38,7 @@ TEST(ScriptLine, CommandsAndTheirArguments)
         {"answer-file /tmp/my plot.svg ", Verb::AnswerFile, "/tmp/my plot.svg", 0, 0, 0},
         {"answer-file", Verb::AnswerFile, "", 0, 0, 0},
         {"clipboard", Verb::Clipboard, "", 0, 0, 0},
+        {"record-from /tmp/la classe.wav", Verb::RecordFrom, "/tmp/la classe.wav", 0, 0, 0},
     };
     for (const Accepted& row : rows) {
         SCOPED_TRACE(row.line);

@@ -10,6 +10,7 @@
 #include "platform/qt/canvas.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/image_surface.h"
+#include "platform/qt/picture_painter.h"
 
 namespace kolven::platform::qt {
 
@@ -69,6 +70,12 @@ QtWindowSystem::~QtWindowSystem()
 {
     // The canvas paints from the surface and the target: it goes first.
     m_canvas.reset();
+}
+
+std::optional<std::string> QtWindowSystem::picture(const PictureRequest& request,
+                                                   const std::function<void(PictureSurface&)>& draw)
+{
+    return paintPicture(request, draw, *m_metrics);
 }
 
 Size QtWindowSystem::measure(const Font& font, const std::string& text) const

@@ -41,6 +41,8 @@ public:
     void endProgram() override;
     void setArrowCursor() override;
     char decimalSeparator() const override { return m_decimalSeparator; }
+    std::optional<std::string> picture(const PictureRequest& request,
+                                       const std::function<void(PictureSurface&)>& draw) override;
 
     // The window shown, once it exists; the window system then sends it its
     // events.
