@@ -1,6 +1,6 @@
 // The class's detector through the window's own pointer events: a stream
 // imported and counted from, kept to the next use, files refused without a
-// change, listening to a sound input or to none.
+// change, no sound input.
 
 #include <gtest/gtest.h>
 
@@ -34,19 +34,6 @@ public:
     std::string answer;
 };
 
-// A sound input whose samples the test hands over.
-class HandFedSound final : public platform::SoundInput {
-public:
-    std::string start(Format& format, Samples samples) override
-    {
-        format = {48000, 1};
-        feed = std::move(samples);
-        return {};
-    }
-    void stop() override { feed = nullptr; }
-    Samples feed;
-};
-
 std::string stamps(int pulses, double apart)
 {
     std::string text = "temps (s)\n";
@@ -59,14 +46,14 @@ class DetectorWindow : public WindowFixture {
 protected:
     // The supplied stream gives counts of 18 at mean 9, the class's regular
     // pulses 0.1 s apart counts of 9: a count says which it walked.
-    KolvenWindow& open(platform::SoundInput& sound = platform::noSoundInput())
+    KolvenWindow& open()
     {
         writeIntervals(intervalText(std::vector<double>(50, 125.0)));
         window.reset();
         files = std::make_unique<TestFileSystem>(exportRoot().string(), folder("work"), folder("program"));
         window = std::make_unique<KolvenWindow>(platform::Services{display, clock, *files, dialogs,
                                                                    platform::memoryClipboard(),
-                                                                   platform::systemAudioFiles(), sound});
+                                                                   platform::systemAudioFiles()});
         window->Form_Load();
         EXPECT_TRUE(window->intervalsRead(60));
         return *window;
@@ -165,34 +152,14 @@ TEST_F(DetectorWindow, BadFilesAreRefusedAndChangeNothing)
     }
 }
 
-TEST_F(DetectorWindow, ListeningCountsClicksAndPutsTheCommandsAway)
+// Listening itself is driven through kolven-drive's record-from.
+TEST_F(DetectorWindow, NoSoundInputIsSaid)
 {
-    KolvenWindow& silent = open();
+    KolvenWindow& w = open();
     detector(kListen);
-    EXPECT_EQ(silent.AVIS.caption(), "  Aucune entrée son sur cet ordinateur : écoute impossible  ");
-    EXPECT_FALSE(silent.listening());
-
-    HandFedSound sound;
-    KolvenWindow& w = open(sound);
-    detector(kListen);
-    ASSERT_TRUE(w.listening());
-    for (Control* c : {&w.ORIGINE, &w.INFORMATIONS, &w.DETECTEUR})
-        EXPECT_FALSE(c->visible()) << c->name();
-    // 1100 clicks a tenth of a second apart, after a quarter of a second of
-    // silence the noise is measured on.
-    std::vector<float> second(48000, 0.0f);
-    for (int s = 0; s < 111; ++s) {
-        for (int k = 0; k < 10; ++k)
-            second[static_cast<std::size_t>(4800 * k + 100)] = (s > 0 || k > 2) && s * 10 + k <= 1102 ? 0.5f : 0.0f;
-        sound.feed(second.data(), second.size());
-    }
-    EXPECT_EQ(w.ECOUTE_IMPULSIONS.caption(), " Impulsions : 1 100 ");
-    EXPECT_EQ(w.ECOUTE_DUREE.caption(), " Durée : 1 min 51 s ");
-    click(w.ECOUTE_ARRET);
+    EXPECT_EQ(w.AVIS.caption(), "  Aucune entrée son sur cet ordinateur : écoute impossible  ");
     EXPECT_FALSE(w.listening());
-    EXPECT_TRUE(w.ORIGINE.visible());
-    EXPECT_EQ(w.stream.IMPULSIONS_L, 1100);
-    EXPECT_EQ(w.stream.FLUX_T, "CLASSE");
+    EXPECT_TRUE(w.DETECTEUR.visible());
 }
 
 }  // namespace
