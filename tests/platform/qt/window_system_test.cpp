@@ -15,6 +15,7 @@
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/image_surface.h"
+#include "platform/qt/qt_sound_input.h"
 
 namespace kolven::platform::qt {
 namespace {
@@ -196,6 +197,23 @@ TEST_F(QtPlatform, ClipboardKeepsUtf8TextWhole)
     const std::string table = "Origine\tSimulation\nÉcart quadratique moyen\t8,25\n";
     clipboard.setText(table);
     EXPECT_EQ(clipboard.text(), table);
+}
+
+// The machine's own sound input: where there is one it starts in a format
+// the detector can take, where there is none (a build server) it says so in
+// French rather than failing.
+TEST_F(QtPlatform, SoundInputStartsOrSaysWhyNot)
+{
+    QtSoundInput input;
+    SoundInput::Format format;
+    const std::string refusal = input.start(format, [](const float*, std::size_t) {});
+    if (refusal.empty()) {
+        EXPECT_GT(format.sampleRate, 0);
+        EXPECT_GT(format.channels, 0);
+    } else {
+        EXPECT_TRUE(refusal.starts_with("Aucune entrée son") || refusal.starts_with("L'entrée son")) << refusal;
+    }
+    input.stop();
 }
 
 }  // namespace
