@@ -146,32 +146,44 @@ void Canvas::closeEvent(QCloseEvent* event)
     dispatched();
 }
 
-// The region is painted one rectangle at a time, each the painter's clip:
-// under a clip of several rectangles Qt's raster engine blends span by span
-// and hands tall blocks to its thread pool, which costs more for the few
-// small rectangles of a pointer move than a rectangular clip does for the
-// whole window.
+// The stored drawing is blitted one rectangle of the region at a time, each
+// the painter's clip: under a clip of several rectangles Qt's raster engine
+// blends span by span and hands tall blocks to its thread pool, which costs
+// more for the few small rectangles of a pointer move than a rectangular clip
+// does for the whole window. Each control is then painted once, clipped to
+// its part of the region: a region splits into a rectangle per band of rows,
+// and painting a label in every band it crosses laid its text out each time.
 void Canvas::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     const QImage& image = m_surface.image();
     const QImage* overlay = m_surface.overlay();
     const qreal ratio = image.devicePixelRatio();
-    for (const QRect& r : event->region()) {
+    const QRegion& region = event->region();
+    for (const QRect& r : region) {
         p.setClipRect(r);
         const QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
         p.drawImage(r, image, source);
         if (overlay)
             p.drawImage(r, *overlay, source);
-        if (!m_target)
+    }
+    if (!m_target)
+        return;
+    const QRect bounds = region.boundingRect();
+    for (const Control* c : m_target->controls()) {
+        if (!c->onScreen())
             continue;
-        for (const Control* c : m_target->controls()) {
-            if (!c->onScreen())
-                continue;
-            const QRect place = toPixels(c->windowRect());
-            if (!place.isEmpty() && place.intersects(r))
-                paintControl(p, *c, place);
-        }
+        const QRect place = toPixels(c->windowRect());
+        if (place.isEmpty() || !place.intersects(bounds))
+            continue;
+        const QRegion part = region.intersected(place);
+        if (part.isEmpty())
+            continue;
+        if (part.rectCount() == 1)
+            p.setClipRect(part.boundingRect());
+        else
+            p.setClipRegion(part);
+        paintControl(p, *c, place);
     }
 }
 
@@ -203,7 +215,7 @@ void Canvas::paintLabel(QPainter& p, const Control& c, const QRect& r)
     // A caption wider than its label goes on to further lines at word breaks;
     // one that fits (an automatically sized label, always) stays on one line
     // even where the painter's rounding differs from the measurement's.
-    if (m_metrics.advance(c.font(), text) > r.width() + 0.5)
+    if (m_metrics.advance(c.font(), c.caption()) > r.width() + 0.5)
         flags |= Qt::TextWordWrap;
     p.save();
     p.setClipRect(r, Qt::IntersectClip);
