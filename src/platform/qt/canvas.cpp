@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QToolTip>
 
@@ -13,6 +14,7 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/qt_values.h"
 #include "platform/qt/image_surface.h"
+#include "platform/qt/label_images.h"
 
 namespace kolven::platform::qt {
 
@@ -207,9 +209,27 @@ void Canvas::paintControl(QPainter& p, const Control& c, const QRect& r)
 
 void Canvas::paintLabel(QPainter& p, const Control& c, const QRect& r)
 {
-    p.fillRect(r, toQColor(c.back()));
-    if (c.caption().empty())
+    if (c.caption().empty()) {
+        p.fillRect(r, toQColor(c.back()));
         return;
+    }
+    const int dpi = p.device()->logicalDpiY();
+    QPaintDevice* target = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
+    if (!target || target->devType() != QInternal::Image) {
+        drawLabel(p, c, r, dpi);
+        return;
+    }
+    const auto& screen = *static_cast<const QImage*>(target);
+    const LabelImages::Look look{c.caption(), c.font(),      c.fore(), c.back(),         c.enabled(),
+                                 c.alignment(), r.size(),    dpi,      screen.devicePixelRatio(), screen.format()};
+    p.drawImage(r.topLeft(), m_labels.imageOf(look, [&](QPainter& onImage) {
+        drawLabel(onImage, c, QRect(QPoint(0, 0), r.size()), dpi);
+    }));
+}
+
+void Canvas::drawLabel(QPainter& p, const Control& c, const QRect& r, int dpi)
+{
+    p.fillRect(r, toQColor(c.back()));
     const QString text = QString::fromStdString(c.caption());
     int flags = toQtAlignment(c.alignment()) | Qt::AlignTop;
     // A caption wider than its label goes on to further lines at word breaks;
@@ -219,7 +239,7 @@ void Canvas::paintLabel(QPainter& p, const Control& c, const QRect& r)
         flags |= Qt::TextWordWrap;
     p.save();
     p.setClipRect(r, Qt::IntersectClip);
-    p.setFont(qtFont(c.font(), p.device()->logicalDpiY()));
+    p.setFont(qtFont(c.font(), dpi));
     if (!c.enabled()) {
         // Disabled text is engraved: a white copy one pixel down and right
         // under the grey one.
