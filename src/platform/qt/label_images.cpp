@@ -8,9 +8,10 @@ namespace kolven::platform::qt {
 
 namespace {
 
-// Some six read-outs change per pointer move; this holds every caption of a
-// sweep back and forth over a few dozen bins.
-constexpr std::size_t kKeptImages = 96;
+// Six read-outs change per pointer move in the comparison: this holds the
+// captions of a sweep back and forth over eight bins, in some 1 MB. A run
+// writes new captions at every frame, which pass through without growing it.
+constexpr std::size_t kKeptImages = 48;
 constexpr double kMetresPerInch = 0.0254;
 
 }  // namespace
