@@ -214,14 +214,17 @@ void Canvas::paintLabel(QPainter& p, const Control& c, const QRect& r)
         return;
     }
     const int dpi = p.device()->logicalDpiY();
+    // The widget paints into its backing store's image: a label's image in
+    // that format is copied pixel for pixel. Any other target draws in place.
     QPaintDevice* target = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
     if (!target || target->devType() != QInternal::Image) {
         drawLabel(p, c, r, dpi);
         return;
     }
     const auto& screen = *static_cast<const QImage*>(target);
-    const LabelImages::Look look{c.caption(), c.font(),      c.fore(), c.back(),         c.enabled(),
-                                 c.alignment(), r.size(),    dpi,      screen.devicePixelRatio(), screen.format()};
+    const LabelImages::Look look{c.caption(), c.font(), c.fore(), c.back(),
+                                 c.enabled(), c.alignment(), r.size(), dpi,
+                                 screen.devicePixelRatio(), screen.format()};
     p.drawImage(r.topLeft(), m_labels.imageOf(look, [&](QPainter& onImage) {
         drawLabel(onImage, c, QRect(QPoint(0, 0), r.size()), dpi);
     }));
