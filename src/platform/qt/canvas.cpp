@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QToolTip>
 
@@ -13,6 +14,7 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/qt_values.h"
 #include "platform/qt/image_surface.h"
+#include "platform/qt/label_images.h"
 
 namespace kolven::platform::qt {
 
@@ -146,32 +148,44 @@ void Canvas::closeEvent(QCloseEvent* event)
     dispatched();
 }
 
-// The region is painted one rectangle at a time, each the painter's clip:
-// under a clip of several rectangles Qt's raster engine blends span by span
-// and hands tall blocks to its thread pool, which costs more for the few
-// small rectangles of a pointer move than a rectangular clip does for the
-// whole window.
+// The stored drawing is blitted one rectangle of the region at a time, each
+// the painter's clip: under a clip of several rectangles Qt's raster engine
+// blends span by span and hands tall blocks to its thread pool, which costs
+// more for the few small rectangles of a pointer move than a rectangular clip
+// does for the whole window. Each control is then painted once, clipped to
+// its part of the region: a region splits into a rectangle per band of rows,
+// and painting a label in every band it crosses laid its text out each time.
 void Canvas::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     const QImage& image = m_surface.image();
     const QImage* overlay = m_surface.overlay();
     const qreal ratio = image.devicePixelRatio();
-    for (const QRect& r : event->region()) {
+    const QRegion& region = event->region();
+    for (const QRect& r : region) {
         p.setClipRect(r);
         const QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
         p.drawImage(r, image, source);
         if (overlay)
             p.drawImage(r, *overlay, source);
-        if (!m_target)
+    }
+    if (!m_target)
+        return;
+    const QRect bounds = region.boundingRect();
+    for (const Control* c : m_target->controls()) {
+        if (!c->onScreen())
             continue;
-        for (const Control* c : m_target->controls()) {
-            if (!c->onScreen())
-                continue;
-            const QRect place = toPixels(c->windowRect());
-            if (!place.isEmpty() && place.intersects(r))
-                paintControl(p, *c, place);
-        }
+        const QRect place = toPixels(c->windowRect());
+        if (place.isEmpty() || !place.intersects(bounds))
+            continue;
+        const QRegion part = region.intersected(place);
+        if (part.isEmpty())
+            continue;
+        if (part.rectCount() == 1)
+            p.setClipRect(part.boundingRect());
+        else
+            p.setClipRegion(part);
+        paintControl(p, *c, place);
     }
 }
 
@@ -195,19 +209,40 @@ void Canvas::paintControl(QPainter& p, const Control& c, const QRect& r)
 
 void Canvas::paintLabel(QPainter& p, const Control& c, const QRect& r)
 {
-    p.fillRect(r, toQColor(c.back()));
-    if (c.caption().empty())
+    if (c.caption().empty()) {
+        p.fillRect(r, toQColor(c.back()));
         return;
+    }
+    const int dpi = p.device()->logicalDpiY();
+    // The widget paints into its backing store's image: a label's image in
+    // that format is copied pixel for pixel. Any other target draws in place.
+    QPaintDevice* target = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
+    if (!target || target->devType() != QInternal::Image) {
+        drawLabel(p, c, r, dpi);
+        return;
+    }
+    const auto& screen = *static_cast<const QImage*>(target);
+    const LabelImages::Look look{c.caption(), c.font(), c.fore(), c.back(),
+                                 c.enabled(), c.alignment(), r.size(), dpi,
+                                 screen.devicePixelRatio(), screen.format()};
+    p.drawImage(r.topLeft(), m_labels.imageOf(look, [&](QPainter& onImage) {
+        drawLabel(onImage, c, QRect(QPoint(0, 0), r.size()), dpi);
+    }));
+}
+
+void Canvas::drawLabel(QPainter& p, const Control& c, const QRect& r, int dpi)
+{
+    p.fillRect(r, toQColor(c.back()));
     const QString text = QString::fromStdString(c.caption());
     int flags = toQtAlignment(c.alignment()) | Qt::AlignTop;
     // A caption wider than its label goes on to further lines at word breaks;
     // one that fits (an automatically sized label, always) stays on one line
     // even where the painter's rounding differs from the measurement's.
-    if (m_metrics.advance(c.font(), text) > r.width() + 0.5)
+    if (m_metrics.advance(c.font(), c.caption()) > r.width() + 0.5)
         flags |= Qt::TextWordWrap;
     p.save();
     p.setClipRect(r, Qt::IntersectClip);
-    p.setFont(qtFont(c.font(), p.device()->logicalDpiY()));
+    p.setFont(qtFont(c.font(), dpi));
     if (!c.enabled()) {
         // Disabled text is engraved: a white copy one pixel down and right
         // under the grey one.

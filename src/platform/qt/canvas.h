@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/qt/drawings.h"
+#include "platform/qt/label_images.h"
 #include "platform/qt/window_target.h"
 
 namespace kolven::platform::qt {
@@ -54,12 +55,14 @@ private:
     void dispatched();
     void paintControl(QPainter& painter, const Control& control, const QRect& rect);
     void paintLabel(QPainter& painter, const Control& control, const QRect& rect);
+    void drawLabel(QPainter& painter, const Control& control, const QRect& rect, int dpi);
     void paintList(QPainter& painter, const Control& control, const QRect& rect);
 
     ImageSurface& m_surface;
     const TextMetrics& m_metrics;
     WindowTarget* m_target = nullptr;
     PictureBook m_pictures;
+    LabelImages m_labels;
     std::vector<Snapshot> m_shown;
 };
 

@@ -95,9 +95,29 @@ TextMetrics::FontEntry& TextMetrics::entryFor(const Font& font) const
     return *(m_last = m_fonts.back().get());
 }
 
-qreal TextMetrics::advance(const Font& font, const QString& text) const
+double TextMetrics::summedAdvance(FontEntry& entry, const std::string& text)
 {
-    return entryFor(font).metrics.horizontalAdvance(text);
+    // Advances are whole 64ths of a pixel, so this sum is exact, as Qt's is.
+    double width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t c = nextCodePoint(text, i);
+        if (c < kFirstSummed || c > kLastSummed || c == kSoftHyphen)
+            return -1;
+        double& advance = entry.advances[c - kFirstSummed];
+        if (advance < 0)
+            advance = entry.metrics.horizontalAdvance(QChar(static_cast<char16_t>(c)));
+        width += advance;
+    }
+    return width;
+}
+
+// A label asks this at every paint; shaping its caption each time would cost
+// more than drawing it.
+qreal TextMetrics::advance(const Font& font, const std::string& text) const
+{
+    FontEntry& entry = entryFor(font);
+    const double summed = summedAdvance(entry, text);
+    return summed >= 0 ? summed : entry.metrics.horizontalAdvance(QString::fromStdString(text));
 }
 
 Size TextMetrics::measure(const Font& font, const std::string& text) const
@@ -105,21 +125,7 @@ Size TextMetrics::measure(const Font& font, const std::string& text) const
     FontEntry& entry = entryFor(font);
     const int height = static_cast<int>(std::ceil(entry.metrics.height())) * kTwipsPerPixel;
 
-    // Advances are whole 64ths of a pixel, so this sum is exact, as Qt's is.
-    double width = 0;
-    bool summed = true;
-    for (std::size_t i = 0; i < text.size();) {
-        const char32_t c = nextCodePoint(text, i);
-        if (c < kFirstSummed || c > kLastSummed || c == kSoftHyphen) {
-            summed = false;
-            break;
-        }
-        double& advance = entry.advances[c - kFirstSummed];
-        if (advance < 0)
-            advance = entry.metrics.horizontalAdvance(QChar(static_cast<char16_t>(c)));
-        width += advance;
-    }
-    if (summed)
+    if (const double width = summedAdvance(entry, text); width >= 0)
         return Size{static_cast<int>(std::ceil(width)) * kTwipsPerPixel, height};
 
     m_key.clear();

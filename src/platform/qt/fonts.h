@@ -41,11 +41,13 @@ public:
     ~TextMetrics();
     Size measure(const Font& font, const std::string& text) const;
     // Width in pixels, unrounded, as the painter will lay the text out.
-    qreal advance(const Font& font, const QString& text) const;
+    qreal advance(const Font& font, const std::string& text) const;
 
 private:
     struct FontEntry;
     FontEntry& entryFor(const Font& font) const;
+    // The sum of the characters' advances, or -1 for text that must be shaped.
+    static double summedAdvance(FontEntry& entry, const std::string& text);
 
     QImage m_device;
     mutable std::vector<std::unique_ptr<FontEntry>> m_fonts;

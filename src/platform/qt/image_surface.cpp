@@ -70,10 +70,7 @@ QPainter& ImageSurface::painterFor(const QRect& drawn)
             m_imagePainter.begin(&m_image);
         return m_imagePainter;
     }
-    if (m_overlay.isNull()) {
-        m_overlay = referenceImage(m_logicalSize, QImage::Format_ARGB32_Premultiplied, m_image.devicePixelRatio());
-        m_overlay.fill(Qt::transparent);
-    }
+    prepareOverlay();
     m_overlayUsed = true;
     m_overlayArea += drawn;
     m_overlayDirty += drawn;
@@ -81,6 +78,14 @@ QPainter& ImageSurface::painterFor(const QRect& drawn)
         m_overlayPainter.begin(&m_overlay);
     m_overlayPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     return m_overlayPainter;
+}
+
+void ImageSurface::prepareOverlay()
+{
+    if (m_overlay.isNull()) {
+        m_overlay = referenceImage(m_logicalSize, QImage::Format_ARGB32_Premultiplied, m_image.devicePixelRatio());
+        m_overlay.fill(Qt::transparent);
+    }
 }
 
 void ImageSurface::clear()
@@ -123,7 +128,17 @@ void ImageSurface::point(int x, int y, Color color)
 
 void ImageSurface::fill(const QRect& block, Color color)
 {
-    if (!m_persistent || (m_overlayUsed && m_overlayArea.intersects(block))) {
+    if (!m_persistent) {
+        // A highlighted bar, lit and put out at every pointer move into
+        // another bin: an opaque block, so its pixels are simply written.
+        prepareOverlay();
+        m_overlayUsed = true;
+        m_overlayArea += block;
+        m_overlayDirty += block;
+        writePixels(m_overlay, block, color);
+        return;
+    }
+    if (m_overlayUsed && m_overlayArea.intersects(block)) {
         painterFor(block).fillRect(block, toQColor(color));
         return;
     }
@@ -147,22 +162,25 @@ void ImageSurface::fill(const QRect& block, Color color)
         m_filled.push_back({block, color});
     }
     m_dirty |= fresh;
-    writePixels(fresh, color);
+    writePixels(m_image, fresh, color);
 }
 
-void ImageSurface::writePixels(const QRect& block, Color color)
+// Both images hold 32-bit pixels, and an opaque colour is the same word in
+// either format, premultiplied or not.
+void ImageSurface::writePixels(QImage& target, const QRect& block, Color color)
 {
-    if (m_imagePainter.isActive())
-        m_imagePainter.end();
-    const qreal ratio = m_image.devicePixelRatio();
+    QPainter& painter = &target == &m_image ? m_imagePainter : m_overlayPainter;
+    if (painter.isActive())
+        painter.end();
+    const qreal ratio = target.devicePixelRatio();
     const QRect device = QRect(QPoint(qFloor(block.left() * ratio), qFloor(block.top() * ratio)),
                                QPoint(qCeil((block.right() + 1) * ratio) - 1, qCeil((block.bottom() + 1) * ratio) - 1)) &
-                         m_image.rect();
+                         target.rect();
     if (device.isEmpty())
         return;
     const quint32 pixel = 0xff000000u | (quint32(color.r) << 16) | (quint32(color.g) << 8) | color.b;
-    const qsizetype stride = m_image.bytesPerLine() / qsizetype(sizeof(quint32));
-    quint32* row = reinterpret_cast<quint32*>(m_image.bits()) + device.top() * stride + device.left();
+    const qsizetype stride = target.bytesPerLine() / qsizetype(sizeof(quint32));
+    quint32* row = reinterpret_cast<quint32*>(target.bits()) + device.top() * stride + device.left();
     for (int y = 0; y < device.height(); ++y, row += stride)
         std::fill_n(row, device.width(), pixel);
 }

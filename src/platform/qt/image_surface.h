@@ -58,7 +58,8 @@ public:
 private:
     QPainter& painterFor(const QRect& drawn);
     void fill(const QRect& block, Color color);
-    void writePixels(const QRect& block, Color color);
+    void prepareOverlay();
+    void writePixels(QImage& target, const QRect& block, Color color);
     void clearOverlay(const QRect& rect);
 
     const TextMetrics& m_metrics;

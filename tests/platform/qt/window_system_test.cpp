@@ -138,6 +138,8 @@ TEST_F(QtPlatform, TextWidthIsWhatQtFindsWhenItShapesTheText)
                 const int expected = int(std::ceil(shaped.horizontalAdvance(text))) * kTwipsPerPixel;
                 EXPECT_EQ(metrics.measure(font, text.toStdString()).width, expected)
                     << text.toStdString() << " at " << size;
+                EXPECT_EQ(metrics.advance(font, text.toStdString()), shaped.horizontalAdvance(text))
+                    << text.toStdString() << " at " << size;
             }
         }
     }
