@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "platform/qt/fonts.h"
+#include "platform/qt/label_drawing.h"
 #include "platform/qt/qt_values.h"
 #include "platform/qt/image_surface.h"
 #include "platform/qt/label_images.h"
@@ -20,8 +21,6 @@ namespace kolven::platform::qt {
 
 namespace {
 
-const QColor kDisabledText(128, 128, 128);
-const QColor kDisabledShadow(255, 255, 255);
 const QColor kListFrameColour(128, 128, 128);
 const QColor kSelection(0, 0, 128);
 const QColor kSelectedText(255, 255, 255);
@@ -218,7 +217,7 @@ void Canvas::paintLabel(QPainter& p, const Control& c, const QRect& r)
     // that format is copied pixel for pixel. Any other target draws in place.
     QPaintDevice* target = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
     if (!target || target->devType() != QInternal::Image) {
-        drawLabel(p, c, r, dpi);
+        drawLabel(p, c, r, dpi, m_metrics);
         return;
     }
     const auto& screen = *static_cast<const QImage*>(target);
@@ -226,34 +225,8 @@ void Canvas::paintLabel(QPainter& p, const Control& c, const QRect& r)
                                  c.enabled(), c.alignment(), r.size(), dpi,
                                  screen.devicePixelRatio(), screen.format()};
     p.drawImage(r.topLeft(), m_labels.imageOf(look, [&](QPainter& onImage) {
-        drawLabel(onImage, c, QRect(QPoint(0, 0), r.size()), dpi);
+        drawLabel(onImage, c, QRect(QPoint(0, 0), r.size()), dpi, m_metrics);
     }));
-}
-
-void Canvas::drawLabel(QPainter& p, const Control& c, const QRect& r, int dpi)
-{
-    p.fillRect(r, toQColor(c.back()));
-    const QString text = QString::fromStdString(c.caption());
-    int flags = toQtAlignment(c.alignment()) | Qt::AlignTop;
-    // A caption wider than its label goes on to further lines at word breaks;
-    // one that fits (an automatically sized label, always) stays on one line
-    // even where the painter's rounding differs from the measurement's.
-    if (m_metrics.advance(c.font(), c.caption()) > r.width() + 0.5)
-        flags |= Qt::TextWordWrap;
-    p.save();
-    p.setClipRect(r, Qt::IntersectClip);
-    p.setFont(qtFont(c.font(), dpi));
-    if (!c.enabled()) {
-        // Disabled text is engraved: a white copy one pixel down and right
-        // under the grey one.
-        p.setPen(kDisabledShadow);
-        p.drawText(r.translated(1, 1), flags, text);
-        p.setPen(kDisabledText);
-    } else {
-        p.setPen(toQColor(c.fore()));
-    }
-    p.drawText(r, flags, text);
-    p.restore();
 }
 
 void Canvas::paintList(QPainter& p, const Control& c, const QRect& r)

@@ -55,7 +55,6 @@ private:
     void dispatched();
     void paintControl(QPainter& painter, const Control& control, const QRect& rect);
     void paintLabel(QPainter& painter, const Control& control, const QRect& rect);
-    void drawLabel(QPainter& painter, const Control& control, const QRect& rect, int dpi);
     void paintList(QPainter& painter, const Control& control, const QRect& rect);
 
     ImageSurface& m_surface;

@@ -11,6 +11,7 @@
 #include "platform/qt/drawings.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/image_surface.h"
+#include "platform/qt/label_drawing.h"
 #include "platform/qt/qt_values.h"
 
 namespace kolven::platform::qt {
@@ -90,23 +91,9 @@ public:
 private:
     QPoint at(int x, int y) const { return QPoint(toPixels(x), toPixels(y)) - m_origin; }
 
-    // As the window paints a label: its background, then its caption from
-    // the top, going on to further lines only when it is wider than the label.
     void label(const Control& c, const QRect& r)
     {
-        m_painter.fillRect(r, toQColor(c.back()));
-        if (c.caption().empty())
-            return;
-        const QString text = QString::fromStdString(c.caption());
-        int flags = toQtAlignment(c.alignment()) | Qt::AlignTop;
-        if (m_metrics.advance(c.font(), text) > r.width() + 0.5)
-            flags |= Qt::TextWordWrap;
-        m_painter.save();
-        m_painter.setClipRect(r, Qt::IntersectClip);
-        m_painter.setFont(qtFont(c.font(), m_painter.device()->logicalDpiY()));
-        m_painter.setPen(toQColor(c.fore()));
-        m_painter.drawText(r, flags, text);
-        m_painter.restore();
+        drawLabel(m_painter, c, r, m_painter.device()->logicalDpiY(), m_metrics);
     }
 
     QPainter& m_painter;
