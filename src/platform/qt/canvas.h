@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/qt/drawings.h"
-#include "platform/qt/window_target.h"
+#include "platform/window_target.h"
 
 namespace kolven::platform::qt {
 
