@@ -23,7 +23,7 @@ const repeat = Number(process.argv[2] || 3);
 const build = process.argv[3] || join(here, '../build');
 const site = process.argv[4] || join(here, '../build-web/site');
 
-const setUp = 'hover LANCER1\n';
+const setUp = 'hover ORIGINE\nhover Label38\npick ASSOCIATIONS_List 0\nhover LANCER1\n';
 const millionRun = setUp + 'pick LANCER_N 16\ndump\n';
 const noRun = setUp + 'dump\n';
 

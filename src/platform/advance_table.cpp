@@ -55,11 +55,17 @@ AdvanceTableMeasurer::AdvanceTableMeasurer(std::span<const FontAdvances> tables)
 
 const FontAdvances* AdvanceTableMeasurer::tableFor(const Font& font) const
 {
+    if (m_lastTable && font.bold == m_lastBold && font.family == m_lastFamily)
+        return m_lastTable;
     const std::string family = drawingFamily(font.family);
+    const FontAdvances* found = m_tables.empty() ? nullptr : &m_tables.front();
     for (const FontAdvances& table : m_tables)
         if (family == table.family && font.bold == table.bold)
-            return &table;
-    return m_tables.empty() ? nullptr : &m_tables.front();
+            found = &table;
+    m_lastFamily = font.family;
+    m_lastBold = font.bold;
+    m_lastTable = found;
+    return found;
 }
 
 std::int64_t AdvanceTableMeasurer::advance64(const Font& font, const std::string& text) const

@@ -59,6 +59,10 @@ private:
     const FontAdvances* tableFor(const Font& font) const;
 
     std::span<const FontAdvances> m_tables;
+    // The last font's table: a run measures three captions a count.
+    mutable std::string m_lastFamily;
+    mutable bool m_lastBold = false;
+    mutable const FontAdvances* m_lastTable = nullptr;
 };
 
 }  // namespace kolven::platform

@@ -8,6 +8,13 @@
 
 namespace kolven::platform::web {
 
+namespace {
+
+// Blocks remembered as filled: a plot shows at most 241 bars.
+constexpr std::size_t kMaxFilled = 256;
+
+}  // namespace
+
 std::uint32_t packed(Color c)
 {
     return (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | c.b;
@@ -23,11 +30,19 @@ bool WebSurface::takeChanged()
     return std::exchange(m_changed, false);
 }
 
+void WebSurface::forgetFilled(const Block& drawn)
+{
+    std::erase_if(m_filled, [&](const Filled& f) { return f.block.intersects(drawn); });
+}
+
 int WebSurface::contextFor(int left, int top, int width, int height)
 {
     m_changed = true;
+    const Block drawn{left, top, left + width - 1, top + height - 1};
+    forgetFilled(drawn);
     if (!m_persistent) {
         m_overlayUsed = true;
+        m_overlayBlocks.push_back(drawn);
         return kOverlay;
     }
     if (m_overlayUsed)
@@ -41,6 +56,8 @@ void WebSurface::clear()
     if (m_overlayUsed)
         kolven_erase(kOverlay, 0, 0, m_width, m_height);
     m_overlayUsed = false;
+    m_overlayBlocks.clear();
+    m_filled.clear();
     m_changed = true;
 }
 
@@ -73,7 +90,32 @@ void WebSurface::point(int x, int y, Color color)
 
 void WebSurface::fill(int left, int top, int width, int height, Color color)
 {
-    kolven_fill(contextFor(left, top, width, height), left, top, width, height, packed(color));
+    const Block block{left, top, left + width - 1, top + height - 1};
+    const bool underOverlay = std::any_of(m_overlayBlocks.begin(), m_overlayBlocks.end(),
+                                          [&](const Block& b) { return b.intersects(block); });
+    if (!m_persistent || underOverlay) {
+        kolven_fill(contextFor(left, top, width, height), left, top, width, height, packed(color));
+        return;
+    }
+    Block fresh = block;
+    const auto same = std::find_if(m_filled.begin(), m_filled.end(), [&](const Filled& f) {
+        return f.color == color && f.block.left == block.left && f.block.right == block.right &&
+               f.block.bottom == block.bottom;
+    });
+    if (same != m_filled.end()) {
+        if (block.top >= same->block.top)
+            return;
+        fresh.bottom = same->block.top - 1;
+        same->block.top = block.top;
+    } else {
+        forgetFilled(block);
+        if (m_filled.size() >= kMaxFilled)
+            m_filled.clear();
+        m_filled.push_back({block, color});
+    }
+    m_changed = true;
+    kolven_fill(kStored, fresh.left, fresh.top, fresh.right - fresh.left + 1, fresh.bottom - fresh.top + 1,
+                packed(color));
 }
 
 void WebSurface::text(int x, int y, const std::string& text, Color color, const Font& font)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/advance_table.h"
 #include "platform/surface.h"
@@ -27,8 +28,26 @@ public:
     bool takeChanged();
 
 private:
+    struct Block {
+        int left, top, right, bottom;  // pixels, inclusive
+        bool intersects(const Block& b) const
+        {
+            return left <= b.right && b.left <= right && top <= b.bottom && b.top <= bottom;
+        }
+    };
     int contextFor(int left, int top, int width, int height);
     void fill(int left, int top, int width, int height, Color color);
+    void forgetFilled(const Block& drawn);
+
+    // Blocks filled in one colour and not drawn over since: a run fills the
+    // bar of the counted bin again at every count, nearly always over
+    // itself, and only the part that grew is drawn.
+    struct Filled {
+        Block block;
+        Color color;
+    };
+    std::vector<Filled> m_filled;
+    std::vector<Block> m_overlayBlocks;
 
     const AdvanceTableMeasurer& m_metrics;
     int m_width;
