@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "page_driver.h"
-#include "platform/clock.h"
+#include "platform/web/web_clock.h"
 #include "platform/web/web_files.h"
 #include "platform/web/web_window_system.h"
 #include "shell/kolven_window.h"
@@ -16,9 +16,9 @@ int main()
     using kolven::platform::web::WebWindowSystem;
     WebWindowSystem windowSystem;
     const std::optional<std::string> clockParameter = WebWindowSystem::parameter("clock");
-    kolven::platform::SystemClock clock = clockParameter
-                                              ? kolven::platform::SystemClock(std::strtod(clockParameter->c_str(), nullptr))
-                                              : kolven::platform::SystemClock();
+    kolven::platform::web::WebClock clock = clockParameter
+                                                ? kolven::platform::web::WebClock(std::strtod(clockParameter->c_str(), nullptr))
+                                                : kolven::platform::web::WebClock();
     kolven::platform::web::WebFileSystem files;
     kolven::KolvenWindow window({windowSystem, clock, files});
     windowSystem.attach(window);
