@@ -5,14 +5,11 @@
 
 #include "platform/advance_table.h"
 #include "platform/geometry.h"
+#include "platform/pixels.h"
 
 namespace kolven::platform::web {
 
-// Twips to pixels, rounding towards minus infinity, as the desktop does.
-constexpr int toPixels(int twips)
-{
-    return twips >= 0 ? twips / kTwipsPerPixel : -((-twips + kTwipsPerPixel - 1) / kTwipsPerPixel);
-}
+using platform::toPixels;
 
 // The measurer every part of the browser edition shares.
 const AdvanceTableMeasurer& textMetrics();
