@@ -6,7 +6,11 @@
 #   bash scripts/setup.sh test    build and run every test, run them again
 #                                 built with the sanitizers, then fuzz the
 #                                 interval file's reading for a short while
-#                                 when clang is there
+#                                 when clang is there; then build the
+#                                 browser edition and run its tests in
+#                                 headless Chromium
+#   bash scripts/setup.sh web     build the browser edition and serve it on
+#                                 http://127.0.0.1:8000/ until stopped
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,7 +22,11 @@ packages=(
   libsndfile1-dev qt6-multimedia-dev
   xvfb xauth
   dpkg-dev file lintian desktop-file-utils appstream
+  emscripten chromium
 )
+# Node.js and npm, for the browser tests: from Debian unless a Node.js with
+# its npm is there already (another Node.js package conflicts with Debian's npm).
+command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -81,6 +89,17 @@ fuzz_briefly() {
   return "$status"
 }
 
+# The browser edition's tests: puppeteer-core at the version the lock file
+# pins (it downloads no browser: the tests use Debian's Chromium), the site
+# built into build-web/site, and every drive script run in the page and in
+# kolven-drive, their outputs compared.
+web_suite() (
+  bash scripts/build_web.sh
+  cd tests/web
+  npm ci --no-audit --no-fund
+  node run_tests.mjs ../../build ../../build-web/site
+)
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 
@@ -90,11 +109,17 @@ case "${1:-run}" in
     ;;
   test)
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+    web_suite
     sanitize_suite
     fuzz_briefly
     ;;
+  web)
+    bash scripts/build_web.sh
+    echo "KOLVEN in the browser: http://127.0.0.1:8000/ (Ctrl+C stops the server)"
+    cd build-web/site && exec python3 -m http.server 8000 --bind 127.0.0.1
+    ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|web" >&2
     exit 2
     ;;
 esac

@@ -20,10 +20,12 @@
 #include <variant>
 
 #include "driver.h"
+#include "file_sound_input.h"
 #include "platform/clock.h"
 #include "platform/posix_files.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_window_system.h"
+#include "scripted_dialogs.h"
 #include "shell/kolven_window.h"
 
 namespace {

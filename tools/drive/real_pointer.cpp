@@ -3,22 +3,9 @@
 #include <QWindow>
 #include <QtTest/QTest>
 
-#include "platform/control.h"
-#include "platform/qt/image_surface.h"
+#include "aim.h"
 
 namespace kolven::drive {
-
-namespace {
-
-// The middle of the pixels whose first twip lies inside [from, to).
-int middlePixel(int from, int to)
-{
-    const int first = platform::qt::toPixels(from + platform::kTwipsPerPixel - 1);
-    const int last = platform::qt::toPixels(to - 1);
-    return last >= first ? (first + last) / 2 : platform::qt::toPixels(from);
-}
-
-}  // namespace
 
 void sendRealPointer(QWindow* window, QPoint pixel, QEvent::Type type, Qt::MouseButton button)
 {
@@ -35,8 +22,8 @@ void sendRealPointer(QWindow* window, QPoint pixel, QEvent::Type type, Qt::Mouse
 
 QPoint middleOf(const platform::Control& control)
 {
-    const platform::Rect r = control.windowRect();
-    return QPoint(middlePixel(r.left, r.right()), middlePixel(r.top, r.bottom()));
+    const Pixel p = aimAt(control);
+    return QPoint(p.x, p.y);
 }
 
 void RealPointer::send(QPoint pixel, QEvent::Type type, Qt::MouseButton button)

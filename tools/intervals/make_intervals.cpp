@@ -36,21 +36,20 @@
 // 2e-5 to the mean of 250.
 
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "interval_generator.h"
+
 namespace {
 
-constexpr std::uint64_t kDefaultSeed = 0x4B4F4C56454E3131ULL;  // "KOLVEN11"
-constexpr std::uint64_t kDefaultCount = 12'000'000;
+using kolven::intervals::kDefaultCount;
+using kolven::intervals::kDefaultSeed;
 // The walk skips up to 100 values when it opens the file, without wrapping.
 constexpr std::uint64_t kMinimumCount = 101;
-constexpr double kMeanInterval = 250.0;
 constexpr int kValuesPerLine = 10;
 constexpr std::size_t kBufferSize = 1 << 20;
 // Longest value: -250 ln(2^-53) < 9 185, so at most 4 integer digits; room
@@ -59,16 +58,6 @@ constexpr std::size_t kLongestField = 12;
 
 // The three decimals of k/8 for k = 0 … 7, exact in decimal.
 constexpr const char* kEighths[8] = {"000", "125", "250", "375", "500", "625", "750", "875"};
-
-// The interval in eighths of a unit of 1/250, never 0.
-std::uint32_t nextIntervalInEighths(std::mt19937_64& engine)
-{
-    const double u = static_cast<double>(engine() >> 11) * 0x1p-53;
-    const double x = -kMeanInterval * std::log(1.0 - u);
-    // Half up; a tie needs 8x to be a half-integer exactly, which no draw gives.
-    const auto eighths = static_cast<std::uint32_t>(std::floor(x * 8.0 + 0.5));
-    return eighths == 0 ? 1 : eighths;
-}
 
 char* writeValue(char* out, std::uint32_t eighths)
 {
@@ -124,13 +113,13 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    std::mt19937_64 engine(seed);
+    kolven::intervals::IntervalGenerator generator(seed);
     std::vector<char> buffer(kBufferSize);
     char* const flushAt = buffer.data() + buffer.size() - kLongestField;
     char* out = buffer.data();
     bool ok = true;
     for (std::uint64_t i = 0; i < count && ok; ++i) {
-        out = writeValue(out, nextIntervalInEighths(engine));
+        out = writeValue(out, generator.nextEighths());
         *out++ = (i + 1) % kValuesPerLine == 0 || i + 1 == count ? '\n' : ' ';
         if (out >= flushAt) {
             const auto size = static_cast<std::size_t>(out - buffer.data());

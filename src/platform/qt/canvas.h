@@ -8,7 +8,7 @@
 
 #include "platform/qt/drawings.h"
 #include "platform/qt/label_images.h"
-#include "platform/qt/window_target.h"
+#include "platform/window_target.h"
 
 namespace kolven::platform::qt {
 

@@ -8,18 +8,14 @@
 
 #include <vector>
 
+#include "platform/pixels.h"
 #include "platform/surface.h"
 
 namespace kolven::platform::qt {
 
 class TextMetrics;
 
-// Twips to logical pixels, rounding towards minus infinity so that the pixel
-// holding twip 0 … 14 is pixel 0 and negative positions stay off the window.
-constexpr int toPixels(int twips)
-{
-    return twips >= 0 ? twips / kTwipsPerPixel : -((-twips + kTwipsPerPixel - 1) / kTwipsPerPixel);
-}
+using platform::toPixels;
 
 inline QRect toPixels(const Rect& r)
 {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/qt/window_target.h"
+#include "platform/window_target.h"
 #include "platform/window_system.h"
 
 class QWidget;

@@ -4,7 +4,7 @@
 
 #include "platform/control.h"
 
-namespace kolven::platform::qt {
+namespace kolven::platform {
 
 // What the canvas needs of the window it shows: its controls to paint and
 // the entry points of its events. The window itself stands above this
@@ -40,4 +40,4 @@ private:
     Window& m_window;
 };
 
-}  // namespace kolven::platform::qt
+}  // namespace kolven::platform

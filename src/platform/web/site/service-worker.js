@@ -1,0 +1,32 @@
+// Keeps the site's files so that the page opens without a network once it
+// has been opened with one; a new version of a file is taken when online.
+const CACHE = 'kolven-v1';
+const FILES = [
+  './', './index.html', './kolven.js', './kolven.wasm', './manifest.webmanifest', './kolven.svg',
+  './fonts/LiberationSans-Regular.ttf', './fonts/LiberationSans-Bold.ttf',
+  './fonts/LiberationSerif-Regular.ttf', './fonts/LiberationSerif-Bold.ttf',
+];
+
+self.addEventListener('install', (event) => {
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)));
+  self.skipWaiting();
+});
+
+self.addEventListener('activate', (event) => {
+  event.waitUntil(caches.keys().then((keys) =>
+    Promise.all(keys.filter((k) => k !== CACHE).map((k) => caches.delete(k)))));
+  self.clients.claim();
+});
+
+// The network first, the kept copy when there is none.
+self.addEventListener('fetch', (event) => {
+  if (event.request.method !== 'GET') return;
+  event.respondWith(
+    fetch(event.request)
+      .then((response) => {
+        const copy = response.clone();
+        caches.open(CACHE).then((cache) => cache.put(event.request, copy));
+        return response;
+      })
+      .catch(() => caches.match(event.request, { ignoreSearch: true })));
+});
