@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/window_fixture.h"
@@ -18,12 +19,7 @@ using CountRunTest = WindowFixture;
 // longer run shows the stop label and none of the commands while it lasts.
 TEST_F(CountRunTest, ARunShowsOnlyTheStopLabelWhileItLastsAndThenItsReadOuts)
 {
-    const struct {
-        const char* name;
-        int entry, counts, yields;
-        const char* value;  // "": hidden
-        const char* number;
-    } rows[] = {
+    const struct { const char* name; int entry, counts, yields; const char* value, *number; } rows[] = {
         {"a single count", kOne, 1, 0, " Valeur du comptage =7 ", " Nombre de comptage =1 "},
         {"five counts", kFive, 5, 5, "", " Nombre de comptages =5 "},
     };
@@ -31,31 +27,23 @@ TEST_F(CountRunTest, ARunShowsOnlyTheStopLabelWhileItLastsAndThenItsReadOuts)
         SCOPED_TRACE(row.name);
         startSimulation(kRegular, 7.0f);
         display.yields = 0;
-        const std::vector<Control*> commands = {&window->LANCER1, &window->EFFACERS,     &window->DUREES1,
-                                                &window->ORIGINE, &window->INFORMATIONS, &window->FIN};
+        const auto commands = {&window->LANCER1, &window->EFFACERS,     &window->DUREES1,
+                               &window->ORIGINE, &window->INFORMATIONS, &window->FIN};
         bool onlyStopShown = true;
-        display.onYield = [&](int) {
-            onlyStopShown = onlyStopShown && window->ARRET_Label.onScreen() &&
-                            std::none_of(commands.begin(), commands.end(), [](Control* c) { return c->visible(); });
-        };
+        display.onYield = [&](int) { onlyStopShown &= window->ARRET_Label.onScreen() && visibleOf(commands).empty(); };
         run(row.entry);
-        EXPECT_EQ(display.yields, row.yields);
-        EXPECT_TRUE(onlyStopShown);
-        EXPECT_EQ(window->series.HISTO_COMPT[7], row.counts);
-        EXPECT_EQ(window->VAL_COMPT.visible() ? window->VAL_COMPT.caption() : "", row.value);
-        EXPECT_EQ(window->NOMB_COMPT.caption(), row.number);
-        for (const Control* c : commands)
-            EXPECT_TRUE(c->visible() && c->enabled()) << c->name();
+        EXPECT_EQ(std::tuple(display.yields, onlyStopShown, window->series.HISTO_COMPT[7]),
+                  std::tuple(row.yields, true, row.counts));
+        EXPECT_EQ(std::tuple(seen(window->VAL_COMPT), window->NOMB_COMPT.caption()), std::tuple(row.value, row.number));
+        EXPECT_EQ(visibleOf(commands), namesOf(commands));
+        EXPECT_TRUE(std::all_of(commands.begin(), commands.end(), [](Control* c) { return c->enabled(); }));
         EXPECT_FALSE(window->ARRET_Label.visible());
     }
 }
 
 TEST_F(CountRunTest, APressOnTheStopLabelEndsTheRunAfterTheCountInProgress)
 {
-    const struct {
-        const char* name;
-        int entry, stopAfter;
-    } rows[] = {
+    const struct { const char* name; int entry, stopAfter; } rows[] = {
         {"first count of a hundred", kHundred, 1},
         {"last but one of a hundred", kHundred, 99},
         {"continuous run", kContinuous, 2500},
@@ -71,9 +59,8 @@ TEST_F(CountRunTest, APressOnTheStopLabelEndsTheRunAfterTheCountInProgress)
                 window->series.COMPTAGE_I = 0;  // a press that did not stop fails the test rather than hangs it
         };
         run(row.entry);
-        EXPECT_EQ(window->series.SN_L, row.stopAfter);
-        EXPECT_EQ(window->series.HISTO_COMPT[9], row.stopAfter);
-        EXPECT_FALSE(window->ARRET_Label.visible());
+        EXPECT_EQ(std::tuple(window->series.SN_L, window->series.HISTO_COMPT[9], window->ARRET_Label.visible()),
+                  std::tuple(row.stopAfter, row.stopAfter, false));
     }
 }
 
@@ -86,13 +73,9 @@ TEST_F(CountRunTest, ACountAboveTheLimitIsReportedAndTheOthersAreClassed)
     intervals.insert(intervals.end(), 7, 250);
     startSimulation(intervals, 1.0f);
     run(kFive);
-    EXPECT_TRUE(window->DEPASSE.visible());
-    EXPECT_EQ(window->DEPASSE.caption(), "  Des valeurs du comptage dépassent la limite  située à 240  ");
-    EXPECT_EQ(window->series.SN_L, 4);
-    EXPECT_EQ(window->series.HISTO_COMPT[1], 4);
-    EXPECT_EQ(window->series.S1_L, 4);
-    for (const Control* c : {&window->Nmoyen, &window->EQM2_N, &window->SIGMA2})
-        EXPECT_FALSE(c->visible()) << c->name();
+    EXPECT_EQ(seen(window->DEPASSE), "  Des valeurs du comptage dépassent la limite  située à 240  ");
+    EXPECT_EQ(std::tuple(window->series.SN_L, window->series.HISTO_COMPT[1], window->series.S1_L), std::tuple(4, 4, 4));
+    EXPECT_EQ(visibleOf({&window->Nmoyen, &window->EQM2_N, &window->SIGMA2}), Names{});
     EXPECT_FALSE(window->ANALYSES.enabled());
 }
 
@@ -104,16 +87,8 @@ TEST_F(CountRunTest, ReadOutsAndTheAnalysisFollowTheCountsAndTheSeparator)
     // before any detection) a count of 0: counts 1, 0, 1, 0, mean 0.5,
     // σ² = 2/4 − 0.5² = 0.25.
     const std::vector<double> half = {250, 250, 300, 250, 250, 300, 250, 250, 300};
-    const struct {
-        const char* name;
-        char separator;
-        const std::vector<double>& intervals;
-        float mean;
-        std::vector<int> runs;
-        const char* meanText;
-        const char* deviationText;
-        bool analysis;
-    } rows[] = {
+    const struct { const char* name; char separator; const std::vector<double>& intervals; float mean;
+                   std::vector<int> runs; const char *meanText, *deviationText; bool analysis; } rows[] = {
         {"three counts are too few", ',', kRegular, 9.0f, {kTwo, kOne}, " Nmoyen =9 ", " =0 ", false},
         {"four counts are enough", ',', kRegular, 9.0f, {kTwo, kTwo}, " Nmoyen =9 ", " =0 ", true},
         {"0,5 reads as zero", ',', half, 1.0f, {kTwo, kTwo}, " Nmoyen =0,5 ", " =0,25 ", false},
@@ -126,10 +101,8 @@ TEST_F(CountRunTest, ReadOutsAndTheAnalysisFollowTheCountsAndTheSeparator)
         startSimulation(row.intervals, row.mean);
         for (int entry : row.runs)
             run(entry);
-        EXPECT_EQ(window->Nmoyen.caption(), row.meanText);
-        EXPECT_EQ(window->EQM2_N.caption(), row.deviationText);
-        EXPECT_TRUE(window->ANALYSES.visible());
-        EXPECT_EQ(window->ANALYSES.enabled(), row.analysis);
+        EXPECT_EQ(window->Nmoyen.caption() + window->EQM2_N.caption(), std::string(row.meanText) + row.deviationText);
+        EXPECT_EQ(std::pair(window->ANALYSES.visible(), window->ANALYSES.enabled()), std::pair(true, row.analysis));
     }
 }
 
@@ -146,15 +119,13 @@ TEST_F(CountRunTest, AnExportFolderThatCannotBeWrittenIsSaidOnceAndTheRunGoesOn)
     display.onYield = [&](int n) {
         if (n != 2)
             return;
-        said = window->AVIS.visible() && window->AVIS.caption().find("ne peut pas être écrit") != std::string::npos;
-        EXPECT_GE(window->AVIS.left(), 0);
-        EXPECT_LE(window->AVIS.left() + window->AVIS.width(), window->windowWidth());
+        said = seen(window->AVIS).find("ne peut pas être écrit") != std::string::npos && window->AVIS.left() >= 0 &&
+               window->AVIS.left() + window->AVIS.width() <= window->windowWidth();
         window->AVIS.hide();  // as if read and gone: it must not come back at every count
     };
     run(kHundred);
-    EXPECT_EQ(window->series.SN_L, 100);
-    EXPECT_TRUE(said);
-    EXPECT_FALSE(window->AVIS.visible()) << "the notice is given once";
+    // The notice is given once.
+    EXPECT_EQ(std::tuple(window->series.SN_L, said, window->AVIS.visible()), std::tuple(100, true, false));
     EXPECT_TRUE(window->F_V_M_Image.visible());
     EXPECT_EQ(window->CONTENUS.caption(), " 100");
 }
@@ -162,25 +133,19 @@ TEST_F(CountRunTest, AnExportFolderThatCannotBeWrittenIsSaidOnceAndTheRunGoesOn)
 TEST_F(CountRunTest, ClosingTheWindowDuringAContinuousRunEndsItCleanly)
 {
     startSimulation(kRegular, 9.0f);
-    display.onYield = [&](int n) {
-        EXPECT_FALSE(n == 50 && window->closeRequested()) << "the run must end before the window goes";
-    };
+    // The run ends before the window goes; once it is over the window may close.
+    display.onYield = [&](int n) { EXPECT_FALSE(n == 50 && window->closeRequested()); };
     run(kContinuous);
-    EXPECT_EQ(window->series.SN_L, 50);
-    EXPECT_TRUE(display.ended);
+    EXPECT_EQ(std::tuple(window->series.SN_L, display.ended, window->closeRequested()), std::tuple(50, true, true));
     EXPECT_NE(exportFile().find(" 9  50 \r\n"), std::string::npos);
-    EXPECT_TRUE(window->closeRequested()) << "once the run is over the window may close";
 }
 
 TEST_F(CountRunTest, ABadIntervalFileStopsTheRunWithANoticeUntilAGoodOneIsThere)
 {
     enum Kind { Nothing, File, Folder };
-    const struct {
-        const char* name;
-        Kind kind;
-        const char* content;
-        const char* said;  // after the file's path, or its name when none is found
-    } rows[] = {  // in this order: each row's file replaces the good one of the row before
+    // In this order: each row's file replaces the good one of the row before.
+    // `said` follows the file's path, or its name when none is found.
+    const struct { const char* name; Kind kind; const char *content, *said; } rows[] = {
         {"missing", Nothing, nullptr, "KOLVEN_11.KVL introuvable"},
         {"empty", File, "", "/KOLVEN_11.KVL est vide"},
         {"text that is no number", File, "intervalles: aucun", "/KOLVEN_11.KVL ne contient aucun intervalle"},
@@ -199,19 +164,15 @@ TEST_F(CountRunTest, ABadIntervalFileStopsTheRunWithANoticeUntilAGoodOneIsThere)
         }
         chooseSimulation();
         run(kHundred);
-        EXPECT_EQ(window->series.SN_L, 0);
-        EXPECT_EQ(display.yields, 1) << "the run stops at its first count";
-        const std::string said = std::string(row.said) + " : comptage impossible  ";
-        const std::string caption = window->AVIS.caption();
-        EXPECT_TRUE(caption.size() > said.size() && caption.compare(caption.size() - said.size(), said.size(), said) == 0)
-            << caption;
-        EXPECT_TRUE(window->AVIS.visible() && window->LANCER1.visible());
-
+        // The run stops at its first count.
+        EXPECT_EQ(std::tuple(window->series.SN_L, display.yields, window->LANCER1.visible()), std::tuple(0, 1, true));
+        const std::string said = std::string(row.said) + " : comptage impossible  ", caption = seen(window->AVIS);
+        EXPECT_TRUE(caption.size() > said.size() && caption.ends_with(said)) << caption;
+        // A good file put in place later is taken.
         std::filesystem::remove(path);
         writeIntervals(intervalText(kRegular));
         run(kOne);
-        EXPECT_EQ(window->series.SN_L, 1) << "a good file put in place later is taken";
-        EXPECT_FALSE(window->AVIS.visible());
+        EXPECT_EQ(std::pair(window->series.SN_L, window->AVIS.visible()), std::pair(1, false));
     }
 }
 
@@ -223,12 +184,7 @@ TEST_F(CountRunTest, TheFileIsEnteredAtAPlaceTakenFromTheClock)
 {
     std::vector<double> values(50, 1000.0);
     values.insert(values.end(), 10, 250.0);
-    const struct {
-        const char* name;
-        double timeOfDay;
-        int skipped;
-        int firstCount;
-    } rows[] = {
+    const struct { const char* name; double timeOfDay; int skipped, firstCount; } rows[] = {
         {"midnight skips nothing", 0, 0, 2},
         {"150.5 rounds to the even 150, less 100", 150.5, 50, 9},
         {"the last second of the day skips a hundred, round to the 41st value", 86399.7, 100, 2},
@@ -238,8 +194,7 @@ TEST_F(CountRunTest, TheFileIsEnteredAtAPlaceTakenFromTheClock)
         clock.timeOfDay = row.timeOfDay;
         startSimulation(values, 9.0f);
         run(kOne);
-        EXPECT_EQ(window->series.A_L, row.skipped);
-        EXPECT_EQ(window->series.NC_I, row.firstCount);
+        EXPECT_EQ((std::pair<int, int>(window->series.A_L, window->series.NC_I)), std::pair(row.skipped, row.firstCount));
     }
 }
 
@@ -251,8 +206,7 @@ TEST_F(CountRunTest, AFullSeriesStopsTheRunUntilItIsErased)
     window->series.S1_L = 2147483647 - 20;
     run(kHundred);
     EXPECT_EQ(window->series.SN_L, 2) << "two counts of 9 fit, the third does not";
-    EXPECT_NE(window->AVIS.caption().find("effacez"), std::string::npos);
-    EXPECT_TRUE(window->AVIS.visible());
+    EXPECT_NE(seen(window->AVIS).find("effacez"), std::string::npos);
     hover(window->EFFACERS);
     click(window->EFFACERS);
     EXPECT_FALSE(window->AVIS.visible());

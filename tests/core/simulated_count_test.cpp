@@ -19,20 +19,15 @@ using kolven::test::inFileUnits;
 using kolven::test::VectorStream;
 
 struct Walk {
-    float A_S = 0;
-    float B_S = 0;
+    float A_S = 0, B_S = 0;
     std::string DONNEES_T;
     kolven::CountWalk view() { return {A_S, B_S, DONNEES_T}; }
 };
 
-struct Row {
-    const char* name;
-    const char* origin;
-    float TEMPS_S;
-    std::vector<float> values;  // as the file holds them; the stream wraps
-    std::vector<int> counts;    // successive counts on the same stream
-    std::size_t reads;          // values consumed by all of them
-};
+// The values as the file holds them (the stream wraps), the successive counts
+// on the same stream and the values all of them consume.
+struct Row { const char *name, *origin; float TEMPS_S; std::vector<float> values; std::vector<int> counts;
+             std::size_t reads; };
 
 const Row rows[] = {
     // Lead-in ends at 1 > 0.9, first detection at 0.1, then 1.1 … 8.1 counted,
@@ -93,8 +88,7 @@ TEST(SimulatedCount, HandWorkedStreams)
         } catch (const std::exception& e) {
             ADD_FAILURE() << e.what();
         }
-        EXPECT_EQ(counts, row.counts);
-        EXPECT_EQ(stream.reads(), row.reads);
+        EXPECT_EQ(std::pair(counts, stream.reads()), std::pair(row.counts, row.reads));
     }
 }
 
@@ -103,13 +97,8 @@ TEST(SimulatedCount, HandWorkedStreams)
 // bits comes back above the limit instead of wrapping round.
 TEST(SimulatedCount, AStreamThatCannotEndACountIsGivenUp)
 {
-    const struct {
-        const char* name;
-        const char* origin;
-        float TEMPS_S;
-        float interval;
-        int count;  // -1: the walk gives up
-    } rows[] = {
+    // `count` -1: the walk gives up.
+    const struct { const char *name, *origin; float TEMPS_S, interval; int count; } rows[] = {
         {"intervals too small to move time on in single precision", "EXPERIENCE", 9.0f, 0.0001f, -1},
         {"every sum odd, every half-sum window thrown away", "ASSOCIATIONS2", 0.6f, 250.0f, -1},
         // 49 / (0.3 / 250) = 40 833 detections.

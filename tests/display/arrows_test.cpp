@@ -1,4 +1,5 @@
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/window_fixture.h"
@@ -8,60 +9,38 @@ namespace {
 
 class ArrowsTest : public WindowFixture {
 protected:
-    void SetUp() override
-    {
-        startSimulation(kRegular);
-    }
-    void showAll()
-    {
-        for (Control* c : arrows())
-            c->show();
-    }
-    std::vector<Control*> arrows()
-    {
-        KolvenWindow& w = *window;
-        return {&w.F_H_G_Image, &w.F_H_G_10, &w.F_H_D_Image, &w.F_H_D_10,
-                &w.F_H_P_Image, &w.F_H_M_Image1, &w.F_V_P_Image, &w.F_V_M_Image};
-    }
+    void SetUp() override { startSimulation(kRegular); }
 };
 
 // The window of bins moves and zooms within 0 … 240, and the buttons that
 // could not act any more hide.
 TEST_F(ArrowsTest, ScrollsAndZoomsStopAtTheEndsOfTheBins)
 {
-    const struct {
-        const char* name;
-        int horizon, origin;
-        Control KolvenWindow::*button;
-        int horizonAfter, originAfter;
-        std::vector<Control KolvenWindow::*> hidden;
-        std::vector<Control KolvenWindow::*> shown;
-    } rows[] = {
+    // The horizontal arrows, all shown before the click, and those left shown.
+    KolvenWindow& w = *window;
+    const auto arrows = {&w.F_H_G_10, &w.F_H_G_Image, &w.F_H_D_Image, &w.F_H_D_10, &w.F_H_M_Image1, &w.F_H_P_Image};
+    const struct { const char* name; int horizon, origin; Control KolvenWindow::*button; int horizonAfter, originAfter;
+                   Names shown; } rows[] = {
         {"ten right at 155 of 80", 80, 155, &KolvenWindow::F_H_D_10, 80, 160,
-         {&KolvenWindow::F_H_D_10, &KolvenWindow::F_H_D_Image}, {&KolvenWindow::F_H_G_10, &KolvenWindow::F_H_G_Image}},
-        {"one right in the middle", 80, 100, &KolvenWindow::F_H_D_Image, 80, 101, {},
-         {&KolvenWindow::F_H_D_10, &KolvenWindow::F_H_D_Image, &KolvenWindow::F_H_G_Image}},
+         {"F_H_G_10", "F_H_G_Image", "F_H_M_Image1", "F_H_P_Image"}},
+        {"one right in the middle", 80, 100, &KolvenWindow::F_H_D_Image, 80, 101,
+         {"F_H_G_10", "F_H_G_Image", "F_H_D_Image", "F_H_D_10", "F_H_M_Image1", "F_H_P_Image"}},
         {"ten left from 4", 80, 4, &KolvenWindow::F_H_G_10, 80, 0,
-         {&KolvenWindow::F_H_G_10, &KolvenWindow::F_H_G_Image}, {&KolvenWindow::F_H_D_10, &KolvenWindow::F_H_D_Image}},
+         {"F_H_D_Image", "F_H_D_10", "F_H_M_Image1", "F_H_P_Image"}},
         {"doubling 80 at 150", 80, 150, &KolvenWindow::F_H_P_Image, 160, 80,
-         {&KolvenWindow::F_H_P_Image, &KolvenWindow::F_H_D_10, &KolvenWindow::F_H_D_Image},
-         {&KolvenWindow::F_H_M_Image1, &KolvenWindow::F_H_G_Image}},
-        {"halving 40 at 0", 40, 0, &KolvenWindow::F_H_M_Image1, 20, 0,
-         {&KolvenWindow::F_H_M_Image1, &KolvenWindow::F_H_G_Image, &KolvenWindow::F_H_G_10},
-         {&KolvenWindow::F_H_P_Image, &KolvenWindow::F_H_D_Image}},
+         {"F_H_G_10", "F_H_G_Image", "F_H_M_Image1"}},
+        {"halving 40 at 0", 40, 0, &KolvenWindow::F_H_M_Image1, 20, 0, {"F_H_D_Image", "F_H_D_10", "F_H_P_Image"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        showAll();
+        for (Control* c : arrows)
+            c->show();
         window->display.HORIZON_I = static_cast<std::int16_t>(row.horizon);
         window->display.ORIGINE_I = static_cast<std::int16_t>(row.origin);
         click(*window.*(row.button));
-        EXPECT_EQ(window->display.HORIZON_I, row.horizonAfter);
-        EXPECT_EQ(window->display.ORIGINE_I, row.originAfter);
-        for (auto c : row.hidden)
-            EXPECT_FALSE(((*window).*c).visible()) << ((*window).*c).name();
-        for (auto c : row.shown)
-            EXPECT_TRUE(((*window).*c).visible()) << ((*window).*c).name();
+        EXPECT_EQ((std::pair<int, int>(window->display.HORIZON_I, window->display.ORIGINE_I)),
+                  std::pair(row.horizonAfter, row.originAfter));
+        EXPECT_EQ(visibleOf(arrows), row.shown);
     }
 }
 
@@ -74,8 +53,7 @@ TEST_F(ArrowsTest, NormalisingASmallSeriesKeepsTheRestoredScale)
     window->display.ECHELLEHS_S = 77.5f;
     window->display.ECHELLEH_S = 10.0f;
     window->NORM();
-    EXPECT_FLOAT_EQ(window->display.ECHELLEH_S, 77.5f);
-    EXPECT_EQ(window->CONTENUS.caption(), " 30");
+    EXPECT_EQ(std::pair(window->display.ECHELLEH_S, window->CONTENUS.caption()), std::pair(77.5f, std::string(" 30")));
 
     // A largest bin of 60 fills the height.
     window->series.HISTO_COMPT[9] = 60;
@@ -89,12 +67,11 @@ TEST_F(ArrowsTest, TheVerticalScaleSwitchesBetweenBaseAndNormalised)
     ASSERT_EQ(window->series.MAX_L, 100);
     window->F_V_M_Image.show();
     window->F_V_P_Image.hide();
+    const auto arrows = {&window->F_V_P_Image, &window->F_V_M_Image};
     click(window->F_V_M_Image);
-    EXPECT_TRUE(window->F_V_P_Image.visible());
-    EXPECT_FALSE(window->F_V_M_Image.visible());
+    EXPECT_EQ(visibleOf(arrows), Names{"F_V_P_Image"});
     click(window->F_V_P_Image);
-    EXPECT_FALSE(window->F_V_P_Image.visible());
-    EXPECT_TRUE(window->F_V_M_Image.visible());
+    EXPECT_EQ(visibleOf(arrows), Names{"F_V_M_Image"});
     EXPECT_EQ(window->CONTENUS.caption(), " 100");
 }
 
@@ -106,9 +83,9 @@ TEST_F(ArrowsTest, InTheAnalysisAScrollRedrawsTheComparison)
     window->display.CURSEUR_I = 3;
     window->F_H_D_Image.show();
     click(window->F_H_D_Image);
-    EXPECT_EQ(window->display.ORIGINE_I, 1);
-    EXPECT_EQ(window->display.CURSEUR_I, window->display.HORIZON_I + 1);
-    EXPECT_TRUE(window->DISTR_POISSON.visible());
+    EXPECT_EQ((std::tuple<int, int, bool>(window->display.ORIGINE_I, window->display.CURSEUR_I,
+                                         window->DISTR_POISSON.visible())),
+              std::tuple(1, window->display.HORIZON_I + 1, true));
 }
 
 }  // namespace

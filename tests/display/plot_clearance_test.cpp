@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "display/series_plot.h"
@@ -36,31 +37,23 @@ protected:
         window->mean.TEMPS_S = 10;
         chooseLaw(&KolvenWindow::POISS, 100);
     }
-    int seriesBandY() const
-    {
-        return (window->EQM2_N.top() + 2 * window->EQM2_N.height() + window->EFF_EXP.top()) / 2;
-    }
-    int analysisBandY() const { return window->EFF_EXP.top() - window->EFF_EXP.height(); }
     void readSeriesBin(int bin)
     {
-        window->pointerMoved(static_cast<int>(window->seriesPlot().centreOf(bin)), seriesBandY());
+        const int y = (window->EQM2_N.top() + 2 * window->EQM2_N.height() + window->EFF_EXP.top()) / 2;
+        window->pointerMoved(static_cast<int>(window->seriesPlot().centreOf(bin)), y);
     }
     void readComparedBin(int bin)
     {
         const PlotGeometry poisson = window->columnPlot(window->comparisonColumns()[kPoissonPanel]);
-        window->pointerMoved(static_cast<int>(poisson.centreOf(bin)), analysisBandY());
+        window->pointerMoved(static_cast<int>(poisson.centreOf(bin)), window->EFF_EXP.top() - window->EFF_EXP.height());
     }
-    std::vector<platform::Rect> bars() const
+    // The first bar drawn that meets the control; none: -1.
+    int barUnder(const Control& c) const
     {
-        std::vector<platform::Rect> found;
         for (const auto& op : display.recorded.ofKind(Kind::Block))
-            found.push_back(rectOf(op));
-        return found;
-    }
-    void clickTimes(const Control& button, int times)
-    {
-        for (int i = 0; i < times; ++i)
-            click(button);
+            if (meet(rectOf(op), c.windowRect()))
+                return op.x1;
+        return -1;
     }
 };
 
@@ -68,10 +61,8 @@ protected:
 // the highlighted one too, stay under them at either scale.
 TEST_F(PlotClearanceTest, TheAnalysisBarsStayUnderTheCountReadouts)
 {
-    const struct {
-        const char* name;
-        bool baseScale;  // 30 counts fill the height: the tall bars reach the ceiling
-    } rows[] = {
+    // At the base scale 30 counts fill the height: the tall bars reach the ceiling.
+    const struct { const char* name; bool baseScale; } rows[] = {
         {"tallest bar fills the height", false},
         {"30 counts fill the height", true},
     };
@@ -83,12 +74,8 @@ TEST_F(PlotClearanceTest, TheAnalysisBarsStayUnderTheCountReadouts)
             click(window->F_V_M_Image);
         readComparedBin(9);
         ASSERT_EQ(window->EFF_POI.caption().rfind(" Effectif de [ 9 ]", 0), 0u);
-        for (const Control* readout : {&window->EFF_POI, &window->SOMME_POIS, &window->EFF_GAUSS,
-                                       &window->SOMME_GAUSS}) {
-            ASSERT_TRUE(readout->onScreen()) << readout->name();
-            for (const platform::Rect& bar : bars())
-                ASSERT_FALSE(meet(bar, readout->windowRect())) << readout->name() << " over a bar at " << bar.left;
-        }
+        for (const Control* readout : {&window->EFF_POI, &window->SOMME_POIS, &window->EFF_GAUSS, &window->SOMME_GAUSS})
+            EXPECT_EQ(std::pair(readout->onScreen(), barUnder(*readout)), std::pair(true, -1)) << readout->name();
     }
 }
 
@@ -96,10 +83,7 @@ TEST_F(PlotClearanceTest, TheAnalysisBarsStayUnderTheCountReadouts)
 // under one that is shown, whatever the number of bins.
 TEST_F(PlotClearanceTest, TheSeriesReadoutStandsBesideTheZoomButtons)
 {
-    const struct {
-        const char* name;
-        int fewer, more;  // clicks on F_H_M_Image1, then on F_H_P_Image
-    } rows[] = {
+    const struct { const char* name; int fewer, more; } rows[] = {  // clicks on F_H_M_Image1, then F_H_P_Image
         {"80 bins, both buttons", 0, 0},
         {"20 bins, the more-bins button alone", 2, 0},
         {"160 bins, the fewer-bins button alone", 0, 1},
@@ -125,11 +109,7 @@ TEST_F(PlotClearanceTest, TheSeriesReadoutStandsBesideTheZoomButtons)
 // analysis.
 TEST_F(PlotClearanceTest, TheScaleArrowsStayLeftOfTheFirstBar)
 {
-    const struct {
-        const char* name;
-        bool analysis;
-        int fewer;
-    } rows[] = {
+    const struct { const char* name; bool analysis; int fewer; } rows[] = {
         {"series, 80 bins", false, 0},
         {"series, 20 bins, the widest", false, 2},
         {"analysis, 80 bins", true, 0},
@@ -146,12 +126,8 @@ TEST_F(PlotClearanceTest, TheScaleArrowsStayLeftOfTheFirstBar)
         clickTimes(window->F_H_M_Image1, row.fewer);
         clickTimes(window->F_H_D_Image, 9);
         ASSERT_EQ(window->display.ORIGINE_I, 9);
-        for (const Control* arrow : {&window->F_V_P_Image, &window->F_V_M_Image}) {
-            if (!arrow->onScreen())
-                continue;
-            for (const platform::Rect& bar : bars())
-                EXPECT_FALSE(meet(bar, arrow->windowRect())) << arrow->name();
-        }
+        for (const Control* arrow : {&window->F_V_P_Image, &window->F_V_M_Image})
+            EXPECT_TRUE(!arrow->onScreen() || barUnder(*arrow) < 0) << arrow->name();
         EXPECT_TRUE(window->F_V_P_Image.onScreen() || window->F_V_M_Image.onScreen());
     }
 }
@@ -160,25 +136,16 @@ TEST_F(PlotClearanceTest, TheScaleArrowsStayLeftOfTheFirstBar)
 // not stand closer than any two labels of one panel do.
 TEST_F(PlotClearanceTest, TheLabelRowsOfNeighbouringPanelsStayApart)
 {
-    const struct {
-        const char* name;
-        int width, height;
-    } rows[] = {
-        {"1024 x 768", 1024, 768},
-        {"1920 x 1080", 1920, 1080},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        display.widthPixels = row.width;
-        display.heightPixels = row.height;
+    for (auto [width, height] : {std::pair{1024, 768}, {1920, 1080}}) {
+        SCOPED_TRACE(width);
+        display.widthPixels = width;
+        display.heightPixels = height;
         countNines();
         click(window->ANALYSES);
         click(window->F_H_P_Image);
         clickTimes(window->F_H_D_10, 7);
         ASSERT_EQ(window->display.ORIGINE_I, 70);
-        struct Label {
-            int left, right, number;
-        };
+        struct Label { int left, right, number; };
         std::vector<Label> labels;
         for (const auto& op : display.recorded.ofKind(Kind::Text))
             labels.push_back(
@@ -200,11 +167,7 @@ TEST_F(PlotClearanceTest, TheLabelRowsOfNeighbouringPanelsStayApart)
 // on naming a bin that is no longer lit.
 TEST_F(PlotClearanceTest, NoReadoutStaysWithoutItsLitBar)
 {
-    const struct {
-        const char* name;
-        bool analysis;
-        Control KolvenWindow::*button;
-    } rows[] = {
+    const struct { const char* name; bool analysis; Control KolvenWindow::*button; } rows[] = {
         {"series view, fewer bins", false, &KolvenWindow::F_H_M_Image1},
         {"series view, one bin right", false, &KolvenWindow::F_H_D_Image},
         {"analysis, fewer bins", true, &KolvenWindow::F_H_M_Image1},
@@ -213,12 +176,9 @@ TEST_F(PlotClearanceTest, NoReadoutStaysWithoutItsLitBar)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         countNines();
-        if (row.analysis) {
+        if (row.analysis)
             click(window->ANALYSES);
-            readComparedBin(9);
-        } else {
-            readSeriesBin(9);
-        }
+        row.analysis ? readComparedBin(9) : readSeriesBin(9);
         const Control& readout = row.analysis ? window->EFF_COMPT : window->EFF_EXP;
         ASSERT_TRUE(readout.onScreen());
         click((*window).*row.button);
@@ -233,10 +193,7 @@ TEST_F(PlotClearanceTest, NoReadoutStaysWithoutItsLitBar)
 // when an arrow's redraw hides the read-outs, the lines take the rows back.
 TEST_F(PlotClearanceTest, TheChiSquareLinesComeBackWhenAnArrowHidesTheReadouts)
 {
-    const struct {
-        const char* name;
-        Control KolvenWindow::*button;
-    } rows[] = {
+    const struct { const char* name; Control KolvenWindow::*button; } rows[] = {
         {"fewer bins", &KolvenWindow::F_H_M_Image1},
         {"one bin right", &KolvenWindow::F_H_D_Image},
         {"base scale", &KolvenWindow::F_V_M_Image},
@@ -249,9 +206,8 @@ TEST_F(PlotClearanceTest, TheChiSquareLinesComeBackWhenAnArrowHidesTheReadouts)
         readComparedBin(9);
         ASSERT_FALSE(window->KHI2_G.onScreen());
         click((*window).*row.button);
-        EXPECT_FALSE(window->EFF_GAUSS.onScreen());
-        EXPECT_TRUE(window->KHI2_G.onScreen());
-        EXPECT_TRUE(window->SEUIL_G.onScreen());
+        EXPECT_EQ(std::tuple(window->EFF_GAUSS.onScreen(), window->KHI2_G.onScreen(), window->SEUIL_G.onScreen()),
+                  std::tuple(false, true, true));
     }
 }
 

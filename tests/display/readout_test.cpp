@@ -1,4 +1,5 @@
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/number_text.h"
@@ -25,13 +26,16 @@ protected:
     int xOfBin(int bin) const { return static_cast<int>(window->seriesPlot().centreOf(bin)); }
     void moveOverBin(int bin, int offset = 0) { window->pointerMoved(xOfBin(bin) + offset, seriesBandY()); }
 
-    // The bars drawn since the mark, as (colour, on screen only).
-    std::vector<RecordingSurface::Op> blocksSince(std::size_t mark) const
+    // The colours of the bars drawn since the mark; a highlight never enters
+    // the stored image, nor does a bar drawn again over one.
+    std::vector<platform::Color> barsSince(std::size_t mark) const
     {
-        std::vector<RecordingSurface::Op> found;
+        std::vector<platform::Color> found;
         for (std::size_t i = mark; i < display.recorded.ops.size(); ++i)
-            if (display.recorded.ops[i].kind == Kind::Block)
-                found.push_back(display.recorded.ops[i]);
+            if (display.recorded.ops[i].kind == Kind::Block) {
+                found.push_back(display.recorded.ops[i].color);
+                EXPECT_FALSE(display.recorded.ops[i].persistent);
+            }
         return found;
     }
 };
@@ -39,12 +43,8 @@ protected:
 TEST_F(ReadoutTest, TheSeriesViewReadsTheBinUnderThePointer)
 {
     countNines();
-    const struct {
-        const char* name;
-        int bin;
-        const char* text;
-        std::vector<platform::Color> bars;  // restored old bar, lit new bar
-    } rows[] = {
+    // The bars: the old one restored, the new one lit.
+    const struct { const char* name; int bin; const char* text; std::vector<platform::Color> bars; } rows[] = {
         // Bin 0, selected at start, is empty: entering the band lights nothing.
         {"a bin with counts", 9, " Effectif de [ 9 ] = 100 ", {kMagenta}},
         {"an empty bin: text, no highlight", 12, " Effectif de [ 12 ] = 0 ", {kBlue}},
@@ -54,15 +54,8 @@ TEST_F(ReadoutTest, TheSeriesViewReadsTheBinUnderThePointer)
         SCOPED_TRACE(row.name);
         const std::size_t mark = display.recorded.ops.size();
         moveOverBin(row.bin);
-        EXPECT_EQ(window->EFF_EXP.caption(), row.text);
-        EXPECT_TRUE(window->EFF_EXP.visible());
-        EXPECT_EQ(window->display.CURSEUR_I, row.bin);
-        std::vector<platform::Color> colours;
-        for (const auto& op : blocksSince(mark)) {
-            colours.push_back(op.color);
-            EXPECT_FALSE(op.persistent) << "a highlight never enters the stored image";
-        }
-        EXPECT_EQ(colours, row.bars);
+        EXPECT_EQ(std::tuple(seen(window->EFF_EXP), window->display.CURSEUR_I, barsSince(mark)),
+                  std::tuple(row.text, row.bin, row.bars));
     }
 }
 
@@ -77,16 +70,13 @@ TEST_F(ReadoutTest, TheBandAndTheBinLimitWhatIsRedrawn)
     EXPECT_EQ(display.recorded.ops.size(), mark);
 
     window->pointerMoved(xOfBin(9), window->EQM2_N.top());
-    EXPECT_FALSE(window->EFF_EXP.visible());
-    ASSERT_EQ(blocksSince(mark).size(), 1u);
-    EXPECT_EQ(blocksSince(mark)[0].color, kBlue);
+    EXPECT_EQ(std::pair(window->EFF_EXP.visible(), barsSince(mark)), std::pair(false, std::vector{kBlue}));
 
+    // In the band, beyond the bins, the selection stays.
     const std::size_t back = display.recorded.ops.size();
-    window->pointerMoved(xOfBin(9) + window->display.DECAL1_I * 1000, seriesBandY());  // in the band, beyond the bins
-    EXPECT_TRUE(window->EFF_EXP.visible());
-    EXPECT_EQ(window->display.CURSEUR_I, 9) << "beyond the bins the selection stays";
-    ASSERT_EQ(blocksSince(back).size(), 1u);
-    EXPECT_EQ(blocksSince(back)[0].color, kMagenta);
+    window->pointerMoved(xOfBin(9) + window->display.DECAL1_I * 1000, seriesBandY());
+    EXPECT_EQ(std::tuple(window->EFF_EXP.visible(), window->display.CURSEUR_I, barsSince(back)),
+              std::tuple(true, 9, std::vector{kMagenta}));
 }
 
 // A pointer half way between two bins takes the even one.
@@ -94,10 +84,10 @@ TEST_F(ReadoutTest, HalfWayBetweenBinsTheEvenOneIsRead)
 {
     countNines();
     window->display.DECAL1_I = 100;  // an even width puts the half way on a whole twip
-    window->pointerMoved(window->display.D1_I + 9 * 100 + 50, seriesBandY());
-    EXPECT_EQ(window->display.CURSEUR_I, 10);
-    window->pointerMoved(window->display.D1_I + 10 * 100 + 50, seriesBandY());
-    EXPECT_EQ(window->display.CURSEUR_I, 10);
+    for (int bin : {9, 10}) {
+        window->pointerMoved(window->display.D1_I + bin * 100 + 50, seriesBandY());
+        EXPECT_EQ(window->display.CURSEUR_I, 10) << bin;
+    }
 }
 
 TEST_F(ReadoutTest, SilentWhileAListIsOpen)
@@ -116,10 +106,14 @@ protected:
         const double bottom = window->EFF_EXP.top() + window->EFF_EXP.height();
         return static_cast<int>((top + bottom) / 2);
     }
-    std::vector<const Control*> readouts() const
+    Names visibleReadouts() const
     {
         const KolvenWindow& w = *window;
-        return {&w.EFF_POI, &w.SOMME_POIS, &w.EFF_GAUSS, &w.SOMME_GAUSS, &w.EFF_COMPT, &w.SOMME_COMPT};
+        return visibleOf({&w.EFF_POI, &w.SOMME_POIS, &w.EFF_GAUSS, &w.SOMME_GAUSS, &w.EFF_COMPT, &w.SOMME_COMPT});
+    }
+    int centreOf(int panel, int bin) const
+    {
+        return static_cast<int>(window->columnPlot(window->comparisonColumns()[panel]).centreOf(bin));
     }
 };
 
@@ -132,21 +126,17 @@ TEST_F(ComparedReadoutTest, EveryPanelReadsTheSameBinFromTheFirstOne)
     for (int panel : {kPoissonPanel, kSeriesPanel, kGaussPanel}) {
         SCOPED_TRACE(panel);
         window->display.CURSEUR_I = static_cast<std::int16_t>(window->display.HORIZON_I + 1);
-        const PlotGeometry plot = window->columnPlot(window->comparisonColumns()[panel]);
-        window->pointerMoved(static_cast<int>(plot.centreOf(0)), analysisBandY());
-        EXPECT_EQ(window->display.CURSEUR_I, 0);
-        EXPECT_EQ(window->EFF_COMPT.caption(), " Effectif de [ 0 ] = 0 ");
-        window->pointerMoved(static_cast<int>(plot.centreOf(9)), analysisBandY());
-        EXPECT_EQ(window->EFF_COMPT.caption(), " Effectif de [ 9 ] = 100 ");
-        EXPECT_EQ(window->SOMME_COMPT.caption(), " Somme de 0 à 9 = 100 ");
-        for (const Control* c : readouts())
-            EXPECT_TRUE(c->visible()) << c->name();
+        window->pointerMoved(centreOf(panel, 0), analysisBandY());
+        EXPECT_EQ((std::pair<int, std::string>(window->display.CURSEUR_I, window->EFF_COMPT.caption())),
+                  std::pair(0, std::string(" Effectif de [ 0 ] = 0 ")));
+        window->pointerMoved(centreOf(panel, 9), analysisBandY());
+        EXPECT_EQ(window->EFF_COMPT.caption() + window->SOMME_COMPT.caption(),
+                  " Effectif de [ 9 ] = 100  Somme de 0 à 9 = 100 ");
+        EXPECT_EQ(visibleReadouts().size(), 6u);
     }
     // Above the band, clear of the labels, the read-outs go.
-    window->pointerMoved(static_cast<int>(window->columnPlot(window->comparisonColumns()[kPoissonPanel]).centreOf(window->display.HORIZON_I)),
-                         window->SOMME_POIS.top() + 1);
-    for (const Control* c : readouts())
-        EXPECT_FALSE(c->visible()) << c->name();
+    window->pointerMoved(centreOf(kPoissonPanel, window->display.HORIZON_I), window->SOMME_POIS.top() + 1);
+    EXPECT_EQ(visibleReadouts(), Names{});
 }
 
 // A theoretical origin has no centre panel: four labels, and the centre of
@@ -156,13 +146,11 @@ TEST_F(ComparedReadoutTest, ATheoreticalOriginReadsFourLabels)
     start();
     chooseLaw(&KolvenWindow::POISS);
     click(window->ANALYSES);
-    const int centre = static_cast<int>(window->columnPlot(window->comparisonColumns()[kSeriesPanel]).centreOf(window->display.ORIGINE_I + 9));
-    window->pointerMoved(centre, analysisBandY());
+    window->pointerMoved(centreOf(kSeriesPanel, window->display.ORIGINE_I + 9), analysisBandY());
     EXPECT_EQ(window->display.CURSEUR_I, window->display.HORIZON_I + 1);
-    window->pointerMoved(static_cast<int>(window->columnPlot(window->comparisonColumns()[kGaussPanel]).centreOf(9)), analysisBandY());
+    window->pointerMoved(centreOf(kGaussPanel, 9), analysisBandY());
     EXPECT_EQ(window->display.CURSEUR_I, 9);
-    EXPECT_TRUE(window->EFF_POI.visible() && window->EFF_GAUSS.visible());
-    EXPECT_FALSE(window->EFF_COMPT.visible() || window->SOMME_COMPT.visible());
+    EXPECT_EQ(visibleReadouts(), (Names{"EFF_POI", "SOMME_POIS", "EFF_GAUSS", "SOMME_GAUSS"}));
 }
 
 }  // namespace

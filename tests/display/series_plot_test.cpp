@@ -1,3 +1,4 @@
+#include <tuple>
 #include <vector>
 
 #include "support/covering.h"
@@ -16,19 +17,16 @@ class SeriesPlotTest : public WindowFixture {};
 TEST_F(SeriesPlotTest, StartGeometryAtTheDesignSize)
 {
     const KolvenWindow& w = start();
-    EXPECT_EQ(w.display.D1_I, 900);
-    EXPECT_EQ(w.display.DECAL1_I, 170);
-    EXPECT_EQ(w.display.POSAXE_I, 9300);
+    EXPECT_EQ((std::tuple<int, int, int>(w.display.D1_I, w.display.DECAL1_I, w.display.POSAXE_I)),
+              std::tuple(900, 170, 9300));
     EXPECT_EQ(w.CONTENUS.caption(), " 30") << "the frame's label, as the start-up draws the frame alone";
 
-    const auto lines = display.recorded.ofKind(Kind::Line);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.front().x1, 900 - 85);
-    EXPECT_EQ(lines.front().x2, 900 + 85 + 170 * 80);
-    EXPECT_EQ(lines.front().y1, 9300);
     // The axis, one short mark per bin, one long mark every 5 bins and again
     // every 10, the vertical axis.
-    EXPECT_EQ(lines.size(), 1u + 81u + 17u + 9u + 1u);
+    const auto lines = display.recorded.ofKind(Kind::Line);
+    ASSERT_EQ(lines.size(), 1u + 81u + 17u + 9u + 1u);
+    EXPECT_EQ(std::tuple(lines.front().x1, lines.front().x2, lines.front().y1),
+              std::tuple(900 - 85, 900 + 85 + 170 * 80, 9300));
 
     // On 1152 × 864 the axis falls on 9300 × 1.125 = 10462.5: ties to even.
     display.widthPixels = 1152;
@@ -40,19 +38,12 @@ TEST_F(SeriesPlotTest, StartGeometryAtTheDesignSize)
 // x = D1_I − shift + (J − origin) × DECAL1_I, the shift growing with the digits.
 TEST_F(SeriesPlotTest, NumbersStandUnderTheirGraduations)
 {
-    const struct {
-        const char* name;
-        std::int16_t origin, horizon;
-        std::vector<std::string> texts;
-        std::vector<int> x;
-    } rows[] = {
-        {"bins 0 to 80, every 5",
-         0, 80,
+    const struct { const char* name; std::int16_t origin, horizon; Names texts; std::vector<int> x; } rows[] = {
+        {"bins 0 to 80, every 5", 0, 80,
          {" 0", " 5", " 10", " 15", " 20", " 25", " 30", " 35", " 40", " 45", " 50", " 55", " 60", " 65", " 70", " 75",
           " 80"},
          {750, 1600, 2350, 3200, 4050, 4900, 5750, 6600, 7450, 8300, 9150, 10000, 10850, 11700, 12550, 13400, 14250}},
-        {"bins 0 to 160, every 10",
-         0, 160,
+        {"bins 0 to 160, every 10", 0, 160,
          {" 0", " 10", " 20", " 30", " 40", " 50", " 60", " 70", " 80", " 90", " 100", " 110", " 120", " 130", " 140",
           " 150", " 160"},
          {750, 1500, 2350, 3200, 4050, 4900, 5750, 6600, 7450, 8300, 9100, 9950, 10800, 11650, 12500, 13350, 14200}},
@@ -87,12 +78,10 @@ TEST_F(SeriesPlotTest, ABarIsTwoThirdsOfABinAndNeverClimbsPastTheScaleLabel)
     w.TRACE_HISTO();
     const auto bars = display.recorded.ofKind(Kind::Block);
     ASSERT_EQ(bars.size(), 2u) << "empty bins draw nothing";
-    const int centre = 900 + 170 * 10;
-    EXPECT_EQ(bars[0].x1, centre - 57);  // round(170 / 3) = 57
-    EXPECT_EQ(bars[0].x2, centre + 57);
-    EXPECT_EQ(bars[0].y1, w.CONTENUS.top() + w.CONTENUS.height());
-    EXPECT_EQ(bars[0].y2, 9300);
-    EXPECT_EQ(bars[0].color, platform::paletteColor(9));
+    const int centre = 900 + 170 * 10, halfWidth = 57;  // round(170 / 3) = 57
+    EXPECT_EQ(std::tuple(bars[0].x1, bars[0].x2, bars[0].y1, bars[0].y2, bars[0].color),
+              std::tuple(centre - halfWidth, centre + halfWidth, w.CONTENUS.top() + w.CONTENUS.height(), 9300,
+                         platform::paletteColor(9)));
 }
 
 // The label reads the plot height over the scale, truncated; only the base
@@ -100,12 +89,7 @@ TEST_F(SeriesPlotTest, ABarIsTwoThirdsOfABinAndNeverClimbsPastTheScaleLabel)
 // are the single-precision values the program computes, worked out apart.
 TEST_F(SeriesPlotTest, TheFullScaleLabelTruncatesEveryScaleButTheBase)
 {
-    const struct {
-        const char* name;
-        std::int32_t plotHeight;
-        float scale;
-        const char* text;
-    } rows[] = {
+    const struct { const char* name; std::int32_t plotHeight; float scale; const char* text; } rows[] = {
         {"base scale, quotient 29.999999", 3008, 3008.0f / 30.0f, " 30"},
         {"base scale, quotient exactly 30", 2955, 98.5f, " 30"},
         {"first rescale from the base, 66.8 / 1.1: quotient 32.999998", 2004, 60.72727584838867f, " 32"},
@@ -128,12 +112,7 @@ TEST_F(SeriesPlotTest, TheFullScaleLabelTruncatesEveryScaleButTheBase)
 // squared deviation nor the limit message of a run.
 TEST_F(SeriesPlotTest, TheTallestBarsStayInSightUpToTheFullScale)
 {
-    const struct {
-        const char* name;
-        int bin;
-        void (KolvenWindow::*scale)();
-        bool limitMessage;
-    } rows[] = {
+    const struct { const char* name; int bin; void (KolvenWindow::*scale)(); bool limitMessage; } rows[] = {
         {"normalised at mean 9, under the deviation read-out", 9, &KolvenWindow::NORM, false},
         {"base scale at mean 9, past the full scale", 9, &KolvenWindow::BASE, false},
         {"base scale at bin 40, under the limit message", 40, &KolvenWindow::BASE, true},
@@ -157,8 +136,8 @@ TEST_F(SeriesPlotTest, TheTallestBarsStayInSightUpToTheFullScale)
         const auto bars = display.recorded.ofKind(Kind::Block);
         ASSERT_EQ(bars.size(), 9u);
         const auto& tallest = bars[4];
-        EXPECT_EQ(tallest.y1, plotTop);
-        EXPECT_EQ(shownOver(w, {tallest.x1, tallest.y1, tallest.x2 - tallest.x1 + 1, 1}), std::vector<std::string>{});
+        EXPECT_EQ(std::pair(tallest.y1, shownOver(w, {tallest.x1, tallest.y1, tallest.x2 - tallest.x1 + 1, 1})),
+                  std::pair(plotTop, Names{}));
     }
 }
 

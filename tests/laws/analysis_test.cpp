@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/window_fixture.h"
@@ -25,11 +27,11 @@ protected:
         run(kHundred);
     }
 
-    std::vector<const Control*> columns() const
+    Names visibleColumns() const
     {
         const KolvenWindow& w = *window;
-        return {&w.NMOYENEX, &w.EQM2_EX, &w.SIGMA2EX, &w.NMOYENP, &w.EQM2_P,
-                &w.SIGMA2P,  &w.NMOYENG, &w.EQM2_G,  &w.SIGMA2G};
+        return visibleOf({&w.NMOYENEX, &w.EQM2_EX, &w.SIGMA2EX, &w.NMOYENP, &w.EQM2_P, &w.SIGMA2P, &w.NMOYENG, &w.EQM2_G,
+                          &w.SIGMA2G});
     }
 };
 
@@ -41,31 +43,27 @@ TEST_F(AnalysisTest, OpensTheComparisonOfACountedSeries)
     const std::string deviation = window->EQM2_N.caption();
     click(window->ANALYSES);
 
-    EXPECT_TRUE(window->analysisShown());
-    EXPECT_EQ(window->series.MODE_T, "HISTOGRAMMES");
-    EXPECT_EQ(window->laws.TITRE_T, title);
-    for (const Control* c : {&window->LANCER1, &window->DUREES1, &window->ORIGINE, &window->ANALYSES,
-                             &window->CONTENUS, &window->Nmoyen, &window->EQM2_N, &window->SIGMA2,
-                             &window->NOMB_COMPT, &window->TEMPS, &window->EFF_EXP})
-        EXPECT_FALSE(c->visible()) << c->name();
-    EXPECT_TRUE(window->EFFACERS.visible());
+    EXPECT_EQ(std::tuple(window->analysisShown(), window->series.MODE_T, window->laws.TITRE_T),
+              std::tuple(true, "HISTOGRAMMES", title));
+    EXPECT_EQ(visibleOf({&window->LANCER1, &window->DUREES1, &window->ORIGINE, &window->ANALYSES, &window->CONTENUS,
+                         &window->Nmoyen, &window->EQM2_N, &window->SIGMA2, &window->NOMB_COMPT, &window->TEMPS,
+                         &window->EFF_EXP, &window->EFFACERS}),
+              Names{"EFFACERS"});
     EXPECT_FALSE(window->EFFACERS.enabled());
-    for (const Control* c : columns())
-        EXPECT_TRUE(c->visible()) << c->name();
+    EXPECT_EQ(visibleColumns().size(), 9u);
 
     // The series' column reads its own measures; the laws' variance is the mean.
-    for (const Control* c : {&window->NMOYENEX, &window->NMOYENP, &window->NMOYENG})
-        EXPECT_EQ(c->caption(), mean);
-    EXPECT_EQ(window->EQM2_EX.caption(), deviation);
-    EXPECT_EQ(window->EQM2_P.caption(), " =" + window->series.NMOYEN_T);
-    EXPECT_EQ(window->EQM2_G.caption(), " =" + window->series.NMOYEN_T);
+    const std::string variance = " =" + window->series.NMOYEN_T;
+    EXPECT_EQ((Names{window->NMOYENEX.caption(), window->NMOYENP.caption(), window->NMOYENG.caption(),
+                     window->EQM2_EX.caption(), window->EQM2_P.caption(), window->EQM2_G.caption()}),
+              (Names{mean, mean, mean, deviation, variance, variance}));
 
     // Both laws for the series' own mean and size; the running total ends
     // on the number of counts; after the drawing nothing is selected, so the
     // first bin under the pointer is always read.
-    EXPECT_EQ(window->laws.CUMUL_COMPT[240], window->series.SN_L);
+    EXPECT_EQ((std::pair<int, int>(window->laws.CUMUL_COMPT[240], window->display.CURSEUR_I)),
+              std::pair(window->series.SN_L, window->display.HORIZON_I + 1));
     EXPECT_NEAR(window->laws.CUMUL_POIS[240], window->series.SN_L, 2);
-    EXPECT_EQ(window->display.CURSEUR_I, window->display.HORIZON_I + 1);
 }
 
 // With a theoretical origin the origin's own law is the series: it is
@@ -73,18 +71,12 @@ TEST_F(AnalysisTest, OpensTheComparisonOfACountedSeries)
 // the series' mean and tested.
 TEST_F(AnalysisTest, ATheoreticalOriginKeepsItsOwnLaw)
 {
-    const struct {
-        const char* name;
-        Control KolvenWindow::*choice;
-        Histogram LawArrays::*kept;
-        Histogram LawArrays::*computed;
-        Control KolvenWindow::*untested;
-        Control KolvenWindow::*tested;
-    } rows[] = {
-        {"Poisson", &KolvenWindow::POISS, &LawArrays::HISTO_POIS, &LawArrays::HISTO_GAUSS, &KolvenWindow::KHI2_P,
-         &KolvenWindow::KHI2_G},
-        {"Gauss", &KolvenWindow::GAUSSIEN, &LawArrays::HISTO_GAUSS, &LawArrays::HISTO_POIS, &KolvenWindow::KHI2_G,
-         &KolvenWindow::KHI2_P},
+    using W = KolvenWindow;
+    using L = LawArrays;
+    const struct { const char* name; Control W::*choice; Histogram L::*kept, L::*computed;
+                   Control W::*untested, W::*tested; } rows[] = {
+        {"Poisson", &W::POISS, &L::HISTO_POIS, &L::HISTO_GAUSS, &W::KHI2_P, &W::KHI2_G},
+        {"Gauss", &W::GAUSSIEN, &L::HISTO_GAUSS, &L::HISTO_POIS, &W::KHI2_G, &W::KHI2_P},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -95,9 +87,8 @@ TEST_F(AnalysisTest, ATheoreticalOriginKeepsItsOwnLaw)
         click(window->ANALYSES);
         EXPECT_EQ((window->laws.*(row.kept))[0], -1);
         EXPECT_NE((window->laws.*(row.computed))[9], 0) << "the other law is computed";
-        EXPECT_FALSE(window->DISTR_COMPTAGES.visible());
-        EXPECT_FALSE(((*window).*row.untested).visible());
-        EXPECT_TRUE(((*window).*row.tested).visible());
+        EXPECT_EQ(visibleOf({&window->DISTR_COMPTAGES, &((*window).*row.untested), &((*window).*row.tested)}),
+                  Names{((*window).*row.tested).name()});
     }
 }
 
@@ -108,20 +99,18 @@ TEST_F(AnalysisTest, ReturnBringsBackTheSeriesView)
     click(window->ANALYSES);
     click(window->Label36);
 
-    EXPECT_FALSE(window->analysisShown());
-    EXPECT_EQ(window->series.MODE_T, "");
-    EXPECT_EQ(window->DISTR_COMPTAGES.caption(), title);
-    for (const Control* c : {&window->LANCER1, &window->EFFACERS, &window->DUREES1, &window->ORIGINE,
-                             &window->ANALYSES, &window->INFORMATIONS})
-        EXPECT_TRUE(c->visible() && c->enabled()) << c->name();
-    for (const Control* c : {&window->TEMPS, &window->Nmoyen, &window->EQM2_N, &window->SIGMA2,
-                             &window->NOMB_COMPT, &window->DISTR_COMPTAGES, &window->CONTENUS})
-        EXPECT_TRUE(c->visible()) << c->name();
-    for (const Control* c : columns())
-        EXPECT_FALSE(c->visible()) << c->name();
-    for (const Control* c : {&window->DISTR_POISSON, &window->DISTR_GAUSS, &window->SOMME_POIS,
-                             &window->EFF_POI, &window->EFF_COMPT})
-        EXPECT_FALSE(c->visible()) << c->name();
+    EXPECT_EQ(std::tuple(window->analysisShown(), window->series.MODE_T, window->DISTR_COMPTAGES.caption()),
+              std::tuple(false, "", title));
+    const auto commands = {&window->LANCER1, &window->EFFACERS, &window->DUREES1, &window->ORIGINE, &window->ANALYSES,
+                           &window->INFORMATIONS};
+    EXPECT_EQ(visibleOf(commands), namesOf(commands));
+    EXPECT_TRUE(std::all_of(commands.begin(), commands.end(), [](const Control* c) { return c->enabled(); }));
+    const auto series = {&window->TEMPS, &window->Nmoyen, &window->EQM2_N, &window->SIGMA2, &window->NOMB_COMPT,
+                         &window->DISTR_COMPTAGES, &window->CONTENUS};
+    EXPECT_EQ(visibleOf(series), namesOf(series));
+    EXPECT_EQ(visibleColumns(), Names{});
+    EXPECT_EQ(visibleOf({&window->DISTR_POISSON, &window->DISTR_GAUSS, &window->SOMME_POIS, &window->EFF_POI,
+                         &window->EFF_COMPT}), Names{});
 }
 
 // A click that reaches the analysis during a run touches only the saved
@@ -137,10 +126,8 @@ TEST_F(AnalysisTest, DuringARunTheClickChangesAlmostNothing)
         analysisOpened = window->analysisShown() || window->series.MODE_T == "HISTOGRAMMES";
     };
     run(kHundred);
-    EXPECT_FALSE(analysisOpened);
-    EXPECT_EQ(window->laws.TITRE_T, window->DISTR_COMPTAGES.caption());
-    EXPECT_EQ(window->EFF_COMPT.left(), window->DISTR_COMPTAGES.left());
-    EXPECT_EQ(window->series.SN_L, 100);
+    EXPECT_EQ(std::tuple(analysisOpened, window->laws.TITRE_T, window->EFF_COMPT.left(), window->series.SN_L),
+              std::tuple(false, window->DISTR_COMPTAGES.caption(), window->DISTR_COMPTAGES.left(), 100));
 }
 
 }  // namespace

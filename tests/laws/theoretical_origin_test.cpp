@@ -16,33 +16,27 @@ protected:
 // and the series then holds the total of the law's rounded bins.
 TEST_F(TheoreticalOriginTest, EachClickAsksForAHundredThousandMoreCounts)
 {
-    const struct {
-        const char* name;
-        Control KolvenWindow::*choice;
-        const char* title;
-        std::vector<std::int32_t> series;  // after the choice, then after each click
-    } rows[] = {
-        {"Poisson", &KolvenWindow::POISS, " Histogramme théorique calculé avec POISSON ",
-         {100001, 200000, 300000, 400002}},
-        {"Gauss", &KolvenWindow::GAUSSIEN, " Histogramme théorique calculé avec GAUSS ",
-         {99957, 199870, 299742, 399576}},
+    // The series after the choice, then after each click.
+    using W = KolvenWindow;
+    const struct { const char* name; Control W::*choice; const char* title; std::vector<int> series; } rows[] = {
+        {"Poisson", &W::POISS, " Histogramme théorique calculé avec POISSON ", {100001, 200000, 300000, 400002}},
+        {"Gauss", &W::GAUSSIEN, " Histogramme théorique calculé avec GAUSS ", {99957, 199870, 299742, 399576}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         start();
         chooseLaw(row.choice, 100);
-        for (std::size_t k = 0; k < row.series.size(); ++k) {
-            if (k > 0)
-                click(window->LANCER1);
-            EXPECT_EQ(window->series.SN_L, row.series[k]);
+        std::vector<int> series = {window->series.SN_L};
+        for (int k = 1; k < 4; ++k) {
+            click(window->LANCER1);
+            series.push_back(window->series.SN_L);
         }
-        EXPECT_EQ(window->DISTR_COMPTAGES.caption(), row.title);
-        EXPECT_TRUE(window->DISTR_COMPTAGES.visible());
-        EXPECT_EQ(window->NOMB_COMPT.caption(), " Nombre de comptages =" + std::to_string(row.series.back()) + " ");
-        EXPECT_EQ(window->Nmoyen.caption(), " Nmoyen =10 ");
-        EXPECT_EQ(window->EQM2_N.caption(), " =10 ");
-        EXPECT_TRUE(window->ANALYSES.visible() && window->ANALYSES.enabled());
-        EXPECT_TRUE(window->LANCER1.visible() && window->LANCER1.enabled());
+        EXPECT_EQ(series, row.series);
+        const std::string number = " Nombre de comptages =" + std::to_string(row.series.back()) + " ";
+        EXPECT_EQ(seen(window->DISTR_COMPTAGES) + seen(window->NOMB_COMPT) + seen(window->Nmoyen) + seen(window->EQM2_N),
+                  row.title + number + " Nmoyen =10  =10 ");
+        for (const Control* c : {&window->ANALYSES, &window->LANCER1})
+            EXPECT_TRUE(c->visible() && c->enabled()) << c->name();
         // The export file holds the series.
         EXPECT_NE(exportFile().find("\r\n 10  " + std::to_string(window->series.HISTO_COMPT[10]) + " \r\n"),
                   std::string::npos);
@@ -54,20 +48,18 @@ TEST_F(TheoreticalOriginTest, TheChosenLawIsMarkedInTheMenuAndTheLimitMessageGoe
 {
     window->DEPASSE.show();  // left by a simulated series that passed 240
     chooseLaw(&KolvenWindow::GAUSSIEN, 100);
-    EXPECT_FALSE(window->DEPASSE.visible());
-    EXPECT_EQ(window->GAUSSIEN.fore(), platform::colors::white);
-    EXPECT_EQ(window->GAUSSIEN.back(), platform::rgb(50, 110, 200));
-    EXPECT_EQ(window->POISS.fore(), platform::colors::blue);
-    EXPECT_EQ(window->POISS.back(), platform::colors::lightGrey);
-    EXPECT_EQ(window->series.DONNEES_T, "GAUSS");
+    EXPECT_EQ(std::pair(window->DEPASSE.visible(), window->series.DONNEES_T), std::pair(false, std::string("GAUSS")));
+    const Control &gauss = window->GAUSSIEN, &poisson = window->POISS;
+    EXPECT_EQ((std::vector{gauss.fore(), gauss.back(), poisson.fore(), poisson.back()}),
+              (std::vector{platform::colors::white, platform::rgb(50, 110, 200), platform::colors::blue,
+                           platform::colors::lightGrey}));
 }
 
 TEST_F(TheoreticalOriginTest, ACountedOriginIgnoresAClickOnTheCommand)
 {
     chooseSimulation();
     click(window->LANCER1);
-    EXPECT_EQ(window->series.SN_L, 0);
-    EXPECT_FALSE(window->NOMB_COMPT.visible());
+    EXPECT_EQ(std::pair(window->series.SN_L, window->NOMB_COMPT.visible()), std::pair(0, false));
 }
 
 // A click whose series would not fit its 32-bit counters builds nothing and
@@ -79,9 +71,9 @@ TEST_F(TheoreticalOriginTest, ASeriesPastTheCountersIsRefusedWithANotice)
     window->series.SN_L = nearFull;
     const Histogram before = window->series.HISTO_COMPT;
     click(window->LANCER1);
-    EXPECT_EQ(window->series.SN_L, nearFull);
-    EXPECT_EQ(window->series.HISTO_COMPT, before);
-    EXPECT_TRUE(window->noticeShown(KolvenWindow::Notice::SeriesFull));
+    EXPECT_EQ(std::tuple(window->series.SN_L, window->series.HISTO_COMPT,
+                         window->noticeShown(KolvenWindow::Notice::SeriesFull)),
+              std::tuple(nearFull, before, true));
     click(window->EFFACERS);
     EXPECT_FALSE(window->AVIS.visible());
 }

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/posix_files.h"
@@ -30,18 +31,15 @@ using kolven::platform::WriteOutcome;
 using kolven::test::readFile;
 using kolven::test::TempFolder;
 
-std::size_t entriesIn(const std::string& folder)
+long entriesIn(const std::string& folder)
 {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
 }
 
 TEST(ReplacedFile, PathHoldsExactlyTheLastText)
 {
-    const struct {
-        const char* name;
-        const char* before;  // the file as an earlier run left it; null: no folder
-        std::vector<std::string> texts;
-    } rows[] = {
+    // `before`: the file as an earlier run left it; null: no folder.
+    const struct { const char *name, *before; std::vector<std::string> texts; } rows[] = {
         {"a first writing makes the folder and the file", nullptr, {"0 1\r\n"}},
         {"texts that shrink and grow in turn", nullptr, {"0123456789", "abc", "abcdefg", "ab", "0123456789abcdef"}},
         {"an empty text empties the file", nullptr, {"abc", ""}},
@@ -61,7 +59,7 @@ TEST(ReplacedFile, PathHoldsExactlyTheLastText)
             EXPECT_EQ(files.exportFile().write(text), WriteOutcome::Written);
             EXPECT_EQ(readFile(path), text);
         }
-        EXPECT_EQ(entriesIn(exportFolderUnder(root.path())), 1u) << "no temporary file is left beside it";
+        EXPECT_EQ(entriesIn(exportFolderUnder(root.path())), 1) << "no temporary file is left beside it";
     }
 }
 
@@ -70,10 +68,7 @@ TEST(ReplacedFile, ComesBackAfterTheFileOrFolderWentAway)
     TempFolder root;
     const std::string path = exportPathUnder(root.path());
     PosixFileSystem files(root.path(), root.path());
-    const struct {
-        const char* name;
-        std::function<void()> change;
-    } rows[] = {
+    const struct { const char* name; std::function<void()> change; } rows[] = {
         {"file removed", [&] { fs::remove(path); }},
         {"folder removed with the file", [&] { fs::remove_all(exportFolderUnder(root.path())); }},
         {"file replaced by a longer one", [&] { fs::rename(root.write("other", "a longer text from elsewhere"), path); }},
@@ -122,8 +117,7 @@ TEST(ReplacedFile, AReaderHalfWayThroughReadsOneTextWhole)
         got += n;
     ::close(reader);
     read.resize(static_cast<std::size_t>(got));
-    EXPECT_EQ(read, first);
-    EXPECT_EQ(readFile(files.exportFile().path()), second);
+    EXPECT_EQ(std::pair(read, readFile(files.exportFile().path())), std::pair(first, second));
 }
 
 // Puts path's times (not those of what a link points to) minutes back.
@@ -140,13 +134,8 @@ void ageBy(const std::string& path, int minutes)
 TEST(ReplacedFile, TheFirstWritingRemovesTemporariesLeftByACrash)
 {
     enum Kind { File, Link, HardLink, Folder, OtherUsersFile };
-    const struct {
-        const char* name;
-        const char* entry;  // in KOLVEN16W
-        Kind kind;
-        int minutesOld;
-        bool removed;
-    } rows[] = {
+    // `entry`: its name in KOLVEN16W.
+    const struct { const char *name, *entry; Kind kind; int minutesOld; bool removed; } rows[] = {
         {"a temporary two minutes old", ".KOLVEN16W.TXT.0123456789abcdef", File, 2, true},
         {"a temporary being written now", ".KOLVEN16W.TXT.00000000000000aa", File, 0, false},
         {"a link of that name", ".KOLVEN16W.TXT.0123456789abcdef", Link, 2, false},
@@ -167,32 +156,25 @@ TEST(ReplacedFile, TheFirstWritingRemovesTemporariesLeftByACrash)
         fs::create_directory(folder);
         const std::string entry = folder + '/' + row.entry;
         const std::string target = elsewhere.write("a file", "a file of the user's");
-        switch (row.kind) {
-        case File:
-        case OtherUsersFile:
+        if (row.kind == File || row.kind == OtherUsersFile)
             root.write(std::string("KOLVEN16W/") + row.entry, "half a histogram");
-            if (row.kind == OtherUsersFile) {
-                ASSERT_EQ(::chown(entry.c_str(), 65534, 65534), 0);
-            }
-            break;
-        case Link:
+        if (row.kind == OtherUsersFile)
+            ASSERT_EQ(::chown(entry.c_str(), 65534, 65534), 0);
+        if (row.kind == Link) {
             ageBy(target, row.minutesOld);
             fs::create_symlink(target, entry);
-            break;
-        case HardLink:
-            fs::create_hard_link(target, entry);
-            break;
-        case Folder:
-            fs::create_directory(entry);
-            break;
         }
+        if (row.kind == HardLink)
+            fs::create_hard_link(target, entry);
+        if (row.kind == Folder)
+            fs::create_directory(entry);
         ageBy(entry, row.minutesOld);
 
         PosixFileSystem files(root.path(), root.path());
         ASSERT_EQ(files.exportFile().write("0 1\r\n"), WriteOutcome::Written);
-        EXPECT_EQ(!fs::exists(fs::symlink_status(entry)), row.removed);
-        EXPECT_EQ(readFile(target), "a file of the user's");
-        EXPECT_EQ(entriesIn(folder), row.removed ? 1u : 2u) << "the export file, and what was kept";
+        // The export file, and what was kept; the file a link names untouched.
+        EXPECT_EQ(std::tuple(!fs::exists(fs::symlink_status(entry)), entriesIn(folder), readFile(target)),
+                  std::tuple(row.removed, row.removed ? 1 : 2, std::string("a file of the user's")));
     }
 }
 
@@ -200,12 +182,8 @@ TEST(ReplacedFile, TheFirstWritingRemovesTemporariesLeftByACrash)
 // not turn a writing against the file it points to.
 TEST(ReplacedFile, NothingIsWrittenThroughALink)
 {
-    const struct {
-        const char* name;
-        const char* link;  // under the root, pointing to the victim
-        bool victimIsFolder;
-        WriteOutcome outcome;
-    } rows[] = {
+    // `link`: under the root, pointing to the victim.
+    const struct { const char *name, *link; bool victimIsFolder; WriteOutcome outcome; } rows[] = {
         {"the folder is a link", "KOLVEN16W", true, WriteOutcome::FolderIsLink},
         {"the file is a link", "KOLVEN16W/KOLVEN16W.TXT", false, WriteOutcome::FileIsLink},
         // The name a temporary file beside it would have had, were it
@@ -224,9 +202,9 @@ TEST(ReplacedFile, NothingIsWrittenThroughALink)
         // A long text, then a short one: every way of writing is tried.
         for (const char* text : {"a longer text than the victim holds", "short"})
             EXPECT_EQ(files.exportFile().write(text), row.outcome);
-        EXPECT_EQ(readFile(victim), victimText);
-        EXPECT_EQ(entriesIn(elsewhere.path()), 1u);
-        EXPECT_TRUE(fs::is_symlink(root.file(row.link))) << "the link is left as it was";
+        // The victim untouched, nothing put beside it, the link left as it was.
+        EXPECT_EQ(std::tuple(readFile(victim), entriesIn(elsewhere.path()), fs::is_symlink(root.file(row.link))),
+                  std::tuple(victimText, 1, true));
     }
 }
 
@@ -240,7 +218,7 @@ TEST(ReplacedFile, AFolderOfAnotherUserIsRefused)
     ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
     PosixFileSystem files(root.path(), root.path());
     EXPECT_EQ(files.exportFile().write("0 1\r\n"), WriteOutcome::FolderNotOwned);
-    EXPECT_EQ(entriesIn(folder), 0u);
+    EXPECT_EQ(entriesIn(folder), 0);
 }
 
 }  // namespace

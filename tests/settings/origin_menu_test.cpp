@@ -19,14 +19,13 @@ protected:
 
     void expectHighlighted(const Control& group, bool highlighted)
     {
-        EXPECT_EQ(group.fore(), highlighted ? kBlue : kBlack) << group.name();
-        EXPECT_EQ(group.back(), highlighted ? kLightGrey : kGrey) << group.name();
+        EXPECT_EQ(std::pair(group.fore(), group.back()),
+                  highlighted ? std::pair(kBlue, kLightGrey) : std::pair(kBlack, kGrey)) << group.name();
     }
     void expectChoices(bool theoretical, bool simulation)
     {
-        EXPECT_EQ(window->POISS.visible(), theoretical);
-        EXPECT_EQ(window->GAUSSIEN.visible(), theoretical);
-        EXPECT_EQ(window->ASSOCIATIONS_List.visible(), simulation);
+        EXPECT_EQ(std::tuple(window->POISS.visible(), window->GAUSSIEN.visible(), window->ASSOCIATIONS_List.visible()),
+                  std::tuple(theoretical, theoretical, simulation));
     }
 };
 
@@ -48,11 +47,8 @@ TEST_F(OriginMenuTest, ClickOnAGroupChoosesNothing)
 // highlighted) does not bring them back.
 TEST_F(OriginMenuTest, PassingOverAGroupHighlightsItAndSwapsTheChoices)
 {
-    const struct {
-        const char* name;
-        Control KolvenWindow::*control;
-        bool theoretical, theoreticalChoices, simulationChoices;
-    } steps[] = {
+    const struct { const char* name; Control KolvenWindow::*control; bool theoretical, theoreticalChoices,
+                   simulationChoices; } steps[] = {
         {"over Par Simulation", &KolvenWindow::Label38, false, false, true},
         {"then over Théorique", &KolvenWindow::THEORIQUE_Label, true, true, false},
         {"Quitter hides the choices", &KolvenWindow::FIN, true, false, false},
@@ -94,8 +90,8 @@ TEST_F(OriginMenuTest, HighlightedGroupShowsItsChoicesWhenTheMenuReopens)
     hover(window->TITRE);
     expectChoices(false, false);
     hover(window->ORIGINE);
-    for (const Control* c : {&window->Label37, &window->THEORIQUE_Label, &window->Label38})
-        EXPECT_TRUE(c->visible()) << c->name();
+    const auto menu = {&window->Label37, &window->THEORIQUE_Label, &window->Label38};
+    EXPECT_EQ(visibleOf(menu), namesOf(menu));
     expectHighlighted(window->THEORIQUE_Label, true);
     expectChoices(true, false);
 }

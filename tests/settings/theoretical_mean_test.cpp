@@ -1,5 +1,6 @@
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/covering.h"
@@ -34,16 +35,8 @@ protected:
 TEST_F(TheoreticalMeanTest, EachListChangesTheMeanWithinItsBounds)
 {
     const auto up = &KolvenWindow::AUGMENT2, down = &KolvenWindow::DIMINUE2, set = &KolvenWindow::VALEUR_A_List;
-    const struct {
-        const char* name;
-        std::int16_t from;
-        Control KolvenWindow::*list;
-        int entry;
-        std::int16_t tenths;
-        float mean;
-        const char* text;
-        bool increaseShown, decreaseShown;
-    } rows[] = {
+    const struct { const char* name; std::int16_t from; Control KolvenWindow::*list; int entry; std::int16_t tenths;
+                   float mean; const char* text; bool increaseShown, decreaseShown; } rows[] = {
         {"169.8 + 0.1 stays below the top", 1698, up, kStep01, 1699, 169.9f, " Moyenne = 169.9 ", true, true},
         {"169.8 + 0.2 lands on 170", 1698, up, kStep02, 1700, 170.0f, " Moyenne = 170 ", false, true},
         {"169.9 + 0.5 stops at 170", 1699, up, kStep05, 1700, 170.0f, " Moyenne = 170 ", false, true},
@@ -59,23 +52,19 @@ TEST_F(TheoreticalMeanTest, EachListChangesTheMeanWithinItsBounds)
         Control& list = (*window).*row.list;
         ASSERT_TRUE(list.visible());
         window->TEMPS.hide();
-        for (Control* c : {&window->DEPASSE, &window->F_V_P_Image, &window->F_V_M_Image})
+        const auto hiddenByAChange = {&window->DEPASSE, &window->F_V_P_Image, &window->F_V_M_Image};
+        for (Control* c : hiddenByAChange)
             c->show();
-
         pick(list, row.entry);
-
-        EXPECT_EQ(window->mean.TEMPS_I, row.tenths);
-        EXPECT_EQ(window->mean.TEMPS_S, row.mean);
-        EXPECT_EQ(window->TEMPS.caption(), row.text);
-        EXPECT_EQ(window->AUGMENT2.visible(), row.increaseShown);
-        EXPECT_EQ(window->DIMINUE2.visible(), row.decreaseShown);
+        EXPECT_EQ(std::tuple(window->mean.TEMPS_I, window->mean.TEMPS_S, window->TEMPS.caption()),
+                  std::tuple(row.tenths, row.mean, row.text));
+        EXPECT_EQ(std::pair(window->AUGMENT2.visible(), window->DIMINUE2.visible()),
+                  std::pair(row.increaseShown, row.decreaseShown));
         // Only the set list shows the read-out; a step leaves it as it was.
-        EXPECT_EQ(window->TEMPS.visible(), row.list == set);
-        EXPECT_EQ(list.index(), -1) << "the same entry can be chosen again";
-        for (const Control* c : {&window->DEPASSE, &window->F_V_P_Image, &window->F_V_M_Image})
-            EXPECT_FALSE(c->visible()) << c->name();
-        EXPECT_EQ(window->series.SN_L, 0);
-        EXPECT_EQ(window->series.HISTO_COMPT[9], 0);
+        // The same entry can be chosen again.
+        EXPECT_EQ(std::pair(window->TEMPS.visible(), list.index()), std::pair(row.list == set, -1));
+        EXPECT_EQ(visibleOf(hiddenByAChange), Names{});
+        EXPECT_EQ((std::pair<int, int>(window->series.SN_L, window->series.HISTO_COMPT[9])), std::pair(0, 0));
     }
 }
 
@@ -83,14 +72,13 @@ TEST_F(TheoreticalMeanTest, ClickWithNoEntrySelectedOnlyHidesTheLimitMessage)
 {
     prepare(90);
     const std::string before = window->TEMPS.caption();
-    for (auto handler : {&KolvenWindow::AUGMENT2_Click, &KolvenWindow::DIMINUE2_Click,
-                         &KolvenWindow::VALEUR_A_List_Click}) {
+    for (auto handler :
+         {&KolvenWindow::AUGMENT2_Click, &KolvenWindow::DIMINUE2_Click, &KolvenWindow::VALEUR_A_List_Click}) {
         window->DEPASSE.show();
         ((*window).*handler)();
-        EXPECT_FALSE(window->DEPASSE.visible());
-        EXPECT_EQ(window->mean.TEMPS_I, 90);
-        EXPECT_EQ(window->TEMPS.caption(), before);
-        EXPECT_EQ(window->series.SN_L, 5);
+        EXPECT_EQ((std::tuple<bool, int, std::string, int>(window->DEPASSE.visible(), window->mean.TEMPS_I,
+                                                          window->TEMPS.caption(), window->series.SN_L)),
+                  std::tuple(false, 90, before, 5));
     }
 }
 
@@ -99,12 +87,7 @@ TEST_F(TheoreticalMeanTest, ClickWithNoEntrySelectedOnlyHidesTheLimitMessage)
 TEST_F(TheoreticalMeanTest, EveryChangeShowsWhileTheMenuIsOpen)
 {
     prepare(90);
-    const struct {
-        const char* name;
-        Control KolvenWindow::*list;
-        int entry;
-        const char* text;
-    } clicks[] = {
+    const struct { const char* name; Control KolvenWindow::*list; int entry; const char* text; } clicks[] = {
         {"set 49", &KolvenWindow::VALEUR_A_List, kSet49, " Moyenne = 49 "},
         {"+ 2.0", &KolvenWindow::AUGMENT2, kStep2, " Moyenne = 51 "},
         {"− 0.1", &KolvenWindow::DIMINUE2, kStep01, " Moyenne = 50.9 "},
@@ -114,9 +97,9 @@ TEST_F(TheoreticalMeanTest, EveryChangeShowsWhileTheMenuIsOpen)
         SCOPED_TRACE(click.name);
         pick((*window).*click.list, click.entry);
         ASSERT_TRUE(window->Label33.visible()) << "the menu stays open";
-        EXPECT_EQ(window->TEMPS.caption(), click.text);
-        EXPECT_TRUE(window->TEMPS.onScreen());
-        EXPECT_EQ(shownOver(*window, window->TEMPS.windowRect(), &window->TEMPS), std::vector<std::string>{});
+        EXPECT_EQ(std::tuple(window->TEMPS.caption(), window->TEMPS.onScreen(),
+                             shownOver(*window, window->TEMPS.windowRect(), &window->TEMPS)),
+                  std::tuple(click.text, true, Names{}));
     }
 }
 

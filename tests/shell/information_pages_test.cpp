@@ -1,5 +1,6 @@
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "shell/page_texts.h"
@@ -14,59 +15,42 @@ using platform::rgb;
 
 const Color kRed = rgb(255, 0, 0), kBlue = rgb(0, 0, 255), kBlack = rgb(0, 0, 0);
 
-struct Line {
-    int label;
-    const char* text;
-    Color color;
-    Alignment alignment;
-};
+struct Line { int label; const char* text; Color color; Alignment alignment; };
 
 // A sample of each text page, in display order, typed from the pages'
 // description rather than taken from the program's tables.
-struct Page {
-    const char* name;
-    int entry;
-    std::vector<Line> lines;
-    int lineCount;  // lines shown
-};
+struct Page { const char* name; int entry; std::vector<Line> lines; int lineCount /* lines shown */; };
+constexpr Alignment kLeft = Alignment::Left, kCentre = Alignment::Center;
 const Page kPages[] = {
-    {"utilisation",
-     0,
-     {{1, "UTILISATION", kRed, Alignment::Center},
-      {2, "Comptage(s) ", kBlue, Alignment::Left},
-      {11, "  La  moyenne théorique peut être choisie. La valeur sera entre 0.1 et 170 .", kBlack, Alignment::Left},
-      {32, "  Les valeurs disponibles sont  0.1  1  4  9  16  25  36 et 49 .", kBlack, Alignment::Left},
-      {26, "    Somme de 2 comptages, 1/2 Somme de 2 comptages, et Somme diminuée du comptage suivant.", kBlack,
-       Alignment::Left},
-      {29,
-       "  Une comparaison entre l'histogramme origine et les deux distributions théoriques est présentée à l'écran.",
-       kBlack, Alignment::Left}},
+    {"utilisation", 0,
+     {{1, "UTILISATION", kRed, kCentre},
+      {2, "Comptage(s) ", kBlue, kLeft},
+      {11, "  La  moyenne théorique peut être choisie. La valeur sera entre 0.1 et 170 .", kBlack, kLeft},
+      {32, "  Les valeurs disponibles sont  0.1  1  4  9  16  25  36 et 49 .", kBlack, kLeft},
+      {26, "    Somme de 2 comptages, 1/2 Somme de 2 comptages, et Somme diminuée du comptage suivant.", kBlack, kLeft},
+      {29, "  Une comparaison entre l'histogramme origine et les deux distributions théoriques est présentée à l'écran.",
+       kBlack, kLeft}},
      28},
-    {"radioactivity",
-     1,
-     {{1, "RADIOACTIVITÉ", kRed, Alignment::Center},
-      {3, "1 Becquerel (Bq) correspond à 1 désintégration par seconde", kBlue, Alignment::Center},
-      {12,
-       "  Le taux de comptage représente le nombre moyen de détection(s) par seconde. Il est relié, pour une "
-       "installation donné, ",
-       kBlack, Alignment::Left},
-      {16, "en fonction de  la moyenne théorique fixée .", kBlack, Alignment::Center}},
+    {"radioactivity", 1,
+     {{1, "RADIOACTIVITÉ", kRed, kCentre},
+      {3, "1 Becquerel (Bq) correspond à 1 désintégration par seconde", kBlue, kCentre},
+      {12, "  Le taux de comptage représente le nombre moyen de détection(s) par seconde. Il est relié, pour une "
+           "installation donné, ", kBlack, kLeft},
+      {16, "en fonction de  la moyenne théorique fixée .", kBlack, kCentre}},
      16},
-    {"laws",
-     3,
-     {{1, "LOIS ASSOCIÉES AUX HISTOGRAMMES DES COMPTAGES", kRed, Alignment::Center},
-      {5, "Probabilité d 'obtenir (N)   =    e", kBlue, Alignment::Left},
-      {4, "- Nmoyen", kBlue, Alignment::Left},
-      {14, "*   ( Nmoyen )     /   Factorielle(N) ", kBlue, Alignment::Left},
-      {6, "Avec la loi de POISSON, la valeur de la moyenne et la valeur de la variance sont égales.", kBlack,
-       Alignment::Center},
-      {7, "Si Nmoyen est trop élevé, alors le calcul devient impossible.", kRed, Alignment::Center},
-      {9, "-  ½ ( N - Nmoyen )² / Nmoyen", kBlue, Alignment::Left},
-      {12, "/     ( 2  Pi  Nmoyen )", kBlue, Alignment::Left},
-      {16, "Si p < 0.05, un tel écart n'arrive par hasard que moins d'une fois sur vingt : la loi est rejetée.",
-       kBlack, Alignment::Center}},
+    {"laws", 3,
+     {{1, "LOIS ASSOCIÉES AUX HISTOGRAMMES DES COMPTAGES", kRed, kCentre},
+      {5, "Probabilité d 'obtenir (N)   =    e", kBlue, kLeft},
+      {4, "- Nmoyen", kBlue, kLeft},
+      {14, "*   ( Nmoyen )     /   Factorielle(N) ", kBlue, kLeft},
+      {6, "Avec la loi de POISSON, la valeur de la moyenne et la valeur de la variance sont égales.", kBlack, kCentre},
+      {7, "Si Nmoyen est trop élevé, alors le calcul devient impossible.", kRed, kCentre},
+      {9, "-  ½ ( N - Nmoyen )² / Nmoyen", kBlue, kLeft},
+      {12, "/     ( 2  Pi  Nmoyen )", kBlue, kLeft},
+      {16, "Si p < 0.05, un tel écart n'arrive par hasard que moins d'une fois sur vingt : la loi est rejetée.", kBlack,
+       kCentre}},
      16},
-    {"about", 4, {{3, "Fichier associé : KOLVEN_11.KVL", kBlack, Alignment::Center}}, 10},
+    {"about", 4, {{3, "Fichier associé : KOLVEN_11.KVL", kBlack, kCentre}}, 10},
 };
 
 class InformationPagesTest : public WindowFixture {
@@ -96,11 +80,8 @@ protected:
 
     void expectClosed()
     {
-        EXPECT_FALSE(window->Picture2.visible());
-        EXPECT_TRUE(shownLines().empty());
-        EXPECT_FALSE(window->STAT_Image3.visible());
-        EXPECT_TRUE(window->FIN.visible());
-        EXPECT_EQ(window->INFOS.index(), -1);
+        EXPECT_EQ(std::tuple(visibleOf({&window->Picture2, &window->STAT_Image3, &window->FIN}), shownLines().size(),
+                             window->INFOS.index()), std::tuple(Names{"FIN"}, 0u, -1));
     }
 };
 
@@ -109,25 +90,19 @@ TEST_F(InformationPagesTest, EachPageShowsItsLinesInTheirStyleOnTheScreen)
     for (const Page& page : kPages) {
         SCOPED_TRACE(page.name);
         open(page.entry);
-        EXPECT_TRUE(window->Picture2.visible() && window->BLANCS.visible());
-        EXPECT_FALSE(window->FIN.visible());
-        EXPECT_FALSE(window->INFOS.visible() || window->Label35.visible());
-        EXPECT_EQ(window->INFOS.index(), -1);
+        const auto group = {&window->Picture2, &window->BLANCS, &window->FIN, &window->INFOS, &window->Label35};
+        EXPECT_EQ(std::pair(visibleOf(group), window->INFOS.index()), std::pair(Names{"Picture2", "BLANCS"}, -1));
         for (const Line& l : page.lines) {
-            SCOPED_TRACE(l.label);
-            EXPECT_TRUE(line(l.label).onScreen());
-            EXPECT_EQ(line(l.label).caption(), l.text);
-            EXPECT_EQ(line(l.label).fore(), l.color);
-            EXPECT_EQ(line(l.label).alignment(), l.alignment);
-            EXPECT_EQ(line(l.label).tooltip(), " Cliquez pour fermer cette page ");
+            const Control& c = line(l.label);
+            EXPECT_EQ(std::tuple(c.onScreen(), c.caption(), c.fore(), c.alignment(), c.tooltip()),
+                      std::tuple(true, l.text, l.color, l.alignment, " Cliquez pour fermer cette page ")) << l.label;
         }
         const std::vector<Control*> shown = shownLines();
         EXPECT_EQ(shown.size(), static_cast<std::size_t>(page.lineCount));
-        for (const Control* c : shown) {
-            EXPECT_GE(c->windowRect().left, 0) << c->name();
-            EXPECT_LE(c->windowRect().right(), window->windowWidth()) << c->name();
-            EXPECT_LE(c->windowRect().bottom(), window->windowHeight()) << c->name();
-        }
+        const platform::Rect screen{0, 0, window->windowWidth(), window->windowHeight()};
+        for (const Control* c : shown)
+            EXPECT_TRUE(c->windowRect().left >= 0 && c->windowRect().right() <= screen.right() &&
+                        c->windowRect().bottom() <= screen.bottom()) << c->name();
         click(line(1));
     }
 }
@@ -145,15 +120,14 @@ TEST_F(InformationPagesTest, UsePageIsSizedOnItsLongestLineAndReadsDownwards)
         open(0);
         const platform::Font font = line(6).font();
         EXPECT_EQ(font.size, std::round(window->FIN.font().size));
-        const int expected = display.measure(font, line(6).caption() + "    ").width;
-        EXPECT_EQ(window->BLANCS.width(), expected);
+        EXPECT_EQ(window->BLANCS.width(), display.measure(font, line(6).caption() + "    ").width);
         int previousBottom = 0;
         for (const pages::PageLine& p : pages::utilisationLines()) {
             EXPECT_GE(line(p.label).top(), previousBottom) << p.label;
             previousBottom = line(p.label).rect().bottom();
         }
-        EXPECT_EQ(line(12).caption(), "  La valeur sera entre 0.1 et 170 .");
-        EXPECT_FALSE(line(12).visible());
+        EXPECT_EQ(std::pair(line(12).caption(), line(12).visible()),
+                  std::pair(std::string("  La valeur sera entre 0.1 et 170 ."), false));
     }
 }
 
@@ -169,10 +143,9 @@ TEST_F(InformationPagesTest, ExponentsFollowTheMeasuredTextAndAreRaised)
     EXPECT_EQ(line(13).left(), line(14).left() + width("*   ( Nmoyen )"));
     // The Gauss formula is placed by the same code: its raising is enough.
     for (auto [exponent, base] : {std::pair{4, 5}, {13, 14}, {9, 10}, {11, 12}}) {
-        EXPECT_LT(line(exponent).font().size, font.size) << exponent;
-        EXPECT_LT(line(exponent).top(), line(base).top()) << exponent;
-        EXPECT_GT(line(exponent).rect().bottom(), line(base).top()) << exponent;
-        EXPECT_LT(line(exponent).rect().bottom(), line(base).rect().bottom()) << exponent;
+        const platform::Rect e = line(exponent).rect(), b = line(base).rect();
+        EXPECT_TRUE(line(exponent).font().size < font.size && e.top < b.top && e.bottom() > b.top && e.bottom() < b.bottom())
+            << exponent;
     }
     // Nothing of the line above reaches down to the formula.
     EXPECT_LE(line(3).rect().bottom(), line(4).top());
@@ -182,12 +155,10 @@ TEST_F(InformationPagesTest, ExponentsFollowTheMeasuredTextAndAreRaised)
 TEST_F(InformationPagesTest, StatisticsPageIsOnePictureOverTheWholeScreen)
 {
     open(2);
-    EXPECT_TRUE(shownLines().empty());
     const Control& picture = window->STAT_Image3;
-    ASSERT_TRUE(picture.onScreen());
-    ASSERT_TRUE(picture.picture());
-    EXPECT_EQ(picture.windowRect(), (platform::Rect{0, 0, window->windowWidth(), window->windowHeight()}));
-    EXPECT_FALSE(window->STAT_Image1.visible() || window->STAT_Image2.visible());
+    EXPECT_EQ(std::tuple(shownLines().size(), picture.onScreen(), picture.picture() != nullptr, picture.windowRect()),
+              std::tuple(0u, true, true, platform::Rect{0, 0, window->windowWidth(), window->windowHeight()}));
+    EXPECT_EQ(visibleOf({&window->STAT_Image1, &window->STAT_Image2}), Names{});
     click(picture);
     expectClosed();
 }
@@ -196,17 +167,11 @@ TEST_F(InformationPagesTest, StatisticsPageIsOnePictureOverTheWholeScreen)
 // the statistics picture; the same entry then opens the page again, alike.
 TEST_F(InformationPagesTest, AClickAnywhereClosesAndTheSameEntryOpensAgainAlike)
 {
-    struct Snapshot {
-        std::string caption;
-        platform::Rect rect;
-        bool shown;
-        bool operator==(const Snapshot&) const = default;
-    };
     const auto snapshot = [&] {
-        std::vector<Snapshot> all;
+        std::vector<std::tuple<std::string, platform::Rect, bool>> all;
         for (int i = 1; i <= 32; ++i)
-            all.push_back({line(i).caption(), line(i).windowRect(), line(i).onScreen()});
-        all.push_back({"", window->BLANCS.windowRect(), window->BLANCS.onScreen()});
+            all.emplace_back(line(i).caption(), line(i).windowRect(), line(i).onScreen());
+        all.emplace_back("", window->BLANCS.windowRect(), window->BLANCS.onScreen());
         return all;
     };
     for (int entry : {0, 1, 3, 4}) {
@@ -214,8 +179,7 @@ TEST_F(InformationPagesTest, AClickAnywhereClosesAndTheSameEntryOpensAgainAlike)
         open(entry);
         const auto first = snapshot();
         // The bottom-right corner of the screen holds no line on any page.
-        window->pointerPressed(window->windowWidth() - 1, window->windowHeight() - 1);
-        window->pointerReleased(window->windowWidth() - 1, window->windowHeight() - 1);
+        clickAt(window->windowWidth() - 1, window->windowHeight() - 1);
         expectClosed();
         open(entry);
         EXPECT_TRUE(snapshot() == first);
@@ -231,16 +195,16 @@ TEST_F(InformationPagesTest, ClosingBringsBackTheGaussColumnOnlyWithTheAnalysisV
     for (bool analysisOpen : {true, false}) {
         SCOPED_TRACE(analysisOpen);
         window->Label36.setVisible(analysisOpen);
-        for (Control* c : {&window->NMOYENG, &window->EQM2_G, &window->SIGMA2G})
+        const auto gauss = {&window->NMOYENG, &window->EQM2_G, &window->SIGMA2G};
+        for (Control* c : gauss)
             c->show();
         open(1);
         EXPECT_FALSE(window->NMOYENG.visible());
         window->Label33.show();
         window->Label34.show();
         click(line(1));
-        for (Control* c : {&window->NMOYENG, &window->EQM2_G, &window->SIGMA2G})
-            EXPECT_EQ(c->visible(), analysisOpen) << c->name();
-        EXPECT_FALSE(window->Label33.visible() || window->Label34.visible());
+        EXPECT_EQ(visibleOf(gauss), analysisOpen ? namesOf(gauss) : Names{});
+        EXPECT_EQ(visibleOf({&window->Label33, &window->Label34}), Names{});
     }
 }
 

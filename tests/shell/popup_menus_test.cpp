@@ -15,11 +15,7 @@ const char* const kMenuElements[] = {"ASSOCIATIONS_List", "AUGMENT1", "AUGMENT2"
 // Each menu's elements, sorted, with the simulation group highlighted, and
 // what " Quitter " leaves of them: it hides only the run lengths, the steps,
 // the theoretical choices and the information list.
-struct Menu {
-    const char* name;
-    Control KolvenWindow::*opener;
-    std::vector<std::string> elements, leftByQuit;
-};
+struct Menu { const char* name; Control KolvenWindow::*opener; Names elements, leftByQuit; };
 const Menu kMenus[] = {
     {"run lengths", &KolvenWindow::LANCER1, {"LANCER_N", "Label34"}, {"Label34"}},
     {"theoretical mean", &KolvenWindow::DUREES1,
@@ -42,9 +38,9 @@ protected:
         ASSERT_EQ(window->controlAt(5, 5), &window->Picture1);  // the bare title band
     }
 
-    std::vector<std::string> openElements() const
+    Names openElements() const
     {
-        std::vector<std::string> open;
+        Names open;
         for (const char* name : kMenuElements)
             if (window->control(name)->visible())
                 open.push_back(name);
@@ -64,8 +60,7 @@ protected:
     {
         const int x = window->windowWidth() / 2, y = window->display.POSAXE_I - 1000;
         ASSERT_EQ(window->controlAt(x, y), nullptr);
-        window->pointerPressed(x, y);
-        window->pointerReleased(x, y);
+        clickAt(x, y);
     }
 };
 
@@ -85,11 +80,7 @@ TEST_F(PopupMenusTest, OpeningAMenuClosesWhicheverWasOpen)
 // origin and mean menus hide when they open.
 TEST_F(PopupMenusTest, EveryCloserClosesEachMenu)
 {
-    const struct {
-        const char* name;
-        std::function<void()> act;
-        bool partial;
-    } rows[] = {
+    const struct { const char* name; std::function<void()> act; bool partial; } rows[] = {
         {"title band", [&] { window->pointerMoved(5, 5); }, false},
         // The arrows share one closer, as the title text shares the band's.
         {"an arrow", [&] { reach(window->F_H_D_Image); }, false},
@@ -103,7 +94,7 @@ TEST_F(PopupMenusTest, EveryCloserClosesEachMenu)
             SCOPED_TRACE(std::string(row.name) + " closing the " + menu.name + " menu");
             reach((*window).*menu.opener);
             row.act();
-            EXPECT_EQ(openElements(), row.partial ? menu.leftByQuit : std::vector<std::string>{});
+            EXPECT_EQ(openElements(), row.partial ? menu.leftByQuit : Names{});
             EXPECT_TRUE(row.partial || window->SIGMA2.visible());
             reach(window->TITRE);  // every menu closed before the next row
         }
@@ -113,7 +104,7 @@ TEST_F(PopupMenusTest, BackgroundClickDuringARunLeavesTheMenuOpen)
 {
     // The commands are hidden during a run, so the menu is opened by its
     // handler; it hides σ², which the click must not bring back.
-    std::vector<std::string> openAfterClick;
+    Names openAfterClick;
     display.onYield = [&](int) {
         window->ORIGINE_PointerOver();
         clickBackground();
@@ -125,7 +116,7 @@ TEST_F(PopupMenusTest, BackgroundClickDuringARunLeavesTheMenuOpen)
 
     display.onYield = nullptr;
     clickBackground();
-    EXPECT_TRUE(openElements().empty());
+    EXPECT_EQ(openElements(), Names{});
 }
 
 // A disabled label passes the pointer to the window: at start-up
@@ -137,10 +128,11 @@ TEST_F(PopupMenusAtStartTest, DisabledEffacerBehavesAsTheBackground)
 {
     start();
     ASSERT_FALSE(window->EFFACERS.enabled());
+    const auto menu = {&window->Label37, &window->Label38};
     hover(window->EFFACERS);
-    EXPECT_TRUE(window->Label37.visible() && window->Label38.visible());
+    EXPECT_EQ(visibleOf(menu), namesOf(menu));
     click(window->EFFACERS);
-    EXPECT_FALSE(window->Label37.visible() || window->Label38.visible());
+    EXPECT_EQ(visibleOf(menu), Names{});
 }
 
 }  // namespace

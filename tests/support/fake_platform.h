@@ -91,12 +91,13 @@ public:
 // sleeping.
 class FakeClock final : public platform::Clock {
 public:
+    explicit FakeClock(double step = 0.001) : step(step) {}
     double secondsSinceMidnight() const override { return timeOfDay; }
     double monotonicSeconds() const override { return monotonic += step; }
 
     double timeOfDay = 0;
     mutable double monotonic = 0;
-    double step = 0.001;  // how far the clock moves each time it is read
+    double step;  // how far the clock moves each time it is read: 0 holds it still
 };
 
 // Real files, with the program's own folder set by the test so that the

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -24,6 +25,8 @@ inline std::string intervalText(const std::vector<double>& values)
         text << v << ' ';
     return text.str();
 }
+
+using Names = std::vector<std::string>;
 
 // Intervals all equal to 250: at a whole mean t every count is t.
 inline const std::vector<double> kRegular(50, 250.0);
@@ -58,29 +61,44 @@ protected:
     }
 
     // The pointer, as a person moves it: on the centre of a control.
-    void hover(const platform::Control& c)
+    static int centreX(const platform::Control& c) { return c.windowRect().left + c.windowRect().width / 2; }
+    static int centreY(const platform::Control& c) { return c.windowRect().top + c.windowRect().height / 2; }
+    void hover(const platform::Control& c) { window->pointerMoved(centreX(c), centreY(c)); }
+    void press(const platform::Control& c) { window->pointerPressed(centreX(c), centreY(c)); }
+    void clickAt(int x, int y) { window->pointerPressed(x, y); window->pointerReleased(x, y); }
+    void click(const platform::Control& c) { clickAt(centreX(c), centreY(c)); }
+    void clickTimes(const platform::Control& c, int times)
     {
-        const platform::Rect r = c.windowRect();
-        window->pointerMoved(r.left + r.width / 2, r.top + r.height / 2);
-    }
-    void press(const platform::Control& c)
-    {
-        const platform::Rect r = c.windowRect();
-        window->pointerPressed(r.left + r.width / 2, r.top + r.height / 2);
-    }
-    void click(const platform::Control& c)
-    {
-        press(c);
-        const platform::Rect r = c.windowRect();
-        window->pointerReleased(r.left + r.width / 2, r.top + r.height / 2);
+        for (int i = 0; i < times; ++i)
+            click(c);
     }
     void pick(const platform::Control& list, int entry)
     {
-        const platform::Rect r = list.windowRect();
-        const int y = r.top + platform::kListFrame / 2 + entry * list.itemHeight() + list.itemHeight() / 2;
-        window->pointerPressed(r.left + r.width / 2, y);
-        window->pointerReleased(r.left + r.width / 2, y);
+        const int y = list.windowRect().top + platform::kListFrame / 2 + entry * list.itemHeight();
+        clickAt(centreX(list), y + list.itemHeight() / 2);
     }
+
+    // The names of the controls of a group that are visible: a whole group
+    // checked in one line, the culprits named when it fails.
+    template <class Group = std::initializer_list<const platform::Control*>>
+    static Names visibleOf(const Group& group)
+    {
+        Names names;
+        for (const platform::Control* c : group)
+            if (c->visible())
+                names.push_back(c->name());
+        return names;
+    }
+    template <class Group = std::initializer_list<const platform::Control*>>
+    static Names namesOf(const Group& group)
+    {
+        Names names;
+        for (const platform::Control* c : group)
+            names.push_back(c->name());
+        return names;
+    }
+    // A caption as the user reads it: nothing while the control is hidden.
+    static std::string seen(const platform::Control& c) { return c.visible() ? c.caption() : ""; }
 
     // Chooses simulated counts through the origin menu, as a person does.
     void chooseSimulation(int association = 0)
