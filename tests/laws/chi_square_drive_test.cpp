@@ -15,27 +15,15 @@ namespace {
 // test must reject it.
 TEST(ChiSquareRoad, AssociatedCountsRejectPoisson)
 {
-    const DriveRun run = drive(
-        "hover ORIGINE\n"
-        "hover Label38\n"
-        "pick ASSOCIATIONS_List 3\n"
-        "hover LANCER1\n"
-        "pick LANCER_N 9\n"
-        "hover ANALYSES\n"
-        "click ANALYSES\n"
-        "dump\n",
-        {"--clock", "0", "--workdir", KOLVEN_BIN_DIR});
-    ASSERT_EQ(run.exitCode, 0);
-    ASSERT_EQ(run.lines.size(), 1u);
-
-    const QJsonObject state = object(run.lines[0])["state"].toObject();
-    const QJsonObject controls = object(run.lines[0])["controls"].toObject();
-    EXPECT_EQ(state["DONNEES_T"].toString(), "ASSOCIATIONS3");
-    EXPECT_EQ(state["SN_L"].toInt(), 1000);
-    EXPECT_GE(state["DDL_POIS_I"].toInt(), 1);
-    EXPECT_LT(state["P_POIS_D"].toDouble(), 0.05);
-    EXPECT_EQ(controls["SEUIL_P"].toObject()["caption"].toString(), " rejetée au seuil de 5 % ");
-    EXPECT_TRUE(controls["KHI2_G"].toObject()["visible"].toBool());
+    const DriveRun run = drive(simulation(3) + runOf(9) + "hover ANALYSES\nclick ANALYSES\ndump\n",
+                               {"--clock", "0", "--workdir", KOLVEN_BIN_DIR});
+    ASSERT_EQ(std::pair(run.exitCode, run.lines.size()), std::pair(0, std::size_t{1}));
+    const QJsonObject state = stateOf(run.lines[0]);
+    EXPECT_EQ(std::pair(state["DONNEES_T"].toString(), state["SN_L"].toInt()),
+              std::pair(QString("ASSOCIATIONS3"), 1000));
+    EXPECT_TRUE(state["DDL_POIS_I"].toInt() >= 1 && state["P_POIS_D"].toDouble() < 0.05);
+    EXPECT_EQ(controlOf(run.lines[0], "SEUIL_P")["caption"].toString(), " rejetée au seuil de 5 % ");
+    EXPECT_EQ(visibleIn(run.lines[0], {"KHI2_G"}).size(), 1u);
 }
 
 }  // namespace

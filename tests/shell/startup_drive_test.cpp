@@ -7,22 +7,18 @@
 #include <QJsonObject>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "support/drive_runner.h"
 
 namespace {
 
-using kolven::testing::drive;
-using kolven::testing::DriveRun;
-using kolven::testing::object;
+using namespace kolven::testing;
+using Names = std::vector<std::string>;
 
-struct Screen {
-    const char* name;
-    int width, height;
-    double fontSize;  // 15 × height / 768
-    int axis;         // 9300 × height / 768
-    int bandHeight;   // 800 × height / 768
-};
+// The font size, axis and band height are 15, 9300 and 800 × height / 768.
+struct Screen { const char* name; int width, height; double fontSize; int axis, bandHeight; };
 
 class StartupOnScreen : public ::testing::TestWithParam<Screen> {};
 
@@ -33,39 +29,31 @@ TEST_P(StartupOnScreen, EveryControlStartsAsTheWindowDesignSays)
 {
     const Screen& s = GetParam();
     const DriveRun run = drive("dump\n", {"--screen", QString("%1x%2").arg(s.width).arg(s.height)});
-    ASSERT_EQ(run.exitCode, 0);
-    ASSERT_EQ(run.lines.size(), 1u);
-    const QJsonObject state = object(run.lines[0])["state"].toObject();
-    const QJsonObject controls = object(run.lines[0])["controls"].toObject();
-
-    EXPECT_EQ(state["ECHHORIZ_S"].toDouble(), s.width / 1024.0);
-    EXPECT_EQ(state["ECHVERTI_S"].toDouble(), s.height / 768.0);
-    EXPECT_EQ(state["POSAXE_I"].toInt(), s.axis);
-    EXPECT_EQ(controls["Picture1"].toObject()["width"].toInt(), s.width * 15);
-    EXPECT_EQ(controls["Picture1"].toObject()["height"].toInt(), s.bandHeight);
+    ASSERT_EQ(std::pair(run.exitCode, run.lines.size()), std::pair(0, std::size_t{1}));
+    const QByteArray& dump = run.lines[0];
+    const QJsonObject state = stateOf(dump), band = controlOf(dump, "Picture1");
+    EXPECT_EQ(std::tuple(state["ECHHORIZ_S"].toDouble(), state["ECHVERTI_S"].toDouble(), state["POSAXE_I"].toInt(),
+                         band["width"].toInt(), band["height"].toInt()),
+              std::tuple(s.width / 1024.0, s.height / 768.0, s.axis, s.width * 15, s.bandHeight));
     for (const char* name : {"FIN", "LANCER1", "EFFACERS", "DUREES1", "ORIGINE", "ANALYSES", "INFORMATIONS",
-                             "LANCER_N", "AUGMENT2", "VALEUR_A_List", "DIMINUE2", "ASSOCIATIONS_List", "INFOS"}) {
-        EXPECT_EQ(controls[name].toObject()["font"].toString(), "Microsoft Sans Serif") << name;
-        EXPECT_EQ(controls[name].toObject()["size"].toDouble(), s.fontSize) << name;
-    }
+                             "LANCER_N", "AUGMENT2", "VALEUR_A_List", "DIMINUE2", "ASSOCIATIONS_List", "INFOS"})
+        EXPECT_EQ(std::pair(controlOf(dump, name)["font"].toString(), controlOf(dump, name)["size"].toDouble()),
+                  std::pair(QString("Microsoft Sans Serif"), s.fontSize)) << name;
 
-    EXPECT_EQ(state["TEMPS_I"].toInt(), 90);
-    EXPECT_EQ(state["DONNEES_T"].toString(), "EXPERIENCE");
-    EXPECT_EQ(state["SN_L"].toInt(), 0);
-    EXPECT_EQ(state["HISTO_COMPT"].toArray().size(), 242);
-    EXPECT_EQ(controls["TEMPS"].toObject()["caption"].toString(), " Moyenne = 9 ");
-    EXPECT_EQ(controls["DEPASSE"].toObject()["caption"].toString(),
-              "  La valeur du comptage dépasse la limite  située à 240  ");
-    for (const char* name : {"FIN", "ORIGINE", "Label37", "THEORIQUE_Label", "Label38", "LANCER1", "EFFACERS",
-                             "DUREES1", "ANALYSES", "INFORMATIONS", "EFF_EXP"})
-        EXPECT_TRUE(controls[name].toObject()["visible"].toBool()) << name;
-    for (const char* name : {"POISS", "GAUSSIEN", "ASSOCIATIONS_List", "Label34", "LANCER_N", "ARRET_Label", "TEMPS",
-                             "AUGMENT2", "VALEUR_A_List", "DIMINUE2", "Label36", "INFOS", "DEPASSE", "NOMB_COMPT",
-                             "DISTR_COMPTAGES", "Picture2"})
-        EXPECT_FALSE(controls[name].toObject()["visible"].toBool()) << name;
-    for (const char* name : {"LANCER1", "EFFACERS", "DUREES1", "ANALYSES"})
-        EXPECT_FALSE(controls[name].toObject()["enabled"].toBool()) << name;
-    EXPECT_TRUE(controls["FIN"].toObject()["enabled"].toBool());
+    EXPECT_EQ(std::tuple(state["TEMPS_I"].toInt(), state["DONNEES_T"].toString(), state["SN_L"].toInt(),
+                         state["HISTO_COMPT"].toArray().size()),
+              std::tuple(90, QString("EXPERIENCE"), 0, 242));
+    EXPECT_EQ(controlOf(dump, "TEMPS")["caption"].toString() + controlOf(dump, "DEPASSE")["caption"].toString(),
+              " Moyenne = 9   La valeur du comptage dépasse la limite  située à 240  ");
+    EXPECT_EQ(visibleIn(dump, {"FIN", "ORIGINE", "Label37", "THEORIQUE_Label", "Label38", "LANCER1", "EFFACERS",
+                               "DUREES1", "ANALYSES", "INFORMATIONS", "EFF_EXP", "POISS", "GAUSSIEN",
+                               "ASSOCIATIONS_List", "Label34", "LANCER_N", "ARRET_Label", "TEMPS", "AUGMENT2",
+                               "VALEUR_A_List", "DIMINUE2", "Label36", "INFOS", "DEPASSE", "NOMB_COMPT",
+                               "DISTR_COMPTAGES", "Picture2"}),
+              (Names{"FIN", "ORIGINE", "Label37", "THEORIQUE_Label", "Label38", "LANCER1", "EFFACERS", "DUREES1",
+                     "ANALYSES", "INFORMATIONS", "EFF_EXP"}));
+    for (const char* name : {"LANCER1", "EFFACERS", "DUREES1", "ANALYSES", "FIN"})
+        EXPECT_EQ(controlOf(dump, name)["enabled"].toBool(), name == std::string("FIN")) << name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, StartupOnScreen,

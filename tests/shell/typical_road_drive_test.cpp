@@ -6,12 +6,12 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <tuple>
+
 #include "support/drive_runner.h"
 
 namespace kolven::testing {
 namespace {
-
-const char* const kSimulation = "hover ORIGINE\nhover Label38\npick ASSOCIATIONS_List %1\n";
 
 TEST(TypicalRoad, FromTheOriginMenuToTheExportFileAndTheErase)
 {
@@ -21,32 +21,17 @@ TEST(TypicalRoad, FromTheOriginMenuToTheExportFileAndTheErase)
     // its detections lie at 1, 2 … 19 and the one at 20 closes it (the window
     // is open on the right). Every value is 19.
     const DriveRun run = driveOnIntervals(QByteArray("250.000\n").repeated(100),
-                                          QString(kSimulation).arg(1) +
-                                              "export\n"
-                                              "hover DUREES1\n"
-                                              "pick AUGMENT2 3\n"
-                                              "hover LANCER1\n"
-                                              "pick LANCER_N 3\n"
-                                              "dump\n"
-                                              "export\n"
-                                              "hover EFFACERS\n"
-                                              "click EFFACERS\n"
-                                              "dump\n"
-                                              "export\n");
-    ASSERT_EQ(run.exitCode, 0);
-    ASSERT_EQ(run.lines.size(), 5u);
+                                          simulation(1) + "export\nhover DUREES1\npick AUGMENT2 3\n" + runOf(3) +
+                                              "dump\nexport\nhover EFFACERS\nclick EFFACERS\ndump\nexport\n");
+    ASSERT_EQ(std::pair(run.exitCode, run.lines.size()), std::pair(0, std::size_t{5}));
     EXPECT_TRUE(object(run.lines[0])["text"].isNull()) << "no export file before the first count";
-
     const QJsonObject state = stateOf(run.lines[1]);
-    EXPECT_EQ(state["DONNEES_T"].toString(), "ASSOCIATIONS1");
-    EXPECT_EQ(state["TEMPS_I"].toInt(), 100);
-    EXPECT_EQ(state["SN_L"].toInt(), 10);
-    EXPECT_EQ(state["HISTO_COMPT"].toArray()[19].toInt(), 10);
-    EXPECT_EQ(controlOf(run.lines[1], "Nmoyen")["caption"].toString(), " Nmoyen =19 ");
-
+    EXPECT_EQ(std::tuple(state["DONNEES_T"].toString(), state["TEMPS_I"].toInt(), state["SN_L"].toInt(),
+                         state["HISTO_COMPT"].toArray()[19].toInt(),
+                         controlOf(run.lines[1], "Nmoyen")["caption"].toString()),
+              std::tuple(QString("ASSOCIATIONS1"), 100, 10, 10, QString(" Nmoyen =19 ")));
     const QString exported = object(run.lines[2])["text"].toString();
     EXPECT_TRUE(exported.contains("\r\n 19  10 \r\n"));
-
     EXPECT_EQ(stateOf(run.lines[3])["SN_L"].toInt(), 0);
     EXPECT_EQ(object(run.lines[4])["text"].toString(), exported) << "the file keeps the histogram until the next count";
 }
@@ -54,14 +39,12 @@ TEST(TypicalRoad, FromTheOriginMenuToTheExportFileAndTheErase)
 // All intervals 250: at the start-up mean 9 every count is 9.
 TEST(TypicalRoad, StopAfterEndsTheNextRunAtThatCountOnly)
 {
-    const DriveRun run = driveOnIntervals(
-        QByteArray("250.000 ").repeated(60),
-        QString(kSimulation).arg(0) +
-            "stop-after 37\nhover LANCER1\npick LANCER_N 6\ndump\nhover LANCER1\npick LANCER_N 3\ndump\n");
+    const DriveRun run = driveOnIntervals(QByteArray("250.000 ").repeated(60),
+                                          simulation(0) + "stop-after 37\n" + runOf(6) + "dump\n" + runOf(3) + "dump\n");
     ASSERT_EQ(run.lines.size(), 2u);
-    EXPECT_EQ(stateOf(run.lines[0])["HISTO_COMPT"].toArray()[9].toInt(), 37);
-    EXPECT_TRUE(controlOf(run.lines[0], "ANALYSES")["enabled"].toBool());
-    EXPECT_FALSE(controlOf(run.lines[0], "ARRET_Label")["visible"].toBool());
+    EXPECT_EQ(std::tuple(stateOf(run.lines[0])["HISTO_COMPT"].toArray()[9].toInt(),
+                         controlOf(run.lines[0], "ANALYSES")["enabled"].toBool(), visibleIn(run.lines[0], {"ARRET_Label"})),
+              std::tuple(37, true, std::vector<std::string>{}));
     EXPECT_EQ(stateOf(run.lines[1])["SN_L"].toInt(), 47) << "the run of ten after it is whole";
 }
 

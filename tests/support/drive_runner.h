@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 namespace kolven::testing {
@@ -76,5 +78,22 @@ inline QJsonObject controlOf(const QByteArray& line, const char* name)
 {
     return object(line)["controls"].toObject()[name].toObject();
 }
+// A dump's controls of a group that are visible, by name.
+inline std::vector<std::string> visibleIn(const QByteArray& line, std::initializer_list<const char*> group)
+{
+    std::vector<std::string> names;
+    for (const char* name : group)
+        if (controlOf(line, name)["visible"].toBool())
+            names.push_back(name);
+    return names;
+}
+
+// Scripts of the usual roads: simulated counts of an association (0: the
+// counts themselves), and a run of an entry of LANCER_N.
+inline QString simulation(int association)
+{
+    return QString("hover ORIGINE\nhover Label38\npick ASSOCIATIONS_List %1\n").arg(association);
+}
+inline QString runOf(int entry) { return QString("hover LANCER1\npick LANCER_N %1\n").arg(entry); }
 
 }  // namespace kolven::testing
