@@ -212,5 +212,54 @@ TEST_F(CountRunTest, AFullSeriesStopsTheRunUntilItIsErased)
     EXPECT_FALSE(window->AVIS.visible());
 }
 
+// At the start-up mean 9 (window 9, lead-in 0.9), in time units (× 250 in
+// the file; every value prints exactly as intervalText writes it):
+//  ten intervals of 1: lead-in ends at 1 (first detection at 0.1), then
+//  1.1 … 8.1, and 9.1 closes: count 9.
+//  then 634 intervals of 1/64: the lead-in takes 58 (58/64 > 0.9), the
+//  first detection lies at 0.00625, 575 more fall below 9 and the next
+//  closes: count 576, above 240, and the file is used up.
+//  A third count wraps to the start of the file: 9 again.
+TEST_F(CountRunTest, EffacerEmptiesASeriesThatExceededTheLimit)
+{
+    // A run of two counts: 9 classed, 576 turned away.
+    std::vector<double> intervals(10, 250);
+    intervals.insert(intervals.end(), 634, 3.90625);
+    startSimulation(intervals);
+    run(kTwo);
+    ASSERT_EQ(std::pair(window->series.HISTO_COMPT[9], window->DEPASSE.visible()), std::pair(1, true));
+
+    // As a longer series would leave them; bin 241 is never set by counting
+    // and never erased.
+    for (Control* c : {&window->VAL_COMPT, &window->Nmoyen, &window->EQM2_N, &window->SIGMA2, &window->F_H_G_Image,
+                       &window->F_V_P_Image, &window->F_V_M_Image})
+        c->show();
+    window->F_H_D_Image.hide();
+    window->ANALYSES.setEnabled(true);
+    window->series.HISTO_COMPT[0] = 3;
+    window->series.HISTO_COMPT[240] = 2;
+    window->series.HISTO_COMPT[241] = 7;
+    hover(window->EFFACERS);
+    click(window->EFFACERS);
+
+    const SeriesState& series = window->series;
+    EXPECT_EQ(std::tuple(series.SN_L, series.S1_L, series.S2N_D, series.MAX_L), std::tuple(0, 0, 0.0, 0));
+    EXPECT_EQ((std::vector{series.HISTO_COMPT[0], series.HISTO_COMPT[9], series.HISTO_COMPT[240], series.HISTO_COMPT[241]}),
+              (std::vector{0, 0, 0, 7}));
+    // Only the scroll arrows that can act: bins 0 to 80 are shown, none to the left.
+    EXPECT_EQ(visibleOf({&window->DEPASSE, &window->NOMB_COMPT, &window->VAL_COMPT, &window->Nmoyen, &window->EQM2_N,
+                         &window->SIGMA2, &window->F_H_G_Image, &window->F_V_P_Image, &window->F_V_M_Image,
+                         &window->F_H_D_Image}),
+              Names{"F_H_D_Image"});
+    EXPECT_FALSE(window->EFFACERS.enabled() || window->ANALYSES.enabled());
+    EXPECT_NE(exportFile().find("\r\n 9  1 \r\n"), std::string::npos) << "the file waits for the next count";
+
+    // The next count, 9 again, is classed as the first of a new series.
+    run(kOne);
+    EXPECT_EQ(std::tuple(window->series.SN_L, window->series.HISTO_COMPT[9], seen(window->NOMB_COMPT),
+                         window->Nmoyen.visible(), window->DEPASSE.visible()),
+              std::tuple(1, 1, std::string(" Nombre de comptage =1 "), true, false));
+}
+
 }  // namespace
 }  // namespace kolven::testing

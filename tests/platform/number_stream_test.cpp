@@ -15,9 +15,7 @@
 
 namespace {
 
-using kolven::platform::ByteSource;
 using kolven::platform::NumberStream;
-
 using kolven::testing::Pieces;
 
 constexpr double kNone = -999;  // in a row's numbers: a field that is not a number
@@ -35,11 +33,7 @@ std::vector<double> readAll(NumberStream& stream, std::size_t fields)
 TEST(NumberStream, SameNumbersWhereverThePiecesAreCut)
 {
     const std::string longDigits(65, '1');
-    const struct {
-        const char* name;
-        std::string bytes;
-        std::vector<double> numbers;  // then the end
-    } rows[] = {
+    const struct { const char* name; std::string bytes; std::vector<double> numbers /* then the end */; } rows[] = {
         {"plain decimals and separators", "250 12.5,\t3\r\n0.125", {250, 12.5, 3, 0.125}},
         {"a byte order mark first", "\xEF\xBB\xBF" "7 8", {7, 8}},
         {"an exponent, a sign, points at either end", "2.5e2 +3 .5 5. -1", {250, 3, 0.5, 5, -1}},
@@ -57,9 +51,8 @@ TEST(NumberStream, SameNumbersWhereverThePiecesAreCut)
         NumberStream inMemory(row.bytes);
         EXPECT_EQ(readAll(inMemory, expected.size()), expected);
         for (std::size_t piece : {1, 2, 3, 5, 64, 4096}) {
-            SCOPED_TRACE(piece);
             NumberStream inPieces(std::make_unique<Pieces>(row.bytes, piece), piece);
-            EXPECT_EQ(readAll(inPieces, expected.size()), expected);
+            EXPECT_EQ(readAll(inPieces, expected.size()), expected) << "in pieces of " << piece;
         }
     }
 }

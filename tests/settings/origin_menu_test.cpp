@@ -96,5 +96,30 @@ TEST_F(OriginMenuTest, HighlightedGroupShowsItsChoicesWhenTheMenuReopens)
     expectChoices(true, false);
 }
 
+// ASSOCIATIONS_List, entries 0 … 3: each choice closes the menu, enables the
+// commands, and also empties the series (seeded here) and removes the limit
+// message.
+TEST_F(OriginMenuTest, EachAssociationSetsItsOriginAndTitleAndErases)
+{
+    const struct { const char *code, *title; } entries[] = {
+        {"EXPERIENCE", " Histogramme des comptages crées par simulation "},
+        {"ASSOCIATIONS1", " Histogramme de la somme de deux comptages en simulation "},
+        {"ASSOCIATIONS2", " Histogramme de la 1/2 somme de deux comptages en simulation "},
+        {"ASSOCIATIONS3", " Histogramme de la somme - le comptage suivant en simulation "},
+    };
+    for (int entry = 0; entry < 4; ++entry) {
+        SCOPED_TRACE(entries[entry].code);
+        start();
+        window->series.HISTO_COMPT[5] = window->series.SN_L = 1;
+        window->DEPASSE.show();
+        chooseSimulation(entry);
+        EXPECT_EQ(std::tuple(window->series.DONNEES_T, seen(window->DISTR_COMPTAGES), window->TEMPS.visible()),
+                  std::tuple(entries[entry].code, entries[entry].title, true));
+        EXPECT_TRUE(window->DUREES1.enabled() && window->LANCER1.enabled());
+        EXPECT_EQ(visibleOf({&window->Label37, &window->ASSOCIATIONS_List, &window->DEPASSE}), Names{});
+        EXPECT_EQ(window->series.SN_L + window->series.HISTO_COMPT[5], 0);
+    }
+}
+
 }  // namespace
 }  // namespace kolven::testing
