@@ -1,9 +1,4 @@
-#include <algorithm>
-#include <filesystem>
 #include <fstream>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "support/window_fixture.h"
 

@@ -8,9 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <sstream>
 #include <thread>
-#include <vector>
 
 #include "support/window_fixture.h"
 

@@ -2,15 +2,9 @@
 // refused and mended since: the count stops with its notice, or counts, and
 // the program goes on.
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <condition_variable>
-#include <memory>
 #include <mutex>
-#include <optional>
-#include <string>
-#include <tuple>
 
 #include "core/interval_file.h"
 #include "support/window_fixture.h"

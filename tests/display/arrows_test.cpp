@@ -1,7 +1,3 @@
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "support/window_fixture.h"
 
 namespace kolven::testing {

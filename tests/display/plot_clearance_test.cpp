@@ -4,11 +4,6 @@
 // the rectangles the window draws and shows, with the fake display's text
 // widths.
 
-#include <algorithm>
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "display/series_plot.h"
 #include "support/window_fixture.h"
 

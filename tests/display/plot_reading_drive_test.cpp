@@ -2,14 +2,8 @@
 // events, during a simulated run: none of them may reach the plot or the
 // menus. The plot's reading itself is pinned down by the window tests.
 
-#include <gtest/gtest.h>
-
-#include <QJsonObject>
-#include <QString>
-
 #include <cmath>
 #include <iterator>
-#include <vector>
 
 #include "support/drive_runner.h"
 

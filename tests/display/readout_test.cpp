@@ -1,7 +1,3 @@
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "core/number_text.h"
 #include "display/series_plot.h"
 #include "support/window_fixture.h"

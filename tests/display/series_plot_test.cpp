@@ -1,6 +1,3 @@
-#include <tuple>
-#include <vector>
-
 #include "support/covering.h"
 #include "support/window_fixture.h"
 

@@ -1,8 +1,3 @@
-#include <algorithm>
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "support/window_fixture.h"
 
 namespace kolven::testing {

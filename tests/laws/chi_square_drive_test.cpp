@@ -1,10 +1,5 @@
 // The χ² test on a road a class takes, driven with real pointer events.
 
-#include <gtest/gtest.h>
-
-#include <QJsonObject>
-#include <QJsonValue>
-
 #include "support/drive_runner.h"
 
 namespace kolven::testing {

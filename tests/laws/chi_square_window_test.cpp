@@ -1,6 +1,4 @@
 #include <cmath>
-#include <string>
-#include <vector>
 
 #include "support/window_fixture.h"
 

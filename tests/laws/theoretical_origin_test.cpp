@@ -1,6 +1,4 @@
 #include <limits>
-#include <string>
-#include <vector>
 
 #include "support/window_fixture.h"
 

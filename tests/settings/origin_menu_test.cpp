@@ -1,7 +1,3 @@
-#include <tuple>
-#include <string>
-#include <vector>
-
 #include "support/window_fixture.h"
 
 namespace kolven::testing {

@@ -1,8 +1,3 @@
-#include <cstdint>
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "support/covering.h"
 #include "support/window_fixture.h"
 

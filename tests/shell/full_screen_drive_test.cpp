@@ -1,21 +1,15 @@
 // The window as the program shows it, on a bare X server: no window manager
 // to honour a full-screen request, as in a kiosk.
 
-#include <gtest/gtest.h>
-
 #include <QColor>
-#include <QString>
 #include <QImage>
-#include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
 
 #include "support/drive_runner.h"
 
 namespace {
 
-constexpr int kScreenWidth = 1280;
-constexpr int kScreenHeight = 800;
+constexpr int kScreenWidth = 1280, kScreenHeight = 800;
 
 // An X server of its own on a free display, its root window black.
 class BareXServer {
@@ -64,16 +58,15 @@ TEST(FullScreenDriveTest, TheWindowCoversTheScreenWithoutAWindowManager)
                 {"--screen", "real", "--workdir", folder.path(), "--export-root", folder.path()});
     drive.write(QString("screen-shot %1\nquit\n").arg(picture).toUtf8());
     drive.closeWriteChannel();
-    ASSERT_TRUE(drive.waitForFinished(60000));
-    ASSERT_EQ(drive.exitCode(), 0) << drive.readAllStandardOutput().toStdString()
-                                   << drive.readAllStandardError().toStdString();
+    ASSERT_TRUE(drive.waitForFinished(60000) && drive.exitCode() == 0)
+        << drive.readAllStandardOutput().toStdString() << drive.readAllStandardError().toStdString();
 
     const QImage screen(picture);
     ASSERT_EQ(screen.size(), QSize(kScreenWidth, kScreenHeight));
-    EXPECT_EQ(screen.pixelColor(kScreenWidth - 1, 0).name(), "#000080") << "top right: the title band";
-    EXPECT_EQ(screen.pixelColor(kScreenWidth - 1, kScreenHeight - 1).name(), "#ffffff")
-        << "bottom right: the window's background";
-    EXPECT_EQ(screen.pixelColor(0, kScreenHeight - 1).name(), "#ffffff") << "bottom left: the window's background";
+    // Top right: the title band; bottom right and left: the window's background.
+    const auto colourAt = [&](int x, int y) { return screen.pixelColor(x, y).name().toStdString(); };
+    EXPECT_EQ(std::tuple(colourAt(kScreenWidth - 1, 0), colourAt(kScreenWidth - 1, kScreenHeight - 1), colourAt(0, kScreenHeight - 1)),
+              std::tuple("#000080", "#ffffff", "#ffffff"));
 }
 
 }  // namespace

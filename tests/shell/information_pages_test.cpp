@@ -1,7 +1,4 @@
 #include <cmath>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "shell/page_texts.h"
 #include "support/window_fixture.h"

@@ -1,6 +1,4 @@
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "support/window_fixture.h"
 

@@ -1,15 +1,6 @@
 // The real window, started by kolven-drive on the offscreen platform and read
 // back through its state dump, and the drive's own contract.
 
-#include <gtest/gtest.h>
-
-#include <QJsonArray>
-#include <QJsonObject>
-
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "support/drive_runner.h"
 
 namespace {

@@ -1,13 +1,6 @@
 // The road a student takes through a simulated series, driven with real
 // pointer events from start-up to the export file.
 
-#include <gtest/gtest.h>
-
-#include <QJsonArray>
-#include <QJsonObject>
-
-#include <tuple>
-
 #include "support/drive_runner.h"
 
 namespace kolven::testing {

@@ -20,8 +20,7 @@ public:
         auto reader = PosixFileSystem::openNumbers(path);
         return reader ? std::make_unique<Counted>(std::move(reader), reads) : nullptr;
     }
-    int opened = 0;
-    int reads = 0;
+    int opened = 0, reads = 0;
 
 private:
     class Counted final : public platform::NumberReader {

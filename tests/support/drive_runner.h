@@ -1,20 +1,25 @@
 #pragma once
 
 // Runs build/bin/kolven-drive on a script, on the offscreen platform, and
-// reads back its lines of JSON.
+// reads back its lines of JSON. The drive tests take their Qt and standard
+// headers from here.
 
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <initializer_list>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace kolven::testing {

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/clock.h"
@@ -24,14 +25,8 @@ public:
     };
 
     void clear() override { ops.clear(); }
-    void line(int x1, int y1, int x2, int y2, Color c) override
-    {
-        ops.push_back({Kind::Line, x1, y1, x2, y2, c, {}, persistent});
-    }
-    void fillBlock(int x1, int x2, int y1, int y2, Color c) override
-    {
-        ops.push_back({Kind::Block, x1, y1, x2, y2, c, {}, persistent});
-    }
+    void line(int x1, int y1, int x2, int y2, Color c) override { addBar({Kind::Line, x1, y1, x2, y2, c}); }
+    void fillBlock(int x1, int x2, int y1, int y2, Color c) override { addBar({Kind::Block, x1, y1, x2, y2, c}); }
     void point(int x, int y, Color c) override { ops.push_back({Kind::Point, x, y, x, y, c}); }
     void text(int x, int y, const std::string& s, Color c, const platform::Font&) override
     {
@@ -50,6 +45,14 @@ public:
 
     std::vector<Op> ops;
     bool persistent = true;
+
+private:
+    // Lines and blocks may be drawn on the screen only; text and points not.
+    void addBar(Op op)
+    {
+        op.persistent = persistent;
+        ops.push_back(std::move(op));
+    }
 };
 
 // A window system without a display: text measures that depend only on the
@@ -77,8 +80,7 @@ public:
     void setArrowCursor() override {}
     char decimalSeparator() const override { return separator; }
 
-    int widthPixels = 1024;
-    int heightPixels = 768;
+    int widthPixels = 1024, heightPixels = 768;
     char separator = ',';
     RecordingSurface recorded;
     std::function<void(int yieldNumber)> onYield;

@@ -23,11 +23,7 @@ public:
             throw std::runtime_error("mkdtemp failed for " + pattern);
         m_path = pattern;
     }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
+    ~TempFolder() { std::filesystem::remove_all(m_path, m_ignored); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
@@ -46,6 +42,7 @@ public:
 
 private:
     std::string m_path;
+    std::error_code m_ignored;
 };
 
 // A file's bytes; empty when it cannot be read.

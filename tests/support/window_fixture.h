@@ -2,17 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <initializer_list>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "shell/kolven_window.h"
 #include "support/fake_platform.h"
 #include "support/temp_folder.h"
+
+// The window tests take their standard headers from here.
 
 namespace kolven::testing {
 
