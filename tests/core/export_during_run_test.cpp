@@ -77,8 +77,7 @@ protected:
     std::vector<int> counts;  // each count of the run, in order
 };
 
-TEST_F(ExportDuringRun, APollingReaderFindsOnlyWholeHistogramsOfTheRun)
-{
+TEST_F(ExportDuringRun, APollingReaderFindsOnlyWholeHistogramsOfTheRun) {
     std::atomic<bool> over{false};
     std::vector<std::string> seen;  // each text the reader found, when it changed
     long reads = 0;
@@ -109,8 +108,7 @@ TEST_F(ExportDuringRun, APollingReaderFindsOnlyWholeHistogramsOfTheRun)
     EXPECT_EQ(exportFile(), expectedText(counts, counts.size()));
 }
 
-TEST_F(ExportDuringRun, FollowedCountByCountEveryCountIsInTheFileAtOnce)
-{
+TEST_F(ExportDuringRun, FollowedCountByCountEveryCountIsInTheFileAtOnce) {
     const struct { const char* name; int entry; bool everyCount; } rows[] = {
         {"five counts, followed count by count", kFive, true},
         {"a hundred counts, written now and then", kHundred, false},

@@ -27,8 +27,7 @@ std::string linesFor(const Histogram& histogram)
 
 // The text is kept between writings and only changed lines are rewritten:
 // lines that grow or shrink must move everything after them.
-TEST(ExportText, FollowsTheHistogramFromOneWritingToTheNext)
-{
+TEST(ExportText, FollowsTheHistogramFromOneWritingToTheNext) {
     const struct { const char* name; int value; std::int32_t counts; } steps[] = {
         {"nothing counted yet", 0, 0},
         {"a first count of 9", 9, 1},
@@ -68,8 +67,7 @@ TEST(ExportText, FollowsTheHistogramFromOneWritingToTheNext)
 // fast run, and after a fast run's last count when the file lacks it.
 struct Step { char what; double t; bool written; };
 
-TEST(ExportRhythm, WritesOnceAFrameInFastRunsAndAlwaysAtTheEnd)
-{
+TEST(ExportRhythm, WritesOnceAFrameInFastRunsAndAlwaysAtTheEnd) {
     const struct { const char* name; std::vector<Step> steps; } rows[] = {
         {"followed count by count: every count, however close; a second end writes nothing",
          {{'f', 0, true}, {'f', 0.001, true}, {'f', 0.002, true}, {'e', 0.002, false}, {'e', 0.002, false}}},
@@ -116,8 +114,7 @@ private:
 
 // The notice: a trouble said once when it begins or changes, withdrawn when
 // a writing succeeds again; the histogram is written whatever the trouble.
-TEST(ExportWriter, SaysATroubleOnceAndWithdrawsItWhenOver)
-{
+TEST(ExportWriter, SaysATroubleOnceAndWithdrawsItWhenOver) {
     const struct { WriteOutcome outcome; NoticeChange change; } steps[] = {
         {WriteOutcome::Written, NoticeChange::None},
         {WriteOutcome::Failed, NoticeChange::Show},
@@ -138,8 +135,7 @@ TEST(ExportWriter, SaysATroubleOnceAndWithdrawsItWhenOver)
     }
 }
 
-TEST(ExportWriter, TheNoticeSaysWhy)
-{
+TEST(ExportWriter, TheNoticeSaysWhy) {
     const struct { WriteOutcome outcome; const char* text; } rows[] = {
         {WriteOutcome::Failed, "  Le fichier /mnt/classe/KOLVEN16W/KOLVEN16W.TXT ne peut pas être écrit : l'histogramme n'y est pas exporté  "},
         {WriteOutcome::FolderIsLink, "  Export de l'histogramme refusé : le dossier /mnt/classe/KOLVEN16W est un lien  "},

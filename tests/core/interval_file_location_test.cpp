@@ -44,15 +44,10 @@ private:
 // The working folder first, then beside the program, then the data folder
 // of an installation, named without ".."; a folder that bears the file's
 // name is not the file.
-TEST(IntervalFileLocation, TheFirstFolderThatHoldsTheFileWins)
-{
+TEST(IntervalFileLocation, TheFirstFolderThatHoldsTheFileWins) {
     using W = Installation::Where;
-    const struct {
-        const char* name;
-        bool inWork, inProgram, inData;
-        bool dataIsAFolder;
-        int found;  // a Where, or -1: nowhere
-    } rows[] = {
+    // `found`: a Where, or -1: nowhere.
+    const struct { const char* name; bool inWork, inProgram, inData, dataIsAFolder; int found; } rows[] = {
         {"everywhere: the working folder's", true, true, true, false, W::Work},
         {"beside the program and installed: beside the program", false, true, true, false, W::Program},
         {"installed only: the data folder", false, false, true, false, W::Data},
@@ -74,28 +69,26 @@ TEST(IntervalFileLocation, TheFirstFolderThatHoldsTheFileWins)
 }
 
 // What a technician reads from "kolven --check".
-TEST(IntervalFileCheck, SaysWhichFileAndHowManyIntervals)
-{
+TEST(IntervalFileCheck, SaysWhichFileAndHowManyIntervals) {
     using W = Installation::Where;
     const Installation install;
+    // Usable or not, and the message.
     const auto check = [&] {
         TestFileSystem files = install.files();
-        return kolven::checkIntervalFile(files);
+        const auto checked = kolven::checkIntervalFile(files);
+        return std::pair(checked.usable, checked.message);
     };
-    EXPECT_FALSE(check().usable);
-    EXPECT_EQ(check().message, std::string(kIntervalFileName) + " introuvable ; cherché dans : " +
-                                   install.folder(W::Work) + ", " + install.folder(W::Program) + ", " +
-                                   install.folder(W::Data) + "\n");
+    EXPECT_EQ(check(), std::pair(false, std::string(kIntervalFileName) + " introuvable ; cherché dans : " +
+                                            install.folder(W::Work) + ", " + install.folder(W::Program) + ", " +
+                                            install.folder(W::Data) + "\n"));
+    // Something there is not said to be missing.
     install.putFolder(W::Work);
-    EXPECT_FALSE(check().usable);
-    EXPECT_EQ(check().message, install.file(W::Work) + " n'est pas un fichier ordinaire\n")
-        << "something there is not said to be missing";
+    EXPECT_EQ(check(), std::pair(false, install.file(W::Work) + " n'est pas un fichier ordinaire\n"));
     install.put(W::Data, "");
-    EXPECT_FALSE(check().usable);
-    EXPECT_EQ(check().message, install.file(W::Data) + " est vide\n");
+    EXPECT_EQ(check(), std::pair(false, install.file(W::Data) + " est vide\n"));
     install.put(W::Data, "250.125 12.5 3\n0.125 7\n");
-    EXPECT_TRUE(check().usable);
-    EXPECT_EQ(check().message, std::string(kIntervalFileName) + " : 5 intervalles lus dans " + install.file(W::Data) + "\n");
+    EXPECT_EQ(check(), std::pair(true, std::string(kIntervalFileName) + " : 5 intervalles lus dans " +
+                                           install.file(W::Data) + "\n"));
 }
 
 }  // namespace

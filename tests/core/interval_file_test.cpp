@@ -58,8 +58,7 @@ protected:
 using IntervalFileTest = FileTest<>;
 using CountedIntervalFileTest = FileTest<CountingFiles>;
 
-TEST_F(IntervalFileTest, ReadsValuesAndWraps)
-{
+TEST_F(IntervalFileTest, ReadsValuesAndWraps) {
     // Separators and values cut across reads are the number stream's own
     // tests; here, what the interval file makes of what it reads (the first
     // reads, wraps included).
@@ -80,8 +79,7 @@ TEST_F(IntervalFileTest, ReadsValuesAndWraps)
     }
 }
 
-TEST_F(IntervalFileTest, NoIntervalAtAllThrowsRatherThanLoops)
-{
+TEST_F(IntervalFileTest, NoIntervalAtAllThrowsRatherThanLoops) {
     // Missing, empty and text-only files are refused with their notice in
     // the window's test of a bad interval file.
     const struct { const char *name, *contents; } rows[] = {
@@ -103,8 +101,7 @@ TEST_F(IntervalFileTest, NoIntervalAtAllThrowsRatherThanLoops)
 
 // Whatever the file, a count ends or gives up soon, and the file is not
 // opened again for every value.
-TEST_F(CountedIntervalFileTest, CountsOnFilesThatCannotEndThemGiveUpSoon)
-{
+TEST_F(CountedIntervalFileTest, CountsOnFilesThatCannotEndThemGiveUpSoon) {
     // The file's first bytes, its size (zero bytes after the start), whether
     // the clock moves a millisecond at each reading and whether the count ends.
     const struct { const char* name; std::string start; off_t size; const char* origin; float mean;
@@ -137,8 +134,7 @@ TEST_F(CountedIntervalFileTest, CountsOnFilesThatCannotEndThemGiveUpSoon)
 // clock a tenth of a second on at each reading gives the count up at its
 // first look at the clock, and the file is not read again for it; the next
 // count gives up the same way: the file is not said to be unreadable.
-TEST_F(CountedIntervalFileTest, AHeldStreamIsTimedWithoutReadingTheFileAgain)
-{
+TEST_F(CountedIntervalFileTest, AHeldStreamIsTimedWithoutReadingTheFileAgain) {
     clock.step = 0.1;
     IntervalFile file(files, write("1e-30 x"), clock);
     ASSERT_TRUE(file.waitUntilHeld(60));
@@ -150,8 +146,7 @@ TEST_F(CountedIntervalFileTest, AHeldStreamIsTimedWithoutReadingTheFileAgain)
 
 // A named pipe opened for reading waits for a writer that never comes. The
 // file is read once: a pipe put in its place afterwards is never opened.
-TEST_F(IntervalFileTest, ANamedPipeIsNoIntervalFile)
-{
+TEST_F(IntervalFileTest, ANamedPipeIsNoIntervalFile) {
     const std::string pipe = folder.file("pipe");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     try {
@@ -169,8 +164,7 @@ TEST_F(IntervalFileTest, ANamedPipeIsNoIntervalFile)
 
 // A file with no separator is one field: it is no number, and it is not
 // gathered into memory to find that out.
-TEST_F(IntervalFileTest, AHugeFieldIsNotGathered)
-{
+TEST_F(IntervalFileTest, AHugeFieldIsNotGathered) {
     const auto peakResidentKilobytes = [] {
         rusage usage{};
         ::getrusage(RUSAGE_SELF, &usage);
@@ -190,8 +184,7 @@ TEST_F(IntervalFileTest, AHugeFieldIsNotGathered)
 // Values that are not eighths, and one beyond what 16 bits of eighths hold,
 // among eighths, over several of the chunks the stream is held in: the held
 // stream counts as the file read value by value, past a wrap.
-TEST_F(IntervalFileTest, HeldValuesCountAsTheFileReadValueByValue)
-{
+TEST_F(IntervalFileTest, HeldValuesCountAsTheFileReadValueByValue) {
     std::string text;
     for (int i = 0; i < 6000; ++i) {
         const int k = (i * 7919) % 4001 + 1;
@@ -240,8 +233,7 @@ using GappedIntervalFileTest = FileTest<GappedFiles>;
 // A count at the largest mean needs some 190 values, here some 3 GB of
 // blanks: it gives up within the time a count may last, even when the clock
 // it is given does not move, and the values read so far stay for the next.
-TEST_F(GappedIntervalFileTest, ValuesBehindLongGapsGiveTheCountUpInTime)
-{
+TEST_F(GappedIntervalFileTest, ValuesBehindLongGapsGiveTheCountUpInTime) {
     IntervalFile file(files, write("250"), clock);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_THROW(count(file, 170.0f), CountNeverEnds);

@@ -25,8 +25,7 @@ protected:
 
 // The values skipped at the opening (as many as the time of day's seconds)
 // may already take too long.
-TEST_F(IntervalFileWindowTest, TheSkipAtTheOpeningGivesUpWithItsNotice)
-{
+TEST_F(IntervalFileWindowTest, TheSkipAtTheOpeningGivesUpWithItsNotice) {
     writeIntervals("1e-30 x");
     start();
     clock.step = 0.1;
@@ -60,8 +59,7 @@ private:
 // The window's thread does not wait on a file that never answers: the count
 // stops within the time a count may last, and the window closes without
 // waiting for the file.
-TEST_F(IntervalFileWindowTest, AFileThatNeverAnswersStopsTheCountWithItsNotice)
-{
+TEST_F(IntervalFileWindowTest, AFileThatNeverAnswersStopsTheCountWithItsNotice) {
     start();  // no file yet: nothing is read at start-up
     const auto gate = std::make_shared<StalledReader::Gate>();
     files->readerStandIn = [gate] { return std::make_unique<StalledReader>(gate); };
@@ -85,8 +83,7 @@ TEST_F(IntervalFileWindowTest, AFileThatNeverAnswersStopsTheCountWithItsNotice)
 // The file found at start-up is read then; a teacher who replaces a file
 // the reading refused (empty, no number, no time) must not be told again of
 // the old one at the next press.
-TEST_F(IntervalFileWindowTest, AFileRefusedAtStartUpAndMendedSinceIsCountedFrom)
-{
+TEST_F(IntervalFileWindowTest, AFileRefusedAtStartUpAndMendedSinceIsCountedFrom) {
     for (const char* refused : {"", "abc", "0 0 0"}) {
         SCOPED_TRACE(refused);
         writeIntervals(refused);

@@ -15,8 +15,7 @@ namespace {
 // The read-outs' form follows the display's decimal separator; the fixed
 // form of the mean's read-out and the labels has a point and a blank for the
 // sign.
-TEST(NumberText, LocaleAndFixedForms)
-{
+TEST(NumberText, LocaleAndFixedForms) {
     const struct { const char* name; std::string got; const char* expected; } rows[] = {
         {"a mean of 5.25 with a decimal comma", kolven::localeText(5.25f, ','), "5,25"},
         {"a whole mean has no separator", kolven::localeText(7.0f, ','), "7"},
@@ -37,8 +36,7 @@ TEST(NumberText, LocaleAndFixedForms)
         EXPECT_EQ(row.got, row.expected) << row.name;
 }
 
-TEST(NumberText, RoundEvenTiesToEven)
-{
+TEST(NumberText, RoundEvenTiesToEven) {
     const struct { const char* name; double value, rounded; } rows[] = {
         {"0.5 goes down to 0", 0.5, 0},
         {"1.5 goes up to 2", 1.5, 2},
@@ -50,16 +48,14 @@ TEST(NumberText, RoundEvenTiesToEven)
         EXPECT_EQ(kolven::roundEven(row.value), row.rounded) << row.name;
 }
 
-TEST(NumberText, LeadingValueStopsAtTheDecimalComma)
-{
+TEST(NumberText, LeadingValueStopsAtTheDecimalComma) {
     const struct { const char* text; double value; } rows[] = {
         {"3,5", 3}, {"0,5", 0}, {"0,12", 0}, {"240,25", 240}, {"12.75", 12.75}, {"7", 7}, {"0", 0}, {"", 0}};
     for (const auto& row : rows)
         EXPECT_EQ(kolven::leadingValue(row.text), row.value) << '"' << row.text << '"';
 }
 
-TEST(SeriesStats, RoundedMean)
-{
+TEST(SeriesStats, RoundedMean) {
     const struct { const char* name; std::int32_t sum, count; float mean; } rows[] = {
         {"one count of 7", 7, 1, 7.0f},
         {"three and four", 7, 2, 3.5f},
@@ -75,8 +71,7 @@ TEST(SeriesStats, RoundedMean)
         EXPECT_EQ(kolven::roundedMean(row.sum, row.count), row.mean) << row.name;
 }
 
-TEST(SeriesStats, RoundedDeviation)
-{
+TEST(SeriesStats, RoundedDeviation) {
     const struct { const char* name; double sumOfSquares; std::int32_t sum, count; double deviation; } rows[] = {
         {"one count has no spread", 49, 7, 1, 0.0},
         {"three and four", 25, 7, 2, 0.25},

@@ -73,8 +73,7 @@ const Row rows[] = {
      inFileUnits({12}), {0, 0}, 2},
 };
 
-TEST(SimulatedCount, HandWorkedStreams)
-{
+TEST(SimulatedCount, HandWorkedStreams) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         VectorStream stream(row.values);
@@ -95,8 +94,7 @@ TEST(SimulatedCount, HandWorkedStreams)
 // A stream that can never end a count must not freeze the window: the walk
 // gives up after a bounded number of values, and a count too large for 16
 // bits comes back above the limit instead of wrapping round.
-TEST(SimulatedCount, AStreamThatCannotEndACountIsGivenUp)
-{
+TEST(SimulatedCount, AStreamThatCannotEndACountIsGivenUp) {
     // `count` -1: the walk gives up.
     const struct { const char *name, *origin; float TEMPS_S, interval; int count; } rows[] = {
         {"intervals too small to move time on in single precision", "EXPERIENCE", 9.0f, 0.0001f, -1},

@@ -10,8 +10,7 @@ protected:
 
 // The window of bins moves and zooms within 0 … 240, and the buttons that
 // could not act any more hide.
-TEST_F(ArrowsTest, ScrollsAndZoomsStopAtTheEndsOfTheBins)
-{
+TEST_F(ArrowsTest, ScrollsAndZoomsStopAtTheEndsOfTheBins) {
     // The horizontal arrows, all shown before the click, and those left shown.
     KolvenWindow& w = *window;
     const auto arrows = {&w.F_H_G_10, &w.F_H_G_Image, &w.F_H_D_Image, &w.F_H_D_10, &w.F_H_M_Image1, &w.F_H_P_Image};
@@ -42,8 +41,7 @@ TEST_F(ArrowsTest, ScrollsAndZoomsStopAtTheEndsOfTheBins)
 
 // A series whose largest bin is below 30 keeps the scale restored from the
 // last reset, and the full-scale label says 30.
-TEST_F(ArrowsTest, NormalisingASmallSeriesKeepsTheRestoredScale)
-{
+TEST_F(ArrowsTest, NormalisingASmallSeriesKeepsTheRestoredScale) {
     window->series.HISTO_COMPT[9] = 12;
     window->series.SN_L = 12;
     window->display.ECHELLEHS_S = 77.5f;
@@ -57,8 +55,7 @@ TEST_F(ArrowsTest, NormalisingASmallSeriesKeepsTheRestoredScale)
     EXPECT_EQ(window->CONTENUS.caption(), " 60");
 }
 
-TEST_F(ArrowsTest, TheVerticalScaleSwitchesBetweenBaseAndNormalised)
-{
+TEST_F(ArrowsTest, TheVerticalScaleSwitchesBetweenBaseAndNormalised) {
     run(kHundred);  // a hundred counts of 9: MAX_L = 100
     ASSERT_EQ(window->series.MAX_L, 100);
     window->F_V_M_Image.show();
@@ -72,8 +69,7 @@ TEST_F(ArrowsTest, TheVerticalScaleSwitchesBetweenBaseAndNormalised)
 }
 
 // In the analysis a scroll redraws the comparison, which selects nothing.
-TEST_F(ArrowsTest, InTheAnalysisAScrollRedrawsTheComparison)
-{
+TEST_F(ArrowsTest, InTheAnalysisAScrollRedrawsTheComparison) {
     run(kHundred);
     click(window->ANALYSES);
     window->display.CURSEUR_I = 3;

@@ -22,8 +22,7 @@ ComparisonInputs designInputs(int horizon)
             .POSAXE_I = 9300, .ECHELLEH0_L = 5000, .normalisedScaleShown = true, .MAX_L = 40};
 }
 
-TEST(ComparisonGeometryTest, PanelsAcrossTheWindow)
-{
+TEST(ComparisonGeometryTest, PanelsAcrossTheWindow) {
     const struct { const char* name; int width, horizon, previousWidth, D1A, A, DECAL1A, D2A, D3A, LARGCURS; } rows[] = {
         // 1.5 × 255 = 382.5 → 382; (15360 − 1528) / 3 = 4610.67 → 4611;
         // 4611 / 20 = 230.55 → 231; 7680 − 2310; 15360 − 4620 − 382.5 =
@@ -51,8 +50,7 @@ TEST(ComparisonGeometryTest, PanelsAcrossTheWindow)
 
 // One scale for the three panels, plot height 5000 twips; the usual
 // normalised and base scales are in the drawing's test below.
-TEST(ComparisonGeometryTest, VerticalScale)
-{
+TEST(ComparisonGeometryTest, VerticalScale) {
     const struct { const char* name; bool normalised; std::int32_t MAX_L, largest; float scale; } rows[] = {
         {"a small series fills the height with MAX_L counts", true, 20, 20, 5000.0f / 20},
         {"at the base scale too", false, 12, 12, 5000.0f / 12},
@@ -90,8 +88,7 @@ int panelOf(int x, const ComparisonGeometry& g)
 // bar per position and panel. A counted series at the base scale has a count
 // far past the plot height, held at the lower edge of CONTENUS; a
 // theoretical one, normalised, leaves out the centre panel and its count.
-TEST(ComparisonPlotTest, PanelsMarksAndBars)
-{
+TEST(ComparisonPlotTest, PanelsMarksAndBars) {
     const struct { const char* name; bool centre, normalised; float scale; int poissonTop; } rows[] = {
         {"counted series at the base scale", true, false, 5000.0f / 30, 5967},  // 9300 − 20 × 166.67
         {"theoretical series, normalised", false, true, 4995.0f / 50, 7302},    // 9300 − 20 × 99.9
@@ -153,8 +150,7 @@ TEST(ComparisonPlotTest, PanelsMarksAndBars)
 // Across 160 bins a label every 20, at x0 − shift + DECAL1A_I / 2 +
 // DECAL1A_I × i − ORIGINE_I, the shift in design twips (250 for two digits,
 // 300 for three), whatever the screen factor.
-TEST(ComparisonPlotTest, LabelsAcross160Bins)
-{
+TEST(ComparisonPlotTest, LabelsAcross160Bins) {
     ComparisonInputs in = designInputs(160);
     in.ORIGINE_I = 30;
     in.ECHVERTI_S = 1.5f;

@@ -54,8 +54,7 @@ protected:
 
 // The count read-outs of the analysis stand over the panels; the bars,
 // the highlighted one too, stay under them at either scale.
-TEST_F(PlotClearanceTest, TheAnalysisBarsStayUnderTheCountReadouts)
-{
+TEST_F(PlotClearanceTest, TheAnalysisBarsStayUnderTheCountReadouts) {
     // At the base scale 30 counts fill the height: the tall bars reach the ceiling.
     const struct { const char* name; bool baseScale; } rows[] = {
         {"tallest bar fills the height", false},
@@ -76,8 +75,7 @@ TEST_F(PlotClearanceTest, TheAnalysisBarsStayUnderTheCountReadouts)
 
 // EFF_EXP follows the pointer along the row of the zoom buttons, never
 // under one that is shown, whatever the number of bins.
-TEST_F(PlotClearanceTest, TheSeriesReadoutStandsBesideTheZoomButtons)
-{
+TEST_F(PlotClearanceTest, TheSeriesReadoutStandsBesideTheZoomButtons) {
     const struct { const char* name; int fewer, more; } rows[] = {  // clicks on F_H_M_Image1, then F_H_P_Image
         {"80 bins, both buttons", 0, 0},
         {"20 bins, the more-bins button alone", 2, 0},
@@ -102,8 +100,7 @@ TEST_F(PlotClearanceTest, TheSeriesReadoutStandsBesideTheZoomButtons)
 // wide the bins, in either view: here the first bin shown is the peak, a
 // full bar of 100 counts in the series, the tallest Poisson bar of the
 // analysis.
-TEST_F(PlotClearanceTest, TheScaleArrowsStayLeftOfTheFirstBar)
-{
+TEST_F(PlotClearanceTest, TheScaleArrowsStayLeftOfTheFirstBar) {
     const struct { const char* name; bool analysis; int fewer; } rows[] = {
         {"series, 80 bins", false, 0},
         {"series, 20 bins, the widest", false, 2},
@@ -129,8 +126,7 @@ TEST_F(PlotClearanceTest, TheScaleArrowsStayLeftOfTheFirstBar)
 
 // Across 160 bins the last label of one panel and the first of the next must
 // not stand closer than any two labels of one panel do.
-TEST_F(PlotClearanceTest, TheLabelRowsOfNeighbouringPanelsStayApart)
-{
+TEST_F(PlotClearanceTest, TheLabelRowsOfNeighbouringPanelsStayApart) {
     for (auto [width, height] : {std::pair{1024, 768}, {1920, 1080}}) {
         SCOPED_TRACE(width);
         display.widthPixels = width;
@@ -160,8 +156,7 @@ TEST_F(PlotClearanceTest, TheLabelRowsOfNeighbouringPanelsStayApart)
 
 // A redraw by an arrow button takes the highlight away: no read-out may go
 // on naming a bin that is no longer lit.
-TEST_F(PlotClearanceTest, NoReadoutStaysWithoutItsLitBar)
-{
+TEST_F(PlotClearanceTest, NoReadoutStaysWithoutItsLitBar) {
     const struct { const char* name; bool analysis; Control KolvenWindow::*button; } rows[] = {
         {"series view, fewer bins", false, &KolvenWindow::F_H_M_Image1},
         {"series view, one bin right", false, &KolvenWindow::F_H_D_Image},
@@ -186,8 +181,7 @@ TEST_F(PlotClearanceTest, NoReadoutStaysWithoutItsLitBar)
 
 // The χ² lines give their rows to the bin read-outs while a bin is read;
 // when an arrow's redraw hides the read-outs, the lines take the rows back.
-TEST_F(PlotClearanceTest, TheChiSquareLinesComeBackWhenAnArrowHidesTheReadouts)
-{
+TEST_F(PlotClearanceTest, TheChiSquareLinesComeBackWhenAnArrowHidesTheReadouts) {
     const struct { const char* name; Control KolvenWindow::*button; } rows[] = {
         {"fewer bins", &KolvenWindow::F_H_M_Image1},
         {"one bin right", &KolvenWindow::F_H_D_Image},

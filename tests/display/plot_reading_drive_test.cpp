@@ -50,8 +50,7 @@ double seriesBandMiddle(const QByteArray& dump)
 
 // Clicks and moves while a second run of 1000 counts goes on, each at its
 // own count: nothing of them may reach the plot or the menus.
-TEST(PlotReadingDrive, ArrowsPointerAndMenusAreIgnoredDuringARun)
-{
+TEST(PlotReadingDrive, ArrowsPointerAndMenusAreIgnoredDuringARun) {
     const DriveRun survey = driveSeries("dump\n");
     ASSERT_EQ(std::pair(survey.exitCode, survey.lines.size()), std::pair(0, std::size_t{1}));
     const double y = seriesBandMiddle(survey.lines[0]);

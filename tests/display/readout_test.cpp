@@ -36,8 +36,7 @@ protected:
     }
 };
 
-TEST_F(ReadoutTest, TheSeriesViewReadsTheBinUnderThePointer)
-{
+TEST_F(ReadoutTest, TheSeriesViewReadsTheBinUnderThePointer) {
     countNines();
     // The bars: the old one restored, the new one lit.
     const struct { const char* name; int bin; const char* text; std::vector<platform::Color> bars; } rows[] = {
@@ -57,8 +56,7 @@ TEST_F(ReadoutTest, TheSeriesViewReadsTheBinUnderThePointer)
 
 // Along one bin nothing is drawn; out of the band the label goes and the bar
 // is restored; back in the band the same bin lights again at once.
-TEST_F(ReadoutTest, TheBandAndTheBinLimitWhatIsRedrawn)
-{
+TEST_F(ReadoutTest, TheBandAndTheBinLimitWhatIsRedrawn) {
     countNines();
     moveOverBin(9);
     const std::size_t mark = display.recorded.ops.size();
@@ -76,8 +74,7 @@ TEST_F(ReadoutTest, TheBandAndTheBinLimitWhatIsRedrawn)
 }
 
 // A pointer half way between two bins takes the even one.
-TEST_F(ReadoutTest, HalfWayBetweenBinsTheEvenOneIsRead)
-{
+TEST_F(ReadoutTest, HalfWayBetweenBinsTheEvenOneIsRead) {
     countNines();
     window->display.DECAL1_I = 100;  // an even width puts the half way on a whole twip
     for (int bin : {9, 10}) {
@@ -86,8 +83,7 @@ TEST_F(ReadoutTest, HalfWayBetweenBinsTheEvenOneIsRead)
     }
 }
 
-TEST_F(ReadoutTest, SilentWhileAListIsOpen)
-{
+TEST_F(ReadoutTest, SilentWhileAListIsOpen) {
     countNines();
     hover(window->LANCER1);  // the list of run lengths opens
     moveOverBin(9);
@@ -115,8 +111,7 @@ protected:
 
 // Right after the analysis opens nothing is selected, so even position 0 of
 // a panel is read; every panel reads the same bin.
-TEST_F(ComparedReadoutTest, EveryPanelReadsTheSameBinFromTheFirstOne)
-{
+TEST_F(ComparedReadoutTest, EveryPanelReadsTheSameBinFromTheFirstOne) {
     countNines();
     click(window->ANALYSES);
     for (int panel : {kPoissonPanel, kSeriesPanel, kGaussPanel}) {
@@ -137,8 +132,7 @@ TEST_F(ComparedReadoutTest, EveryPanelReadsTheSameBinFromTheFirstOne)
 
 // A theoretical origin has no centre panel: four labels, and the centre of
 // the window reads nothing.
-TEST_F(ComparedReadoutTest, ATheoreticalOriginReadsFourLabels)
-{
+TEST_F(ComparedReadoutTest, ATheoreticalOriginReadsFourLabels) {
     start();
     chooseLaw(&KolvenWindow::POISS);
     click(window->ANALYSES);

@@ -11,8 +11,7 @@ class SeriesPlotTest : public WindowFixture {};
 // At 1024 × 768 both factors are 1: the arrow buttons are 450 high, so bin 0
 // sits at D1_I = 900, and 80 bins share the rest of the width: 13560 / 80 =
 // 169.5, which rounds to the even 170. The axis is at 9300.
-TEST_F(SeriesPlotTest, StartGeometryAtTheDesignSize)
-{
+TEST_F(SeriesPlotTest, StartGeometryAtTheDesignSize) {
     const KolvenWindow& w = start();
     EXPECT_EQ((std::tuple<int, int, int>(w.display.D1_I, w.display.DECAL1_I, w.display.POSAXE_I)),
               std::tuple(900, 170, 9300));
@@ -33,8 +32,7 @@ TEST_F(SeriesPlotTest, StartGeometryAtTheDesignSize)
 
 // Labels every 5 bins up to 80 bins, every 10 beyond, at
 // x = D1_I − shift + (J − origin) × DECAL1_I, the shift growing with the digits.
-TEST_F(SeriesPlotTest, NumbersStandUnderTheirGraduations)
-{
+TEST_F(SeriesPlotTest, NumbersStandUnderTheirGraduations) {
     const struct { const char* name; std::int16_t origin, horizon; Names texts; std::vector<int> x; } rows[] = {
         {"bins 0 to 80, every 5", 0, 80,
          {" 0", " 5", " 10", " 15", " 20", " 25", " 30", " 35", " 40", " 45", " 50", " 55", " 60", " 65", " 70", " 75",
@@ -67,8 +65,7 @@ TEST_F(SeriesPlotTest, NumbersStandUnderTheirGraduations)
     }
 }
 
-TEST_F(SeriesPlotTest, ABarIsTwoThirdsOfABinAndNeverClimbsPastTheScaleLabel)
-{
+TEST_F(SeriesPlotTest, ABarIsTwoThirdsOfABinAndNeverClimbsPastTheScaleLabel) {
     KolvenWindow& w = start();
     w.series.HISTO_COMPT[10] = 1000;
     w.series.HISTO_COMPT[11] = 2;
@@ -84,8 +81,7 @@ TEST_F(SeriesPlotTest, ABarIsTwoThirdsOfABinAndNeverClimbsPastTheScaleLabel)
 // The label reads the plot height over the scale, truncated; only the base
 // scale, plot height / 30 in single precision, is made to read 30. The scales
 // are the single-precision values the program computes, worked out apart.
-TEST_F(SeriesPlotTest, TheFullScaleLabelTruncatesEveryScaleButTheBase)
-{
+TEST_F(SeriesPlotTest, TheFullScaleLabelTruncatesEveryScaleButTheBase) {
     const struct { const char* name; std::int32_t plotHeight; float scale; const char* text; } rows[] = {
         {"base scale, quotient 29.999999", 3008, 3008.0f / 30.0f, " 30"},
         {"base scale, quotient exactly 30", 2955, 98.5f, " 30"},
@@ -107,8 +103,7 @@ TEST_F(SeriesPlotTest, TheFullScaleLabelTruncatesEveryScaleButTheBase)
 // of the plot height, the count the label reads, and must lie in sight:
 // nothing opaque over the bar's top, neither the read-outs of the mean
 // squared deviation nor the limit message of a run.
-TEST_F(SeriesPlotTest, TheTallestBarsStayInSightUpToTheFullScale)
-{
+TEST_F(SeriesPlotTest, TheTallestBarsStayInSightUpToTheFullScale) {
     const struct { const char* name; int bin; void (KolvenWindow::*scale)(); bool limitMessage; } rows[] = {
         {"normalised at mean 9, under the deviation read-out", 9, &KolvenWindow::NORM, false},
         {"base scale at mean 9, past the full scale", 9, &KolvenWindow::BASE, false},

@@ -8,8 +8,7 @@ namespace {
 // The sum of two counts minus the next has the mean of one count (9) but
 // three times its variance: a thousand of them are far from Poisson, whose
 // test must reject it.
-TEST(ChiSquareRoad, AssociatedCountsRejectPoisson)
-{
+TEST(ChiSquareRoad, AssociatedCountsRejectPoisson) {
     const DriveRun run = drive(simulation(3) + runOf(9) + "hover ANALYSES\nclick ANALYSES\ndump\n",
                                {"--clock", "0", "--workdir", KOLVEN_BIN_DIR});
     ASSERT_EQ(std::pair(run.exitCode, run.lines.size()), std::pair(0, std::size_t{1}));

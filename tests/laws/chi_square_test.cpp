@@ -15,8 +15,7 @@ namespace {
 // Expected values below were worked out by hand, or, where marked, with
 // mpmath at 30 digits (its own incomplete gamma), not with this code.
 
-TEST(ChiSquareTest, LawProbabilitiesAtMeanTwo)
-{
+TEST(ChiSquareTest, LawProbabilitiesAtMeanTwo) {
     // Poisson: e^-2 (1, 2, 2, 4/3); its tail beyond 240 is far below a
     // double's precision, so normalising changes nothing.
     // Gauss: the sampled density sums to 0.96451991497594895 over 0 … 240
@@ -40,8 +39,7 @@ TEST(ChiSquareTest, LawProbabilitiesAtMeanTwo)
     EXPECT_TRUE(std::isfinite((*high)[240]) && (*high)[240] > 0.0);
 }
 
-TEST(ChiSquareTest, ClassesGatherUpwardAndALastSmallOneJoinsTheOneBefore)
-{
+TEST(ChiSquareTest, ClassesGatherUpwardAndALastSmallOneJoinsTheOneBefore) {
     // `expected`: bins and their expected numbers, 0 elsewhere.
     struct Row { const char* name; std::vector<std::pair<int, double>> expected; std::vector<ChiSquareClass> classes; };
     // Observed: 3 counts in bin 1 and 2 in bin 6.
@@ -70,8 +68,7 @@ TEST(ChiSquareTest, ClassesGatherUpwardAndALastSmallOneJoinsTheOneBefore)
     }
 }
 
-TEST(ChiSquareTest, StatisticDegreesAndUpperTail)
-{
+TEST(ChiSquareTest, StatisticDegreesAndUpperTail) {
     // p for ν = 1 is erfc(√(χ²/2)), for ν = 2 e^(−χ²/2), for ν = 4
     // e^(−χ²/2) (1 + χ²/2); the values are mpmath's.
     struct Row { const char* name; std::vector<double> observed, expected; double chiSquare; int degrees; double pValue; };
@@ -102,8 +99,7 @@ TEST(ChiSquareTest, StatisticDegreesAndUpperTail)
 
 // The window's test pins the usual lines; these are the edges of the verdict
 // and of two decimals.
-TEST(ChiSquareTest, LinesAtTheEdgesOfTheVerdict)
-{
+TEST(ChiSquareTest, LinesAtTheEdgesOfTheVerdict) {
     const struct { const char* name; ChiSquareTest test; const char *line, *verdict; } rows[] = {
         {"p exactly at the level", {5.99, 2, 0.05}, " χ² = 5.99  ddl = 2  p = 0.05 ", " compatible au seuil de 5 % "},
         {"p under the level", {6.2, 2, 0.045}, " χ² = 6.2  ddl = 2  p = 0.04 ", " rejetée au seuil de 5 % "},

@@ -39,8 +39,7 @@ protected:
 
 // χ², ν and p of both series were worked out with mpmath (30 digits);
 // both have the classes 0–2, 3, 4, 5, 6 and 7–240.
-TEST_F(ChiSquareWindowTest, LinesUnderEachLawComeAndGoWithTheAnalysis)
-{
+TEST_F(ChiSquareWindowTest, LinesUnderEachLawComeAndGoWithTheAnalysis) {
     // 50 counts at mean 4.22, spread far wider than either law:
     // Poisson χ² = 29.287, Gauss χ² = 31.751, p of the order of 10⁻⁶.
     countThenReplaceBy({8, 6, 4, 3, 3, 4, 6, 8, 8});

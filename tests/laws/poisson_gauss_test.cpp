@@ -50,8 +50,7 @@ struct Build {
 
 // The analysis path (mean from S1 / N) and the theoretical build (mean from
 // the tenths) give the same bins for the same mean.
-TEST(LawsTest, PublishedExamples)
-{
+TEST(LawsTest, PublishedExamples) {
     for (const Example& row : kExamples) {
         SCOPED_TRACE(row.name);
         const size_t n = row.firstBins.size();
@@ -83,8 +82,7 @@ double independentPoisson(double m, double N, int i)
 // running total is the sum of the bins so far, the series is the law's own
 // bins, S1 = mean × N, and each Poisson bin agrees with the law computed
 // another way (bins within a hair of a half excepted).
-TEST(LawsTest, EveryMeanOfTheMenuBuildsConsistently)
-{
+TEST(LawsTest, EveryMeanOfTheMenuBuildsConsistently) {
     for (Law law : {Law::Poisson, Law::Gauss}) {
         for (std::int16_t tenths = 1; tenths <= 1700; ++tenths) {
             SCOPED_TRACE(::testing::Message() << (law == Law::Poisson ? "Poisson" : "Gauss") << " at " << tenths
@@ -117,8 +115,7 @@ TEST(LawsTest, EveryMeanOfTheMenuBuildsConsistently)
 // Mean 0: Poisson puts every count in bin 0; Gauss has no value at bins 0
 // and 1, the failure past the mean ends it, and nothing is left of what the
 // arrays held before.
-TEST(LawsTest, MeanZero)
-{
+TEST(LawsTest, MeanZero) {
     LawArrays laws;
     laws.HISTO_POIS.fill(7);
     laws.CUMUL_POIS.fill(7);
@@ -152,8 +149,7 @@ TEST(LawsTest, MeanZero)
 
 // Another 100 000 counts must keep the number asked for, the bins, the
 // totals and S1 = mean × N within 32 bits (2 147 483 647).
-TEST(LawsTest, AnotherBuildFits)
-{
+TEST(LawsTest, AnotherBuildFits) {
     const struct { const char* name; Law law; std::int16_t tenths; std::int32_t SN; bool fits; } rows[] = {
         {"the number asked for passes 32 bits", Law::Poisson, 1, 2147483647 - 99999, false},
         {"the number asked for reaches the limit at mean 0.1", Law::Poisson, 1, 2147483647 - 100000 - 200, true},

@@ -12,8 +12,7 @@ protected:
 
 // Each click on " Comptage(s) " asks for 100 000 more than the series holds,
 // and the series then holds the total of the law's rounded bins.
-TEST_F(TheoreticalOriginTest, EachClickAsksForAHundredThousandMoreCounts)
-{
+TEST_F(TheoreticalOriginTest, EachClickAsksForAHundredThousandMoreCounts) {
     // The series after the choice, then after each click.
     using W = KolvenWindow;
     const struct { const char* name; Control W::*choice; const char* title; std::vector<int> series; } rows[] = {
@@ -33,8 +32,7 @@ TEST_F(TheoreticalOriginTest, EachClickAsksForAHundredThousandMoreCounts)
         const std::string number = " Nombre de comptages =" + std::to_string(row.series.back()) + " ";
         EXPECT_EQ(seen(window->DISTR_COMPTAGES) + seen(window->NOMB_COMPT) + seen(window->Nmoyen) + seen(window->EQM2_N),
                   row.title + number + " Nmoyen =10  =10 ");
-        for (const Control* c : {&window->ANALYSES, &window->LANCER1})
-            EXPECT_TRUE(c->visible() && c->enabled()) << c->name();
+        EXPECT_EQ(unusableOf({&window->ANALYSES, &window->LANCER1}), Names{});
         // The export file holds the series.
         EXPECT_NE(exportFile().find("\r\n 10  " + std::to_string(window->series.HISTO_COMPT[10]) + " \r\n"),
                   std::string::npos);
@@ -42,8 +40,7 @@ TEST_F(TheoreticalOriginTest, EachClickAsksForAHundredThousandMoreCounts)
 }
 
 // The choice paints itself white on blue and the other law as a choice.
-TEST_F(TheoreticalOriginTest, TheChosenLawIsMarkedInTheMenuAndTheLimitMessageGoes)
-{
+TEST_F(TheoreticalOriginTest, TheChosenLawIsMarkedInTheMenuAndTheLimitMessageGoes) {
     window->DEPASSE.show();  // left by a simulated series that passed 240
     chooseLaw(&KolvenWindow::GAUSSIEN, 100);
     EXPECT_EQ(std::pair(window->DEPASSE.visible(), window->series.DONNEES_T), std::pair(false, std::string("GAUSS")));
@@ -53,8 +50,7 @@ TEST_F(TheoreticalOriginTest, TheChosenLawIsMarkedInTheMenuAndTheLimitMessageGoe
                            platform::colors::lightGrey}));
 }
 
-TEST_F(TheoreticalOriginTest, ACountedOriginIgnoresAClickOnTheCommand)
-{
+TEST_F(TheoreticalOriginTest, ACountedOriginIgnoresAClickOnTheCommand) {
     chooseSimulation();
     click(window->LANCER1);
     EXPECT_EQ(std::pair(window->series.SN_L, window->NOMB_COMPT.visible()), std::pair(0, false));
@@ -62,8 +58,7 @@ TEST_F(TheoreticalOriginTest, ACountedOriginIgnoresAClickOnTheCommand)
 
 // A click whose series would not fit its 32-bit counters builds nothing and
 // says why; erasing the series withdraws the notice.
-TEST_F(TheoreticalOriginTest, ASeriesPastTheCountersIsRefusedWithANotice)
-{
+TEST_F(TheoreticalOriginTest, ASeriesPastTheCountersIsRefusedWithANotice) {
     chooseLaw(&KolvenWindow::POISS, 100);
     const std::int32_t nearFull = std::numeric_limits<std::int32_t>::max() / 10 - 50000;
     window->series.SN_L = nearFull;

@@ -30,8 +30,7 @@ std::vector<double> readAll(NumberStream& stream, std::size_t fields)
     return read;
 }
 
-TEST(NumberStream, SameNumbersWhereverThePiecesAreCut)
-{
+TEST(NumberStream, SameNumbersWhereverThePiecesAreCut) {
     const std::string longDigits(65, '1');
     const struct { const char* name; std::string bytes; std::vector<double> numbers /* then the end */; } rows[] = {
         {"plain decimals and separators", "250 12.5,\t3\r\n0.125", {250, 12.5, 3, 0.125}},
@@ -61,8 +60,7 @@ TEST(NumberStream, SameNumbersWhereverThePiecesAreCut)
 
 // A run of blanks longer than any file of numbers holds, coming from the
 // disk, stops the read there rather than holding the window while it lasts.
-TEST(NumberStream, AnEndlessRunOfBlanksIsAReadError)
-{
+TEST(NumberStream, AnEndlessRunOfBlanksIsAReadError) {
     for (const std::size_t gap : {NumberStream::kLongestGap - 1, NumberStream::kLongestGap + (1 << 16) + 1}) {
         SCOPED_TRACE(gap);
         NumberStream stream(std::make_unique<Pieces>("5" + std::string(gap, ' ') + "7", 1 << 16));

@@ -36,8 +36,7 @@ long entriesIn(const std::string& folder)
     return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
 }
 
-TEST(ReplacedFile, PathHoldsExactlyTheLastText)
-{
+TEST(ReplacedFile, PathHoldsExactlyTheLastText) {
     // `before`: the file as an earlier run left it; null: no folder.
     const struct { const char *name, *before; std::vector<std::string> texts; } rows[] = {
         {"a first writing makes the folder and the file", nullptr, {"0 1\r\n"}},
@@ -63,8 +62,7 @@ TEST(ReplacedFile, PathHoldsExactlyTheLastText)
     }
 }
 
-TEST(ReplacedFile, ComesBackAfterTheFileOrFolderWentAway)
-{
+TEST(ReplacedFile, ComesBackAfterTheFileOrFolderWentAway) {
     TempFolder root;
     const std::string path = exportPathUnder(root.path());
     PosixFileSystem files(root.path(), root.path());
@@ -84,8 +82,7 @@ TEST(ReplacedFile, ComesBackAfterTheFileOrFolderWentAway)
     }
 }
 
-TEST(ReplacedFile, FolderThatCannotBeMadeFailsThenRecovers)
-{
+TEST(ReplacedFile, FolderThatCannotBeMadeFailsThenRecovers) {
     TempFolder top;
     // The root is a regular file, so its KOLVEN16W folder cannot be made,
     // whoever runs the test.
@@ -101,8 +98,7 @@ TEST(ReplacedFile, FolderThatCannotBeMadeFailsThenRecovers)
 
 // A reader that has read part of the file when a writing comes reads the
 // rest of the same text: the writing made a new file.
-TEST(ReplacedFile, AReaderHalfWayThroughReadsOneTextWhole)
-{
+TEST(ReplacedFile, AReaderHalfWayThroughReadsOneTextWhole) {
     TempFolder root;
     PosixFileSystem files(root.path(), root.path());
     const std::string first(2384, 'a'), second(2384, 'b');
@@ -131,8 +127,7 @@ void ageBy(const std::string& path, int minutes)
 // A program killed between writing a temporary and renaming it leaves the
 // temporary behind; the next program's first writing clears it away, but
 // nothing that could be another's, or a writing still going on.
-TEST(ReplacedFile, TheFirstWritingRemovesTemporariesLeftByACrash)
-{
+TEST(ReplacedFile, TheFirstWritingRemovesTemporariesLeftByACrash) {
     enum Kind { File, Link, HardLink, Folder, OtherUsersFile };
     // `entry`: its name in KOLVEN16W.
     const struct { const char *name, *entry; Kind kind; int minutesOld; bool removed; } rows[] = {
@@ -180,8 +175,7 @@ TEST(ReplacedFile, TheFirstWritingRemovesTemporariesLeftByACrash)
 
 // A link in the folder of a shared root, put there by another user, must
 // not turn a writing against the file it points to.
-TEST(ReplacedFile, NothingIsWrittenThroughALink)
-{
+TEST(ReplacedFile, NothingIsWrittenThroughALink) {
     // `link`: under the root, pointing to the victim.
     const struct { const char *name, *link; bool victimIsFolder; WriteOutcome outcome; } rows[] = {
         {"the folder is a link", "KOLVEN16W", true, WriteOutcome::FolderIsLink},
@@ -208,8 +202,7 @@ TEST(ReplacedFile, NothingIsWrittenThroughALink)
     }
 }
 
-TEST(ReplacedFile, AFolderOfAnotherUserIsRefused)
-{
+TEST(ReplacedFile, AFolderOfAnotherUserIsRefused) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "only root can give a folder to another user";
     TempFolder root;

@@ -27,8 +27,7 @@ protected:
 // The mean in tenths is held between 1 and 1700; each change rewrites the
 // read-out in the fixed form and empties the series. A list that would pass
 // a bound is hidden.
-TEST_F(TheoreticalMeanTest, EachListChangesTheMeanWithinItsBounds)
-{
+TEST_F(TheoreticalMeanTest, EachListChangesTheMeanWithinItsBounds) {
     const auto up = &KolvenWindow::AUGMENT2, down = &KolvenWindow::DIMINUE2, set = &KolvenWindow::VALEUR_A_List;
     const struct { const char* name; std::int16_t from; Control KolvenWindow::*list; int entry; std::int16_t tenths;
                    float mean; const char* text; bool increaseShown, decreaseShown; } rows[] = {
@@ -63,8 +62,7 @@ TEST_F(TheoreticalMeanTest, EachListChangesTheMeanWithinItsBounds)
     }
 }
 
-TEST_F(TheoreticalMeanTest, ClickWithNoEntrySelectedOnlyHidesTheLimitMessage)
-{
+TEST_F(TheoreticalMeanTest, ClickWithNoEntrySelectedOnlyHidesTheLimitMessage) {
     prepare(90);
     const std::string before = window->TEMPS.caption();
     for (auto handler :
@@ -79,8 +77,7 @@ TEST_F(TheoreticalMeanTest, ClickWithNoEntrySelectedOnlyHidesTheLimitMessage)
 
 // The student clicks a step and watches the mean change: the read-out stays
 // in sight, with nothing of the open menu over it, after every click.
-TEST_F(TheoreticalMeanTest, EveryChangeShowsWhileTheMenuIsOpen)
-{
+TEST_F(TheoreticalMeanTest, EveryChangeShowsWhileTheMenuIsOpen) {
     prepare(90);
     const struct { const char* name; Control KolvenWindow::*list; int entry; const char* text; } clicks[] = {
         {"set 49", &KolvenWindow::VALEUR_A_List, kSet49, " Moyenne = 49 "},

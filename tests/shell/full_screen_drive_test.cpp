@@ -42,8 +42,7 @@ private:
 // The title band runs along the top of the window and the white plot area
 // fills its bottom: both far corners of the screen show the window, not the
 // black root behind it.
-TEST(FullScreenDriveTest, TheWindowCoversTheScreenWithoutAWindowManager)
-{
+TEST(FullScreenDriveTest, TheWindowCoversTheScreenWithoutAWindowManager) {
     const BareXServer server;
     ASSERT_FALSE(server.display().isEmpty()) << "Xvfb is needed (bash scripts/setup.sh installs it)";
     QTemporaryDir folder;

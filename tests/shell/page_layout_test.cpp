@@ -11,8 +11,7 @@
 namespace kolven::pages {
 namespace {
 
-TEST(PageLayout, RowsShareTheRoomThePageLeavesUpToALineEach)
-{
+TEST(PageLayout, RowsShareTheRoomThePageLeavesUpToALineEach) {
     const struct { const char* name; std::vector<RowSize> rows; int pageHeight; std::vector<int> tops; } rows[] = {
         // Margin 100, 400 of rows, 400 spare over 3 units: 133.33 a unit;
         // 100 + 200 + 266.67 = 566.67, then + 100 + 133.33 = 800.
@@ -24,8 +23,7 @@ TEST(PageLayout, RowsShareTheRoomThePageLeavesUpToALineEach)
         EXPECT_EQ(stackRows(row.rows, row.pageHeight), row.tops) << row.name;
 }
 
-TEST(PageLayout, AFormulaIsCentredOnItsWidestPart)
-{
+TEST(PageLayout, AFormulaIsCentredOnItsWidestPart) {
     // The starts of the base, the exponent, the rest and the second exponent.
     const struct { const char* name; FormulaWidths widths; std::vector<int> starts; } rows[] = {
         // The rest ends at 100 + 40 + 300 = 440: left (1000 − 440) / 2 = 280.
@@ -45,8 +43,7 @@ TEST(PageLayout, AFormulaIsCentredOnItsWidestPart)
 // squared mean deviation as sums from Nmini to Nmaxi over k, and the limit
 // σ² = Nmoyen; every text and line lies inside the page, whatever the fonts
 // measure: a box that ran over the edge would be cut on screen.
-TEST(StatisticsPage, StatesItsFormulasInsideThePage)
-{
+TEST(StatisticsPage, StatesItsFormulasInsideThePage) {
     using namespace platform;
     testing::FakeWindowSystem display;
     const pictures::Picture page = pictures::statisticsPage(display);

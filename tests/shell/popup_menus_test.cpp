@@ -62,8 +62,7 @@ protected:
     }
 };
 
-TEST_F(PopupMenusTest, OpeningAMenuClosesWhicheverWasOpen)
-{
+TEST_F(PopupMenusTest, OpeningAMenuClosesWhicheverWasOpen) {
     for (const Menu& from : kMenus)
         for (const Menu& to : kMenus) {
             SCOPED_TRACE(std::string(from.name) + " then " + to.name);
@@ -76,8 +75,7 @@ TEST_F(PopupMenusTest, OpeningAMenuClosesWhicheverWasOpen)
 
 // Every closer but " Quitter " hides all and brings back σ², which the
 // origin and mean menus hide when they open.
-TEST_F(PopupMenusTest, EveryCloserClosesEachMenu)
-{
+TEST_F(PopupMenusTest, EveryCloserClosesEachMenu) {
     const struct { const char* name; std::function<void()> act; bool partial; } rows[] = {
         {"title band", [&] { window->pointerMoved(5, 5); }, false},
         // The arrows share one closer, as the title text shares the band's.
@@ -98,8 +96,7 @@ TEST_F(PopupMenusTest, EveryCloserClosesEachMenu)
         }
 }
 
-TEST_F(PopupMenusTest, BackgroundClickDuringARunLeavesTheMenuOpen)
-{
+TEST_F(PopupMenusTest, BackgroundClickDuringARunLeavesTheMenuOpen) {
     // The commands are hidden during a run, so the menu is opened by its
     // handler; it hides σ², which the click must not bring back.
     Names openAfterClick;
@@ -122,13 +119,12 @@ TEST_F(PopupMenusTest, BackgroundClickDuringARunLeavesTheMenuOpen)
 // and a click on it is a click on the background.
 using PopupMenusAtStartTest = WindowFixture;
 
-TEST_F(PopupMenusAtStartTest, DisabledEffacerBehavesAsTheBackground)
-{
+TEST_F(PopupMenusAtStartTest, DisabledEffacerBehavesAsTheBackground) {
     start();
     ASSERT_FALSE(window->EFFACERS.enabled());
     const auto menu = {&window->Label37, &window->Label38};
     hover(window->EFFACERS);
-    EXPECT_EQ(visibleOf(menu), namesOf(menu));
+    EXPECT_EQ(hiddenOf(menu), Names{});
     click(window->EFFACERS);
     EXPECT_EQ(visibleOf(menu), Names{});
 }

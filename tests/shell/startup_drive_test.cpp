@@ -16,8 +16,7 @@ class StartupOnScreen : public ::testing::TestWithParam<Screen> {};
 // An empty series at the mean 9; the origin menu open, the commands that
 // need an origin disabled, every other menu, message and read-out hidden;
 // the scale, the fonts and the plot following the screen.
-TEST_P(StartupOnScreen, EveryControlStartsAsTheWindowDesignSays)
-{
+TEST_P(StartupOnScreen, EveryControlStartsAsTheWindowDesignSays) {
     const Screen& s = GetParam();
     const DriveRun run = drive("dump\n", {"--screen", QString("%1x%2").arg(s.width).arg(s.height)});
     ASSERT_EQ(std::pair(run.exitCode, run.lines.size()), std::pair(0, std::size_t{1}));
@@ -54,8 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, StartupOnScreen,
 
 // A bad line prints one error and the script goes on; the exit status then
 // says that something failed.
-TEST(DriveScript, BadLinesPrintAnErrorEachAndTheScriptGoesOn)
-{
+TEST(DriveScript, BadLinesPrintAnErrorEachAndTheScriptGoesOn) {
     // A line the parser refuses (each kind is in the parser's own tests),
     // and two it takes that name no control or no list.
     const char* const badLines[] = {"move 10", "hover NO_SUCH_CONTROL", "pick FIN 0"};

@@ -6,8 +6,7 @@
 namespace kolven::testing {
 namespace {
 
-TEST(TypicalRoad, FromTheOriginMenuToTheExportFileAndTheErase)
-{
+TEST(TypicalRoad, FromTheOriginMenuToTheExportFileAndTheErase) {
     // Sums of two successive counts at the mean 9 + 1.0 = 10, over windows of
     // 20 with every interval 250 (one time unit): the window opens a tenth of
     // its length, 2, after the detection that closed the previous value, so
@@ -30,8 +29,7 @@ TEST(TypicalRoad, FromTheOriginMenuToTheExportFileAndTheErase)
 }
 
 // All intervals 250: at the start-up mean 9 every count is 9.
-TEST(TypicalRoad, StopAfterEndsTheNextRunAtThatCountOnly)
-{
+TEST(TypicalRoad, StopAfterEndsTheNextRunAtThatCountOnly) {
     const DriveRun run = driveOnIntervals(QByteArray("250.000 ").repeated(60),
                                           simulation(0) + "stop-after 37\n" + runOf(6) + "dump\n" + runOf(3) + "dump\n");
     ASSERT_EQ(run.lines.size(), 2u);

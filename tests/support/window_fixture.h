@@ -84,24 +84,25 @@ protected:
         clickAt(centreX(list), y + list.itemHeight() / 2);
     }
 
-    // The names of the controls of a group that are visible: a whole group
-    // checked in one line, the culprits named when it fails.
-    template <class Group = std::initializer_list<const platform::Control*>>
-    static Names visibleOf(const Group& group)
+    // The names of the controls of a group that are visible, hidden, or that
+    // a person cannot use (hidden or disabled): a whole group checked in one
+    // line, the culprits named when it fails.
+    using Group = std::initializer_list<const Control*>;
+    template <class G = Group>
+    static Names namesOf(const G& group, bool (*keep)(const Control&))
     {
         Names names;
-        for (const platform::Control* c : group)
-            if (c->visible())
+        for (const Control* c : group)
+            if (keep(*c))
                 names.push_back(c->name());
         return names;
     }
-    template <class Group = std::initializer_list<const platform::Control*>>
-    static Names namesOf(const Group& group)
+    template <class G = Group> static Names visibleOf(const G& g) { return namesOf(g, [](const Control& c) { return c.visible(); }); }
+    template <class G = Group> static Names hiddenOf(const G& g) { return namesOf(g, [](const Control& c) { return !c.visible(); }); }
+    template <class G = Group>
+    static Names unusableOf(const G& g)
     {
-        Names names;
-        for (const platform::Control* c : group)
-            names.push_back(c->name());
-        return names;
+        return namesOf(g, [](const Control& c) { return !c.visible() || !c.enabled(); });
     }
     // A caption as the user reads it: nothing while the control is hidden.
     static std::string seen(const platform::Control& c) { return c.visible() ? c.caption() : ""; }

@@ -67,8 +67,7 @@ private:
 // precision, so no detection can move across a window's edge with the type
 // the file is read into. No interval is 0: two detections at one instant are
 // not something a counter records.
-TEST(IntervalStream, EveryIntervalIsAPositiveEighthExactInSinglePrecision)
-{
+TEST(IntervalStream, EveryIntervalIsAPositiveEighthExactInSinglePrecision) {
     const auto& values = intervals();
     ASSERT_FALSE(values.empty()) << intervalFilePath();
     std::size_t bad = 0, firstBad = 0;
@@ -87,8 +86,7 @@ TEST(IntervalStream, EveryIntervalIsAPositiveEighthExactInSinglePrecision)
 // of the mean of n such counts is sqrt(m / n); that of their variance is
 // sqrt((2m^2 + m) / n), from the fourth central moment m + 3m^2 of the law.
 // Each row takes as many counts as fit in the file without wrapping.
-TEST(IntervalStream, SimulatedCountsHaveMeanAndVarianceOfTheWindow)
-{
+TEST(IntervalStream, SimulatedCountsHaveMeanAndVarianceOfTheWindow) {
     const struct { const char* name; float TEMPS_S; int counts; } rows[] = {
         {"a tenth: nine windows in ten are empty", 0.1f, 1'000'000},
         {"one unit", 1.0f, 500'000},

@@ -16,8 +16,7 @@ namespace {
 // command comes deferred, carried by at-count with that count.
 struct Accepted { const char* line; Verb verb; std::string name; int a, b, atCount; };
 
-TEST(ScriptLine, CommandsAndTheirArguments)
-{
+TEST(ScriptLine, CommandsAndTheirArguments) {
     const Accepted rows[] = {
         {"pick LANCER_N 9", Verb::Pick, "LANCER_N", 9, 0, 0},
         {"move 900 -15", Verb::Move, "", 900, -15, 0},
@@ -44,14 +43,12 @@ TEST(ScriptLine, CommandsAndTheirArguments)
     }
 }
 
-TEST(ScriptLine, BlankLinesAndCommentsAreNoCommand)
-{
+TEST(ScriptLine, BlankLinesAndCommentsAreNoCommand) {
     for (const char* line : {"", "   ", "\r", "# a note", "  #click FIN"})
         EXPECT_FALSE(parseLine(line)) << '"' << line << '"';
 }
 
-TEST(ScriptLine, MalformedLinesAreRefused)
-{
+TEST(ScriptLine, MalformedLinesAreRefused) {
     const char* const rows[] = {
         "fly FIN",                       // no such command
         "quit now",                      // an argument too many

@@ -38,14 +38,12 @@ protected:
     ImageSurface surface{QSize(100, 100), 1.0, QColor(192, 192, 192), metrics};
 };
 
-TEST_F(QtPlatform, TwipsMapToThePixelThatHoldsThem)
-{
+TEST_F(QtPlatform, TwipsMapToThePixelThatHoldsThem) {
     for (const auto& [twips, pixel] : {std::pair{0, 0}, {14, 0}, {15, 1}, {29, 1}, {-1, -1}, {-15, -1}, {-16, -2}})
         EXPECT_EQ(toPixels(twips), pixel) << twips;
 }
 
-TEST_F(QtPlatform, BlockCoversEveryPixelHoldingOneOfItsTwips)
-{
+TEST_F(QtPlatform, BlockCoversEveryPixelHoldingOneOfItsTwips) {
     surface.takeDirty();
     // Columns 151 … 299 lie in pixels 10 … 19; rows 600 down to 150 in 10 … 40.
     surface.fillBlock(151, 299, 600, 150, rgb(0, 0, 255));
@@ -56,8 +54,7 @@ TEST_F(QtPlatform, BlockCoversEveryPixelHoldingOneOfItsTwips)
         EXPECT_EQ(shown(x, y), kBack) << x << ", " << y;
 }
 
-TEST_F(QtPlatform, BarDrawnAgainAfterSomethingCrossedItIsDrawnWhole)
-{
+TEST_F(QtPlatform, BarDrawnAgainAfterSomethingCrossedItIsDrawnWhole) {
     const struct { const char* name; void (*crossing)(ImageSurface&); } rows[] = {
         {"a block of another colour", [](ImageSurface& s) { s.fillBlock(0, 1499, 450, 450, rgb(192, 192, 192)); }},
         {"a line", [](ImageSurface& s) { s.line(0, 450, 1499, 450, rgb(192, 192, 192)); }},
@@ -77,8 +74,7 @@ TEST_F(QtPlatform, BarDrawnAgainAfterSomethingCrossedItIsDrawnWhole)
 // A highlight lights bars far apart (one per panel of a comparison): only
 // those bars are repainted, not the rectangle round them, while the stored
 // drawing still repaints as one rectangle round all it touched.
-TEST_F(QtPlatform, ScreenOnlyBlocksFarApartRepaintAlone)
-{
+TEST_F(QtPlatform, ScreenOnlyBlocksFarApartRepaintAlone) {
     surface.takeDirty();
     surface.setPersistent(false);
     surface.fillBlock(150, 299, 150, 299, rgb(0, 0, 255));    // pixels 10 … 19
@@ -96,8 +92,7 @@ TEST_F(QtPlatform, ScreenOnlyBlocksFarApartRepaintAlone)
 // a bar drawn elsewhere leaves it in place (and still takes the direct path
 // that repaints only what grew, nothing when drawn lower), and the bar drawn
 // over it takes it away.
-TEST_F(QtPlatform, AHighlightLivesOnTheScreenUntilItsBarIsDrawnAgain)
-{
+TEST_F(QtPlatform, AHighlightLivesOnTheScreenUntilItsBarIsDrawnAgain) {
     surface.setPersistent(false);
     surface.fillBlock(150, 299, 150, 299, rgb(255, 0, 255));
     surface.setPersistent(true);
@@ -115,8 +110,7 @@ TEST_F(QtPlatform, AHighlightLivesOnTheScreenUntilItsBarIsDrawnAgain)
     EXPECT_EQ(std::pair(surface.overlay() != nullptr, shown(15, 15)), std::pair(false, kBlue));
 }
 
-TEST_F(QtPlatform, TextWidthIsWhatQtFindsWhenItShapesTheText)
-{
+TEST_F(QtPlatform, TextWidthIsWhatQtFindsWhenItShapesTheText) {
     std::mt19937 random(7);
     const QImage device = referenceImage(QSize(1, 1), QImage::Format_RGB32);
     for (double size : {8.25, 15.0, 21.09375}) {
@@ -135,8 +129,7 @@ TEST_F(QtPlatform, TextWidthIsWhatQtFindsWhenItShapesTheText)
     }
 }
 
-TEST_F(QtPlatform, TextSizeDependsOnPointsNotOnTheScreen)
-{
+TEST_F(QtPlatform, TextSizeDependsOnPointsNotOnTheScreen) {
     // 15 points are 20 pixels at 96 dpi, whatever the device; Liberation
     // Sans reaches 0.905 em above the baseline and 0.212 em below: 22.3 px.
     const Font font{"Microsoft Sans Serif", 15, false};
@@ -147,8 +140,7 @@ TEST_F(QtPlatform, TextSizeDependsOnPointsNotOnTheScreen)
 }
 
 // A drawing stretched to its place, or scaled alike both ways and centred.
-TEST_F(QtPlatform, DrawingIsStretchedOrFittedToItsPlace)
-{
+TEST_F(QtPlatform, DrawingIsStretchedOrFittedToItsPlace) {
     // The pixels: blue or not.
     const struct { const char* name; Drawing drawing; QSize size; std::vector<std::pair<QPoint, bool>> pixels; } rows[] = {
         {"right half, stretched", Drawing(100, 100).add(FilledRect{{50, 0, 50, 100}, rgb(0, 0, 255)}), QSize(40, 30),
