@@ -18,8 +18,7 @@ namespace {
 constexpr int kFive = 2, kTenThousand = 12;  // entries of LANCER_N
 
 // Intervals of a steady source, so that the counts vary.
-std::string poissonIntervals(int n)
-{
+std::string poissonIntervals(int n) {
     std::mt19937_64 engine(7);
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     std::vector<double> values;
@@ -30,8 +29,7 @@ std::string poissonIntervals(int n)
 
 // The file's text for the histogram of the first `n` counts, built
 // independently of the program's own writer.
-std::string expectedText(const std::vector<int>& counts, std::size_t n)
-{
+std::string expectedText(const std::vector<int>& counts, std::size_t n) {
     std::vector<int> histogram(241, 0);
     for (std::size_t i = 0; i < n; ++i)
         ++histogram[static_cast<std::size_t>(counts[i])];
@@ -43,8 +41,7 @@ std::string expectedText(const std::vector<int>& counts, std::size_t n)
 
 // The number of counts a text holds, from its 241 lines; -1 when it is not
 // 241 lines of a value and its count.
-long countsIn(const std::string& text)
-{
+long countsIn(const std::string& text) {
     std::istringstream in(text);
     long total = 0;
     for (long k = 0; k <= 240; ++k) {
@@ -61,8 +58,7 @@ class ExportDuringRun : public WindowFixture {
 protected:
     // Runs the entry; calls `atYield` with the counts classed so far at each
     // yield.
-    void runRecording(int entry, const std::function<void()>& atYield = {})
-    {
+    void runRecording(int entry, const std::function<void()>& atYield = {}) {
         writeIntervals(poissonIntervals(3000));
         start();
         chooseSimulation();

@@ -17,8 +17,7 @@ namespace {
 using platform::WriteOutcome;
 
 // The same text built another way: each number as to_string with its two blanks.
-std::string linesFor(const Histogram& histogram)
-{
+std::string linesFor(const Histogram& histogram) {
     std::string text;
     for (int k = 0; k <= 240; ++k)
         text += ' ' + std::to_string(k) + "  " + std::to_string(histogram[k]) + " \r\n";
@@ -98,8 +97,7 @@ TEST(ExportRhythm, WritesOnceAFrameInFastRunsAndAlwaysAtTheEnd) {
 // A file whose writings end as the test says.
 class ScriptedFile final : public platform::ReplacedFile {
 public:
-    WriteOutcome write(std::string_view text) override
-    {
+    WriteOutcome write(std::string_view text) override {
         last = text;
         return outcome;
     }

@@ -21,13 +21,11 @@ class Installation {
 public:
     enum Where { Work, Program, Data };
 
-    Installation()
-    {
+    Installation() {
         for (Where w : {Work, Program, Data})
             std::filesystem::create_directories(folder(w));
     }
-    std::string folder(Where where) const
-    {
+    std::string folder(Where where) const {
         static const char* const names[] = {"work", "usr/bin", "usr/share/kolven"};
         return m_root.file(names[where]);
     }

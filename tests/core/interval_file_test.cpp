@@ -37,15 +37,13 @@ protected:
     std::string write(const std::string& text) { return folder.write(kIntervalFileName, text); }
     // A file of `size` bytes that starts with `start`, the rest a hole that
     // reads as zero bytes and takes no room on the disk.
-    std::string sparse(const std::string& start, off_t size)
-    {
+    std::string sparse(const std::string& start, off_t size) {
         const std::string path = write(start);
         EXPECT_EQ(::truncate(path.c_str(), size), 0);
         return path;
     }
     // One count as the window makes it, from the given origin.
-    int count(IntervalSource& file, float mean, const char* origin = "EXPERIENCE")
-    {
+    int count(IntervalSource& file, float mean, const char* origin = "EXPERIENCE") {
         std::string DONNEES_T = origin;
         return simulatedCount(file, mean, {A_S, B_S, DONNEES_T});
     }
@@ -209,8 +207,7 @@ TEST_F(IntervalFileTest, HeldValuesCountAsTheFileReadValueByValue) {
 // the longest run of blanks that still counts as a gap, again and again.
 class ValuesBehindGaps final : public platform::ByteSource {
 public:
-    std::size_t read(char* into, std::size_t most) override
-    {
+    std::size_t read(char* into, std::size_t most) override {
         for (std::size_t i = 0; i < most; ++i, m_at = (m_at + 1) % platform::NumberStream::kLongestGap)
             into[i] = m_at < 3 ? "250"[m_at] : ' ';
         return most;
@@ -223,8 +220,7 @@ private:
 class GappedFiles final : public PosixFileSystem {
 public:
     using PosixFileSystem::PosixFileSystem;
-    std::unique_ptr<platform::NumberReader> openNumbers(const std::string&) override
-    {
+    std::unique_ptr<platform::NumberReader> openNumbers(const std::string&) override {
         return std::make_unique<platform::NumberStream>(std::make_unique<ValuesBehindGaps>());
     }
 };

@@ -15,8 +15,7 @@ namespace {
 class IntervalFileWindowTest : public WindowFixture {
 protected:
     // The count stopped with the notice that it never ends; the commands are back.
-    void expectGivenUp()
-    {
+    void expectGivenUp() {
         EXPECT_EQ(std::tuple(window->series.SN_L, window->noticeShown(KolvenWindow::Notice::CountNeverEnds),
                              window->LANCER1.visible() && window->LANCER1.enabled()),
                   std::tuple(0, true, true));
@@ -45,8 +44,7 @@ public:
         bool open = false;
     };
     explicit StalledReader(std::shared_ptr<Gate> gate) : m_gate(std::move(gate)) {}
-    std::optional<double> next() override
-    {
+    std::optional<double> next() override {
         std::unique_lock lock(m_gate->mutex);
         m_gate->opened.wait(lock, [&] { return m_gate->open; });
         return std::nullopt;

@@ -16,8 +16,7 @@ using Kind = RecordingSurface::Kind;
 
 // The design screen: 15360 twips wide, CONTENUS 255 high with its lower edge
 // at 4255, the axis at 9300.
-ComparisonInputs designInputs(int horizon)
-{
+ComparisonInputs designInputs(int horizon) {
     return {.windowWidth = 15360, .contentsTop = 4000, .contentsHeight = 255, .HORIZON_I = std::int16_t(horizon),
             .POSAXE_I = 9300, .ECHELLEH0_L = 5000, .normalisedScaleShown = true, .MAX_L = 40};
 }
@@ -68,8 +67,7 @@ TEST(ComparisonGeometryTest, VerticalScale) {
 struct Drawing { RecordingSurface surface; ComparisonDrawn drawn; };
 
 void draw(Drawing& d, const ComparisonInputs& in, const Histogram& poisson, const Histogram& series,
-          const Histogram& gauss, bool centre = true)
-{
+          const Histogram& gauss, bool centre = true) {
     d.surface.ops.push_back({Kind::Line, 0, 0, 1, 1, {}});  // a previous drawing, to be erased
     std::vector<ComparedHistogram> shown{{kPoissonPanel, &poisson}};
     if (centre)
@@ -79,8 +77,7 @@ void draw(Drawing& d, const ComparisonInputs& in, const Histogram& poisson, cons
 }
 
 // Which panel an x lies in, from the left edges of the example geometry.
-int panelOf(int x, const ComparisonGeometry& g)
-{
+int panelOf(int x, const ComparisonGeometry& g) {
     return x < g.left[kSeriesPanel] ? 0 : x < g.left[kGaussPanel] ? 1 : 2;
 }
 

@@ -12,13 +12,11 @@ namespace {
 
 using Kind = RecordingSurface::Kind;
 
-bool meet(const platform::Rect& a, const platform::Rect& b)
-{
+bool meet(const platform::Rect& a, const platform::Rect& b) {
     return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
-platform::Rect rectOf(const RecordingSurface::Op& block)
-{
+platform::Rect rectOf(const RecordingSurface::Op& block) {
     const int left = std::min(block.x1, block.x2), top = std::min(block.y1, block.y2);
     return {left, top, std::max(block.x1, block.x2) - left + 1, std::max(block.y1, block.y2) - top + 1};
 }
@@ -26,25 +24,21 @@ platform::Rect rectOf(const RecordingSurface::Op& block)
 class PlotClearanceTest : public WindowFixture {
 protected:
     // 100 000 counts of the law of Poisson at mean 10.
-    void poissonAtTen()
-    {
+    void poissonAtTen() {
         start();
         window->mean.TEMPS_S = 10;
         chooseLaw(&KolvenWindow::POISS, 100);
     }
-    void readSeriesBin(int bin)
-    {
+    void readSeriesBin(int bin) {
         const int y = (window->EQM2_N.top() + 2 * window->EQM2_N.height() + window->EFF_EXP.top()) / 2;
         window->pointerMoved(static_cast<int>(window->seriesPlot().centreOf(bin)), y);
     }
-    void readComparedBin(int bin)
-    {
+    void readComparedBin(int bin) {
         const PlotGeometry poisson = window->columnPlot(window->comparisonColumns()[kPoissonPanel]);
         window->pointerMoved(static_cast<int>(poisson.centreOf(bin)), window->EFF_EXP.top() - window->EFF_EXP.height());
     }
     // The first bar drawn that meets the control; none: -1.
-    int barUnder(const Control& c) const
-    {
+    int barUnder(const Control& c) const {
         for (const auto& op : display.recorded.ofKind(Kind::Block))
             if (meet(rectOf(op), c.windowRect()))
                 return op.x1;

@@ -13,22 +13,19 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 
 // A simulated series from the interval file made at build time.
-DriveRun driveSeries(const QString& script)
-{
+DriveRun driveSeries(const QString& script) {
     return drive(simulation(0) + runOf(9) + script, {"--clock", "0", "--workdir", KOLVEN_BIN_DIR});
 }
 
 // The canvas reports a pointer on a pixel as that pixel's first twip: the
 // point a script names is the first twip of the pixel nearest the aim.
-QString moveTo(double x, double y)
-{
+QString moveTo(double x, double y) {
     const auto onPixel = [](double twips) { return kTwipsPerPixel * int(std::lround(twips / kTwipsPerPixel)); };
     return QString("move %1 %2\n").arg(onPixel(x)).arg(onPixel(y));
 }
 
 // The lines that are dumps of the window, in order (error lines left out).
-std::vector<QByteArray> dumps(const DriveRun& run)
-{
+std::vector<QByteArray> dumps(const DriveRun& run) {
     std::vector<QByteArray> out;
     for (const QByteArray& line : run.lines) {
         const QJsonObject o = object(line);
@@ -40,8 +37,7 @@ std::vector<QByteArray> dumps(const DriveRun& run)
 }
 
 // Between the statistics and the arrow buttons: the read-out band.
-double seriesBandMiddle(const QByteArray& dump)
-{
+double seriesBandMiddle(const QByteArray& dump) {
     const QJsonObject deviation = controlOf(dump, "EQM2_N"), readout = controlOf(dump, "EFF_EXP");
     const double top = deviation["top"].toInt() + 1.1 * deviation["height"].toInt();
     const double bottom = readout["top"].toInt() - readout["height"].toInt() / 4.0;

@@ -13,8 +13,7 @@ const platform::Color kBlue = platform::paletteColor(kPlotColor);
 class ReadoutTest : public WindowFixture {
 protected:
     // A height inside the series view's read-out band.
-    int seriesBandY() const
-    {
+    int seriesBandY() const {
         const double top = window->EQM2_N.top() + 1.1 * window->EQM2_N.height();
         const double bottom = window->EFF_EXP.top() - window->EFF_EXP.height() / 4.0;
         return static_cast<int>((top + bottom) / 2);
@@ -24,8 +23,7 @@ protected:
 
     // The colours of the bars drawn since the mark; a highlight never enters
     // the stored image, nor does a bar drawn again over one.
-    std::vector<platform::Color> barsSince(std::size_t mark) const
-    {
+    std::vector<platform::Color> barsSince(std::size_t mark) const {
         std::vector<platform::Color> found;
         for (std::size_t i = mark; i < display.recorded.ops.size(); ++i)
             if (display.recorded.ops[i].kind == Kind::Block) {
@@ -92,19 +90,16 @@ TEST_F(ReadoutTest, SilentWhileAListIsOpen) {
 
 class ComparedReadoutTest : public ReadoutTest {
 protected:
-    int analysisBandY() const
-    {
+    int analysisBandY() const {
         const double top = window->SOMME_POIS.top() + 1.1 * window->SOMME_POIS.height();
         const double bottom = window->EFF_EXP.top() + window->EFF_EXP.height();
         return static_cast<int>((top + bottom) / 2);
     }
-    Names visibleReadouts() const
-    {
+    Names visibleReadouts() const {
         const KolvenWindow& w = *window;
         return visibleOf({&w.EFF_POI, &w.SOMME_POIS, &w.EFF_GAUSS, &w.SOMME_GAUSS, &w.EFF_COMPT, &w.SOMME_COMPT});
     }
-    int centreOf(int panel, int bin) const
-    {
+    int centreOf(int panel, int bin) const {
         return static_cast<int>(window->columnPlot(window->comparisonColumns()[panel]).centreOf(bin));
     }
 };

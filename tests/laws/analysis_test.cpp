@@ -5,8 +5,7 @@ namespace {
 
 // Intervals that alternate so that counts at mean 3 vary: the walk through
 // them gives a series with a spread, not one bin.
-std::vector<double> spreadIntervals()
-{
+std::vector<double> spreadIntervals() {
     std::vector<double> values;
     for (int i = 0; i < 200; ++i)
         values.push_back(i % 7 == 0 ? 900.0 : i % 3 == 0 ? 40.0 : 210.0);
@@ -16,14 +15,12 @@ std::vector<double> spreadIntervals()
 class AnalysisTest : public WindowFixture {
 protected:
     // A counted series of a hundred counts at mean 3.
-    void countASeries()
-    {
+    void countASeries() {
         startSimulation(spreadIntervals(), 3.0f);
         run(kHundred);
     }
 
-    Names visibleColumns() const
-    {
+    Names visibleColumns() const {
         const KolvenWindow& w = *window;
         return visibleOf({&w.NMOYENEX, &w.EQM2_EX, &w.SIGMA2EX, &w.NMOYENP, &w.EQM2_P, &w.SIGMA2P, &w.NMOYENG, &w.EQM2_G,
                           &w.SIGMA2G});

@@ -9,14 +9,12 @@ class ChiSquareWindowTest : public WindowFixture {
 protected:
     // A run leaves the window ready for the analysis; the series is then
     // replaced by one worked out by hand (counts per bin from 0).
-    void countThenReplaceBy(const std::vector<int>& bins)
-    {
+    void countThenReplaceBy(const std::vector<int>& bins) {
         startSimulation(std::vector<double>(300, 100.0), 3.0f);
         run(kHundred);
         replaceBy(bins);
     }
-    void replaceBy(const std::vector<int>& bins)
-    {
+    void replaceBy(const std::vector<int>& bins) {
         window->series.HISTO_COMPT = {};
         window->series.SN_L = window->series.S1_L = 0;
         for (int k = 0; k < static_cast<int>(bins.size()); ++k) {
@@ -25,12 +23,10 @@ protected:
             window->series.S1_L += k * bins[k];
         }
     }
-    Names linesShown() const
-    {
+    Names linesShown() const {
         return visibleOf({&window->KHI2_P, &window->SEUIL_P, &window->KHI2_G, &window->SEUIL_G});
     }
-    std::string lineTexts() const
-    {
+    std::string lineTexts() const {
         return window->KHI2_P.caption() + '|' + window->SEUIL_P.caption() + '|' + window->KHI2_G.caption() + '|' +
                window->SEUIL_G.caption();
     }

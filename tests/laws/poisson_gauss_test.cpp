@@ -37,8 +37,7 @@ std::vector<std::int32_t> prefix(const Histogram& h, size_t n) { return {h.begin
 
 // A theoretical build of 100 000 counts after SN counts, as the window asks it.
 struct Build {
-    Build(Law law, std::int16_t tenths, std::int32_t counts = kN) : SN(counts)
-    {
+    Build(Law law, std::int16_t tenths, std::int32_t counts = kN) : SN(counts) {
         built = HISTO_THEORIQUE(law == Law::Poisson ? "POISSON" : "GAUSS", tenths, {series, SN, S1, MOY}, laws);
     }
     Histogram series{};
@@ -73,8 +72,7 @@ TEST(LawsTest, PublishedExamples) {
 }
 
 // Poisson term computed on its own, from logarithms: N e^(−m) m^i / i!.
-double independentPoisson(double m, double N, int i)
-{
+double independentPoisson(double m, double N, int i) {
     return N * std::exp(-m + i * std::log(m) - std::lgamma(i + 1.0));
 }
 

@@ -22,8 +22,7 @@ constexpr double kNone = -999;  // in a row's numbers: a field that is not a num
 
 // Every read up to the end; a field that is not a number reads as kNone and
 // reading goes on after it.
-std::vector<double> readAll(NumberStream& stream, std::size_t fields)
-{
+std::vector<double> readAll(NumberStream& stream, std::size_t fields) {
     std::vector<double> read;
     for (std::size_t i = 0; i < fields; ++i)
         read.push_back(stream.next().value_or(kNone));

@@ -31,8 +31,7 @@ using kolven::platform::WriteOutcome;
 using kolven::test::readFile;
 using kolven::test::TempFolder;
 
-long entriesIn(const std::string& folder)
-{
+long entriesIn(const std::string& folder) {
     return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
 }
 
@@ -117,8 +116,7 @@ TEST(ReplacedFile, AReaderHalfWayThroughReadsOneTextWhole) {
 }
 
 // Puts path's times (not those of what a link points to) minutes back.
-void ageBy(const std::string& path, int minutes)
-{
+void ageBy(const std::string& path, int minutes) {
     const timespec then {std::time(nullptr) - 60 * minutes, 0};
     const timespec times[2] = {then, then};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;

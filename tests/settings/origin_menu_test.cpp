@@ -13,13 +13,11 @@ class OriginMenuTest : public WindowFixture {
 protected:
     void SetUp() override { start(); }
 
-    void expectHighlighted(const Control& group, bool highlighted)
-    {
+    void expectHighlighted(const Control& group, bool highlighted) {
         EXPECT_EQ(std::pair(group.fore(), group.back()),
                   highlighted ? std::pair(kBlue, kLightGrey) : std::pair(kBlack, kGrey)) << group.name();
     }
-    void expectChoices(bool theoretical, bool simulation)
-    {
+    void expectChoices(bool theoretical, bool simulation) {
         EXPECT_EQ(std::tuple(window->POISS.visible(), window->GAUSSIEN.visible(), window->ASSOCIATIONS_List.visible()),
                   std::tuple(theoretical, theoretical, simulation));
     }

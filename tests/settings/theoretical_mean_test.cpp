@@ -13,8 +13,7 @@ protected:
     // A series of five counts of 9, the mean set to the given tenths, and
     // the mean menu open with its three lists (the simulation group is
     // highlighted).
-    void prepare(std::int16_t tenths)
-    {
+    void prepare(std::int16_t tenths) {
         startSimulation(std::vector<double>(20, 250));
         run(2);
         ASSERT_EQ(window->series.HISTO_COMPT[9], 5);

@@ -14,8 +14,7 @@ constexpr int kScreenWidth = 1280, kScreenHeight = 800;
 // An X server of its own on a free display, its root window black.
 class BareXServer {
 public:
-    BareXServer()
-    {
+    BareXServer() {
         m_server.setProgram("Xvfb");
         m_server.setArguments({"-displayfd", "1", "-br", "-nolisten", "tcp", "-screen", "0",
                                QString("%1x%2x24").arg(kScreenWidth).arg(kScreenHeight)});
@@ -26,8 +25,7 @@ public:
         }
         m_display = ":" + QString::fromLatin1(m_server.readLine()).trimmed();
     }
-    ~BareXServer()
-    {
+    ~BareXServer() {
         m_server.terminate();
         m_server.waitForFinished(5000);
     }

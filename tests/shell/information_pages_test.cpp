@@ -52,22 +52,19 @@ const Page kPages[] = {
 
 class InformationPagesTest : public WindowFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         writeIntervals(intervalText(std::vector<double>(40, 250)));
         start();
     }
 
-    void open(int entry)
-    {
+    void open(int entry) {
         hover(window->INFORMATIONS);
         pick(window->INFOS, entry);
     }
 
     Control& line(int n) { return window->pageLine(n); }
 
-    std::vector<Control*> shownLines()
-    {
+    std::vector<Control*> shownLines() {
         std::vector<Control*> shown;
         for (int i = 1; i <= 32; ++i)
             if (line(i).onScreen())
@@ -75,8 +72,7 @@ protected:
         return shown;
     }
 
-    void expectClosed()
-    {
+    void expectClosed() {
         EXPECT_EQ(std::tuple(visibleOf({&window->Picture2, &window->STAT_Image3, &window->FIN}), shownLines().size(),
                              window->INFOS.index()), std::tuple(Names{"FIN"}, 0u, -1));
     }

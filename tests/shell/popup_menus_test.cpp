@@ -28,16 +28,14 @@ class PopupMenusTest : public WindowFixture {
 protected:
     // Five counts of 9 (intervals of 250 at the start-up mean 9): every
     // command is enabled and the deviation read-out shows its σ².
-    void SetUp() override
-    {
+    void SetUp() override {
         startSimulation(std::vector<double>(20, 250));
         run(2);
         ASSERT_TRUE(window->ANALYSES.enabled() && window->EQM2_N.visible());
         ASSERT_EQ(window->controlAt(5, 5), &window->Picture1);  // the bare title band
     }
 
-    Names openElements() const
-    {
+    Names openElements() const {
         Names open;
         for (const char* name : kMenuElements)
             if (window->control(name)->visible())
@@ -46,16 +44,14 @@ protected:
     }
 
     // Hovers a control after making sure the pointer really lands on it.
-    void reach(const Control& c)
-    {
+    void reach(const Control& c) {
         const platform::Rect r = c.windowRect();
         ASSERT_EQ(window->controlAt(r.left + r.width / 2, r.top + r.height / 2), &c) << c.name();
         hover(c);
     }
 
     // A point of the plot area that no control covers, menus open or not.
-    void clickBackground()
-    {
+    void clickBackground() {
         const int x = window->windowWidth() / 2, y = window->display.POSAXE_I - 1000;
         ASSERT_EQ(window->controlAt(x, y), nullptr);
         clickAt(x, y);

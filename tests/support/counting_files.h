@@ -14,8 +14,7 @@ namespace kolven::testing {
 class CountingFiles final : public platform::PosixFileSystem {
 public:
     using PosixFileSystem::PosixFileSystem;
-    std::unique_ptr<platform::NumberReader> openNumbers(const std::string& path) override
-    {
+    std::unique_ptr<platform::NumberReader> openNumbers(const std::string& path) override {
         ++opened;
         auto reader = PosixFileSystem::openNumbers(path);
         return reader ? std::make_unique<Counted>(std::move(reader), reads) : nullptr;
@@ -26,8 +25,7 @@ private:
     class Counted final : public platform::NumberReader {
     public:
         Counted(std::unique_ptr<platform::NumberReader> reader, int& reads) : m_reader(std::move(reader)), m_reads(reads) {}
-        std::optional<double> next() override
-        {
+        std::optional<double> next() override {
             ++m_reads;
             return m_reader->next();
         }

@@ -11,8 +11,7 @@ namespace kolven::testing {
 // whose rectangle meets the area, among those stacked above `below` (all of
 // them when `below` is null). Labels, lists and pictures are opaque.
 inline std::vector<std::string> shownOver(const KolvenWindow& window, const platform::Rect& area,
-                                          const platform::Control* below = nullptr)
-{
+                                          const platform::Control* below = nullptr) {
     std::vector<std::string> names;
     bool above = below == nullptr;
     for (const platform::Control* c : window.controls()) {

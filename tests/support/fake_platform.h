@@ -28,14 +28,12 @@ public:
     void line(int x1, int y1, int x2, int y2, Color c) override { addBar({Kind::Line, x1, y1, x2, y2, c}); }
     void fillBlock(int x1, int x2, int y1, int y2, Color c) override { addBar({Kind::Block, x1, y1, x2, y2, c}); }
     void point(int x, int y, Color c) override { ops.push_back({Kind::Point, x, y, x, y, c}); }
-    void text(int x, int y, const std::string& s, Color c, const platform::Font&) override
-    {
+    void text(int x, int y, const std::string& s, Color c, const platform::Font&) override {
         ops.push_back({Kind::Text, x, y, x, y, c, s});
     }
     void setPersistent(bool on) override { persistent = on; }
 
-    std::vector<Op> ofKind(Kind kind) const
-    {
+    std::vector<Op> ofKind(Kind kind) const {
         std::vector<Op> found;
         for (const Op& op : ops)
             if (op.kind == kind)
@@ -48,8 +46,7 @@ public:
 
 private:
     // Lines and blocks may be drawn on the screen only; text and points not.
-    void addBar(Op op)
-    {
+    void addBar(Op op) {
         op.persistent = persistent;
         ops.push_back(std::move(op));
     }
@@ -60,8 +57,7 @@ private:
 // yield where a test plays the user's part during a run.
 class FakeWindowSystem final : public platform::WindowSystem {
 public:
-    platform::Size measure(const platform::Font& font, const std::string& text) const override
-    {
+    platform::Size measure(const platform::Font& font, const std::string& text) const override {
         int characters = 0;
         for (unsigned char c : text)
             characters += (c & 0xC0) != 0x80;  // UTF-8: count code points
@@ -70,8 +66,7 @@ public:
     int screenWidthPixels() const override { return widthPixels; }
     int screenHeightPixels() const override { return heightPixels; }
     platform::Surface& surface() override { return recorded; }
-    void yield() override
-    {
+    void yield() override {
         ++yields;
         if (onYield)
             onYield(yields);
@@ -108,13 +103,11 @@ class TestFileSystem final : public platform::PosixFileSystem {
 public:
     TestFileSystem(std::string exportRoot, std::string workingDirectory, std::string programDirectory)
         : PosixFileSystem(std::move(exportRoot), std::move(workingDirectory)),
-          m_programDirectory(std::move(programDirectory))
-    {
+          m_programDirectory(std::move(programDirectory)) {
     }
     std::string programDirectory() const override { return m_programDirectory; }
     // A stand-in for the file's reader when set (a file that never answers).
-    std::unique_ptr<platform::NumberReader> openNumbers(const std::string& path) override
-    {
+    std::unique_ptr<platform::NumberReader> openNumbers(const std::string& path) override {
         return readerStandIn ? readerStandIn() : PosixFileSystem::openNumbers(path);
     }
     std::function<std::unique_ptr<platform::NumberReader>()> readerStandIn;

@@ -17,8 +17,7 @@ namespace kolven::test {
 class FileValueByValue final : public IntervalSource {
 public:
     FileValueByValue(platform::FileSystem& files, std::string path) : m_files(files), m_path(std::move(path)) {}
-    IntervalSpan values() override
-    {
+    IntervalSpan values() override {
         auto value = m_reader ? m_reader->next() : std::nullopt;
         if (!value || *value < 0) {
             m_reader = m_files.openNumbers(m_path);
@@ -41,8 +40,7 @@ private:
 // Walks both streams count by count: the counts and every variable the
 // walk leaves behind must agree.
 inline void expectSameCounts(IntervalSource& held, IntervalSource& reference, float TEMPS_S, const char* origin,
-                             int counts)
-{
+                             int counts) {
     float heldA = 0, heldB = 0, refA = 0, refB = 0;
     std::string heldCode = origin, refCode = origin;
     for (int i = 0; i < counts; ++i) {

@@ -19,8 +19,7 @@ public:
     explicit VectorStream(std::vector<float> values, std::size_t limit = 1000) : m_values(std::move(values)), m_limit(limit) {}
 
     // Up to the end of the vector, or to the limit.
-    IntervalSpan values() override
-    {
+    IntervalSpan values() override {
         if (m_reads == m_limit)
             throw std::runtime_error("too many values read: the count does not close");
         const std::size_t at = m_reads % m_values.size();
@@ -38,8 +37,7 @@ private:
 };
 
 // Intervals given in time units of TEMPS_S, as the file holds them (×250).
-inline std::vector<float> inFileUnits(std::initializer_list<float> times)
-{
+inline std::vector<float> inFileUnits(std::initializer_list<float> times) {
     std::vector<float> values;
     for (float t : times)
         values.push_back(t * 250.0f);

@@ -24,8 +24,7 @@ namespace kolven::testing {
 
 // Intervals written as the interval file holds them: decimal text, blanks
 // between values.
-inline std::string intervalText(const std::vector<double>& values)
-{
+inline std::string intervalText(const std::vector<double>& values) {
     std::ostringstream text;
     for (double v : values)
         text << v << ' ';
@@ -43,8 +42,7 @@ constexpr int kHundred = 6;  // entry of LANCER_N for a hundred counts
 // an empty program folder.
 class WindowFixture : public ::testing::Test {
 protected:
-    WindowFixture()
-    {
+    WindowFixture() {
         for (const char* folder : {"work", "export", "program"})
             std::filesystem::create_directory(m_root.file(folder));
     }
@@ -53,8 +51,7 @@ protected:
     void writeIntervals(const std::string& text) { m_root.write(std::string("work/") + kIntervalFileName, text); }
 
     // Builds and loads the window; exportRootOverride replaces the export root.
-    KolvenWindow& start(std::optional<std::string> exportRootOverride = std::nullopt)
-    {
+    KolvenWindow& start(std::optional<std::string> exportRootOverride = std::nullopt) {
         window.reset();  // the window uses the file service to its end: it goes first
         files = std::make_unique<TestFileSystem>(exportRootOverride.value_or(exportRoot().string()),
                                                  m_root.file("work"), m_root.file("program"));
@@ -73,13 +70,11 @@ protected:
     void press(const platform::Control& c) { window->pointerPressed(centreX(c), centreY(c)); }
     void clickAt(int x, int y) { window->pointerPressed(x, y); window->pointerReleased(x, y); }
     void click(const platform::Control& c) { clickAt(centreX(c), centreY(c)); }
-    void clickTimes(const platform::Control& c, int times)
-    {
+    void clickTimes(const platform::Control& c, int times) {
         for (int i = 0; i < times; ++i)
             click(c);
     }
-    void pick(const platform::Control& list, int entry)
-    {
+    void pick(const platform::Control& list, int entry) {
         const int y = list.windowRect().top + platform::kListFrame / 2 + entry * list.itemHeight();
         clickAt(centreX(list), y + list.itemHeight() / 2);
     }
@@ -89,8 +84,7 @@ protected:
     // line, the culprits named when it fails.
     using Group = std::initializer_list<const Control*>;
     template <class G = Group>
-    static Names namesOf(const G& group, bool (*keep)(const Control&))
-    {
+    static Names namesOf(const G& group, bool (*keep)(const Control&)) {
         Names names;
         for (const Control* c : group)
             if (keep(*c))
@@ -100,24 +94,21 @@ protected:
     template <class G = Group> static Names visibleOf(const G& g) { return namesOf(g, [](const Control& c) { return c.visible(); }); }
     template <class G = Group> static Names hiddenOf(const G& g) { return namesOf(g, [](const Control& c) { return !c.visible(); }); }
     template <class G = Group>
-    static Names unusableOf(const G& g)
-    {
+    static Names unusableOf(const G& g) {
         return namesOf(g, [](const Control& c) { return !c.visible() || !c.enabled(); });
     }
     // A caption as the user reads it: nothing while the control is hidden.
     static std::string seen(const platform::Control& c) { return c.visible() ? c.caption() : ""; }
 
     // Chooses simulated counts through the origin menu, as a person does.
-    void chooseSimulation(int association = 0)
-    {
+    void chooseSimulation(int association = 0) {
         hover(window->ORIGINE);
         hover(window->Label38);
         pick(window->ASSOCIATIONS_List, association);
     }
 
     // Chooses a theoretical law through the origin menu, at a mean in tenths.
-    void chooseLaw(Control KolvenWindow::*law, std::int16_t tenths = 90)
-    {
+    void chooseLaw(Control KolvenWindow::*law, std::int16_t tenths = 90) {
         window->mean.TEMPS_I = tenths;
         hover(window->ORIGINE);
         hover(window->THEORIQUE_Label);
@@ -125,8 +116,7 @@ protected:
     }
 
     // A simulation from these intervals at the given mean, ready to run.
-    void startSimulation(const std::vector<double>& intervals, float mean = 9.0f)
-    {
+    void startSimulation(const std::vector<double>& intervals, float mean = 9.0f) {
         writeIntervals(intervalText(intervals));
         start();
         chooseSimulation();
@@ -134,15 +124,13 @@ protected:
     }
 
     // Starts a run from the list of run lengths (entry 0: one count).
-    void run(int entry)
-    {
+    void run(int entry) {
         hover(window->LANCER1);
         pick(window->LANCER_N, entry);
     }
 
     // A hundred counts of 9.
-    void countNines()
-    {
+    void countNines() {
         startSimulation(kRegular);
         run(kHundred);
     }

@@ -26,8 +26,7 @@ constexpr double kStandardErrors = 4.5;
 std::string intervalFilePath() { return std::string(KOLVEN_BIN_DIR) + '/' + kolven::kIntervalFileName; }
 
 // The whole file, parsed once for every test; empty when it cannot be read.
-const std::vector<double>& intervals()
-{
+const std::vector<double>& intervals() {
     static const std::vector<double> values = [] {
         std::vector<double> read;
         read.reserve(kMinimumValues);
@@ -46,8 +45,7 @@ const std::vector<double>& intervals()
 class StreamInOrder final : public kolven::IntervalSource {
 public:
     explicit StreamInOrder(const std::vector<double>& values) : m_values(values.begin(), values.end()) {}
-    kolven::IntervalSpan values() override
-    {
+    kolven::IntervalSpan values() override {
         if (m_position == m_values.size()) {
             m_ranPastEnd = true;
             m_position = 0;

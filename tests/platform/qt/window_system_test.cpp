@@ -23,8 +23,7 @@ const QRgb kBlue = qRgb(0, 0, 255);
 
 class QtPlatform : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         static int argc = 1;
         static char name[] = "kolven_platform_qt_tests";
         static char* argv[] = {name, nullptr};
