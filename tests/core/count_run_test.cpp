@@ -41,7 +41,6 @@ TEST_F(CountRunTest, APressOnTheStopLabelEndsTheRunAfterTheCountInProgress) {
         {"continuous run", kContinuous, 2500},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         startSimulation(kRegular, 9.0f);
         display.yields = 0;
         display.onYield = [&](int n) {
@@ -52,7 +51,7 @@ TEST_F(CountRunTest, APressOnTheStopLabelEndsTheRunAfterTheCountInProgress) {
         };
         run(row.entry);
         EXPECT_EQ(std::tuple(window->series.SN_L, window->series.HISTO_COMPT[9], window->ARRET_Label.visible()),
-                  std::tuple(row.stopAfter, row.stopAfter, false));
+                  std::tuple(row.stopAfter, row.stopAfter, false)) << row.name;
     }
 }
 
@@ -176,11 +175,11 @@ TEST_F(CountRunTest, TheFileIsEnteredAtAPlaceTakenFromTheClock) {
         {"the last second of the day skips a hundred, round to the 41st value", 86399.7, 100, 2},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         clock.timeOfDay = row.timeOfDay;
         startSimulation(values, 9.0f);
         run(kOne);
-        EXPECT_EQ((std::pair<int, int>(window->series.A_L, window->series.NC_I)), std::pair(row.skipped, row.firstCount));
+        EXPECT_EQ((std::pair<int, int>(window->series.A_L, window->series.NC_I)), std::pair(row.skipped, row.firstCount))
+            << row.name;
     }
 }
 
@@ -228,7 +227,8 @@ TEST_F(CountRunTest, EffacerEmptiesASeriesThatExceededTheLimit) {
 
     const SeriesState& series = window->series;
     EXPECT_EQ(std::tuple(series.SN_L, series.S1_L, series.S2N_D, series.MAX_L), std::tuple(0, 0, 0.0, 0));
-    EXPECT_EQ((std::vector{series.HISTO_COMPT[0], series.HISTO_COMPT[9], series.HISTO_COMPT[240], series.HISTO_COMPT[241]}),
+    const Histogram& bins = series.HISTO_COMPT;
+    EXPECT_EQ((std::vector{bins[0], bins[9], bins[240], bins[241]}),
               (std::vector{0, 0, 0, 7}));
     // Only the scroll arrows that can act: bins 0 to 80 are shown, none to the left.
     EXPECT_EQ(visibleOf({&window->DEPASSE, &window->NOMB_COMPT, &window->VAL_COMPT, &window->Nmoyen, &window->EQM2_N,

@@ -42,9 +42,8 @@ TEST(ExportText, FollowsTheHistogramFromOneWritingToTheNext) {
     ExportText exportText;
     Histogram histogram{};
     for (const auto& step : steps) {
-        SCOPED_TRACE(step.name);
         histogram[step.value] = step.counts;
-        EXPECT_EQ(exportText.render(histogram), linesFor(histogram));
+        EXPECT_EQ(exportText.render(histogram), linesFor(histogram)) << step.name;
     }
     histogram = {};
     EXPECT_EQ(exportText.render(histogram), linesFor(histogram)) << "after an erase";

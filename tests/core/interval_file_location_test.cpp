@@ -54,7 +54,6 @@ TEST(IntervalFileLocation, TheFirstFolderThatHoldsTheFileWins) {
         {"a folder of that name in the data folder", false, false, false, true, -1},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         const Installation install;
         for (auto [present, where] : {std::pair{row.inWork, W::Work}, {row.inProgram, W::Program}, {row.inData, W::Data}})
             if (present)
@@ -62,7 +61,7 @@ TEST(IntervalFileLocation, TheFirstFolderThatHoldsTheFileWins) {
         if (row.dataIsAFolder)
             install.putFolder(W::Data);
         const std::string expected = row.found < 0 ? "" : install.file(static_cast<W>(row.found));
-        EXPECT_EQ(kolven::locateIntervalFile(install.files()), expected);
+        EXPECT_EQ(kolven::locateIntervalFile(install.files()), expected) << row.name;
     }
 }
 

@@ -83,7 +83,6 @@ TEST_F(IntervalFileWindowTest, AFileThatNeverAnswersStopsTheCountWithItsNotice) 
 // the old one at the next press.
 TEST_F(IntervalFileWindowTest, AFileRefusedAtStartUpAndMendedSinceIsCountedFrom) {
     for (const char* refused : {"", "abc", "0 0 0"}) {
-        SCOPED_TRACE(refused);
         writeIntervals(refused);
         start();
         chooseSimulation();
@@ -91,7 +90,7 @@ TEST_F(IntervalFileWindowTest, AFileRefusedAtStartUpAndMendedSinceIsCountedFrom)
         window->mean.TEMPS_S = 1.0f;
         run(0);
         EXPECT_EQ(std::pair(window->series.SN_L, window->noticeShown(KolvenWindow::Notice::IntervalFile)),
-                  std::pair(1, false));
+                  std::pair(1, false)) << refused;
     }
 }
 

@@ -35,7 +35,6 @@ TEST(ComparisonGeometryTest, PanelsAcrossTheWindow) {
         {"80 bins on 1920 pixels", 28800, 80, 0, 570, 8840, 110, 10000, 19430, 37},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         ComparisonInputs in = designInputs(row.horizon);
         in.windowWidth = row.width;
         in.contentsHeight = row.width == 15360 ? 255 : 380;
@@ -43,7 +42,7 @@ TEST(ComparisonGeometryTest, PanelsAcrossTheWindow) {
         const ComparisonGeometry g = comparisonGeometry(in, 1000);
         EXPECT_EQ((std::vector<int>{g.left[kPoissonPanel], g.A_I, g.DECAL1A_I, g.left[kSeriesPanel], g.left[kGaussPanel],
                                     g.LARGCURS_I}),
-                  (std::vector<int>{row.D1A, row.A, row.DECAL1A, row.D2A, row.D3A, row.LARGCURS}));
+                  (std::vector<int>{row.D1A, row.A, row.DECAL1A, row.D2A, row.D3A, row.LARGCURS})) << row.name;
     }
 }
 
@@ -56,11 +55,10 @@ TEST(ComparisonGeometryTest, VerticalScale) {
         {"all empty: the base scale", true, 0, 0, 5000.0f / 30},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         ComparisonInputs in = designInputs(20);
         in.normalisedScaleShown = row.normalised;
         in.MAX_L = row.MAX_L;
-        EXPECT_FLOAT_EQ(comparisonGeometry(in, row.largest).ECHELLEG_S, row.scale);
+        EXPECT_FLOAT_EQ(comparisonGeometry(in, row.largest).ECHELLEG_S, row.scale) << row.name;
     }
 }
 

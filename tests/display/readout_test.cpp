@@ -44,11 +44,10 @@ TEST_F(ReadoutTest, TheSeriesViewReadsTheBinUnderThePointer) {
         {"from an empty bin back to counts", 9, " Effectif de [ 9 ] = 100 ", {kMagenta}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         const std::size_t mark = display.recorded.ops.size();
         moveOverBin(row.bin);
         EXPECT_EQ(std::tuple(seen(window->EFF_EXP), window->display.CURSEUR_I, barsSince(mark)),
-                  std::tuple(row.text, row.bin, row.bars));
+                  std::tuple(row.text, row.bin, row.bars)) << row.name;
     }
 }
 

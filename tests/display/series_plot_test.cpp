@@ -90,12 +90,11 @@ TEST_F(SeriesPlotTest, TheFullScaleLabelTruncatesEveryScaleButTheBase) {
         {"a whole quotient", 3000, 12.5f, " 240"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         KolvenWindow& w = start();
         w.display.ECHELLEH0_L = row.plotHeight;
         w.display.ECHELLEH_S = row.scale;
         w.TRACE_HISTO();
-        EXPECT_EQ(w.CONTENUS.caption(), row.text);
+        EXPECT_EQ(w.CONTENUS.caption(), row.text) << row.name;
     }
 }
 

@@ -51,7 +51,6 @@ TEST(ChiSquareTest, ClassesGatherUpwardAndALastSmallOneJoinsTheOneBefore) {
         {"too little in all for two classes: one class", {{0, 1}, {1, 1}, {2, 2}}, {{0, 240, 5, 4}}},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
         BinValues expected{};
         for (auto [bin, value] : row.expected)
             expected[bin] = value;
@@ -64,7 +63,7 @@ TEST(ChiSquareTest, ClassesGatherUpwardAndALastSmallOneJoinsTheOneBefore) {
                 all.emplace_back(c.firstBin, c.lastBin, c.observed, c.expected);
             return all;
         };
-        EXPECT_EQ(tuples(gatherClasses(observed, expected)), tuples(row.classes));
+        EXPECT_EQ(tuples(gatherClasses(observed, expected)), tuples(row.classes)) << row.name;
     }
 }
 
@@ -107,8 +106,7 @@ TEST(ChiSquareTest, LinesAtTheEdgesOfTheVerdict) {
          " rejetée au seuil de 5 % "},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(chiSquareLine(row.test) + chiSquareVerdict(row.test), std::string(row.line) + row.verdict);
+        EXPECT_EQ(chiSquareLine(row.test) + chiSquareVerdict(row.test), std::string(row.line) + row.verdict) << row.name;
     }
 }
 

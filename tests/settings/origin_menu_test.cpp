@@ -65,12 +65,11 @@ TEST_F(OriginMenuTest, PassingOverAGroupHighlightsItAndSwapsTheChoices) {
 // 6976.5 (to even: down), so neither truncation nor halves up pass both.
 TEST_F(OriginMenuTest, AssociationListIsCentredUnderItsGroup) {
     for (const auto& [width, height, left] : {std::tuple{1152, 864, 5706}, std::tuple{1408, 1056, 6976}}) {
-        SCOPED_TRACE(width);
         display.widthPixels = width;
         display.heightPixels = height;
         start();
         hover(window->Label38);
-        EXPECT_EQ(window->ASSOCIATIONS_List.left(), left);
+        EXPECT_EQ(window->ASSOCIATIONS_List.left(), left) << width;
     }
 }
 

@@ -62,7 +62,8 @@ TEST(FullScreenDriveTest, TheWindowCoversTheScreenWithoutAWindowManager) {
     ASSERT_EQ(screen.size(), QSize(kScreenWidth, kScreenHeight));
     // Top right: the title band; bottom right and left: the window's background.
     const auto colourAt = [&](int x, int y) { return screen.pixelColor(x, y).name().toStdString(); };
-    EXPECT_EQ(std::tuple(colourAt(kScreenWidth - 1, 0), colourAt(kScreenWidth - 1, kScreenHeight - 1), colourAt(0, kScreenHeight - 1)),
+    const int right = kScreenWidth - 1, bottom = kScreenHeight - 1;
+    EXPECT_EQ(std::tuple(colourAt(right, 0), colourAt(right, bottom), colourAt(0, bottom)),
               std::tuple("#000080", "#ffffff", "#ffffff"));
 }
 

@@ -34,7 +34,8 @@ TEST(TypicalRoad, StopAfterEndsTheNextRunAtThatCountOnly) {
                                           simulation(0) + "stop-after 37\n" + runOf(6) + "dump\n" + runOf(3) + "dump\n");
     ASSERT_EQ(run.lines.size(), 2u);
     EXPECT_EQ(std::tuple(stateOf(run.lines[0])["HISTO_COMPT"].toArray()[9].toInt(),
-                         controlOf(run.lines[0], "ANALYSES")["enabled"].toBool(), visibleIn(run.lines[0], {"ARRET_Label"})),
+                         controlOf(run.lines[0], "ANALYSES")["enabled"].toBool(),
+                         visibleIn(run.lines[0], {"ARRET_Label"})),
               std::tuple(37, true, std::vector<std::string>{}));
     EXPECT_EQ(stateOf(run.lines[1])["SN_L"].toInt(), 47) << "the run of ten after it is whole";
 }

@@ -24,7 +24,8 @@ public:
 private:
     class Counted final : public platform::NumberReader {
     public:
-        Counted(std::unique_ptr<platform::NumberReader> reader, int& reads) : m_reader(std::move(reader)), m_reads(reads) {}
+        Counted(std::unique_ptr<platform::NumberReader> reader, int& reads)
+            : m_reader(std::move(reader)), m_reads(reads) {}
         std::optional<double> next() override {
             ++m_reads;
             return m_reader->next();

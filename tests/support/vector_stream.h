@@ -16,7 +16,8 @@ namespace kolven::test {
 // that never closes fails its test instead of hanging it.
 class VectorStream final : public IntervalSource {
 public:
-    explicit VectorStream(std::vector<float> values, std::size_t limit = 1000) : m_values(std::move(values)), m_limit(limit) {}
+    explicit VectorStream(std::vector<float> values, std::size_t limit = 1000)
+        : m_values(std::move(values)), m_limit(limit) {}
 
     // Up to the end of the vector, or to the limit.
     IntervalSpan values() override {

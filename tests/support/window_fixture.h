@@ -91,8 +91,10 @@ protected:
                 names.push_back(c->name());
         return names;
     }
-    template <class G = Group> static Names visibleOf(const G& g) { return namesOf(g, [](const Control& c) { return c.visible(); }); }
-    template <class G = Group> static Names hiddenOf(const G& g) { return namesOf(g, [](const Control& c) { return !c.visible(); }); }
+    template <class G = Group>
+    static Names visibleOf(const G& g) { return namesOf(g, [](const Control& c) { return c.visible(); }); }
+    template <class G = Group>
+    static Names hiddenOf(const G& g) { return namesOf(g, [](const Control& c) { return !c.visible(); }); }
     template <class G = Group>
     static Names unusableOf(const G& g) {
         return namesOf(g, [](const Control& c) { return !c.visible() || !c.enabled(); });

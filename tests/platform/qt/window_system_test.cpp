@@ -60,12 +60,11 @@ TEST_F(QtPlatform, BarDrawnAgainAfterSomethingCrossedItIsDrawnWhole) {
         {"the surface cleared", [](ImageSurface& s) { s.clear(); }},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         surface.fillBlock(150, 300, 600, 150, rgb(0, 0, 255));
         row.crossing(surface);
         const QRgb crossed = shown(15, 30);
         surface.fillBlock(150, 300, 600, 150, rgb(0, 0, 255));
-        EXPECT_EQ(std::pair(crossed, shown(15, 30)), std::pair(kBack, kBlue));
+        EXPECT_EQ(std::pair(crossed, shown(15, 30)), std::pair(kBack, kBlue)) << row.name;
         surface.clear();
     }
 }
@@ -141,7 +140,8 @@ TEST_F(QtPlatform, TextSizeDependsOnPointsNotOnTheScreen) {
 // A drawing stretched to its place, or scaled alike both ways and centred.
 TEST_F(QtPlatform, DrawingIsStretchedOrFittedToItsPlace) {
     // The pixels: blue or not.
-    const struct { const char* name; Drawing drawing; QSize size; std::vector<std::pair<QPoint, bool>> pixels; } rows[] = {
+    const struct { const char* name; Drawing drawing; QSize size; std::vector<std::pair<QPoint, bool>> pixels; }
+    rows[] = {
         {"right half, stretched", Drawing(100, 100).add(FilledRect{{50, 0, 50, 100}, rgb(0, 0, 255)}), QSize(40, 30),
          {{{30, 15}, true}, {{21, 1}, true}, {{18, 15}, false}}},
         {"wide page, fitted: bands above and below",
