@@ -29,14 +29,6 @@ protected:
         window->mean.TEMPS_S = 10;
         chooseLaw(&KolvenWindow::POISS, 100);
     }
-    void readSeriesBin(int bin) {
-        const int y = (window->EQM2_N.top() + 2 * window->EQM2_N.height() + window->EFF_EXP.top()) / 2;
-        window->pointerMoved(static_cast<int>(window->seriesPlot().centreOf(bin)), y);
-    }
-    void readComparedBin(int bin) {
-        const PlotGeometry poisson = window->columnPlot(window->comparisonColumns()[kPoissonPanel]);
-        window->pointerMoved(static_cast<int>(poisson.centreOf(bin)), window->EFF_EXP.top() - window->EFF_EXP.height());
-    }
     // The first bar drawn that meets the control; none: -1.
     int barUnder(const Control& c) const {
         for (const auto& op : display.recorded.ofKind(Kind::Block))
@@ -60,7 +52,7 @@ TEST_F(PlotClearanceTest, TheAnalysisBarsStayUnderTheCountReadouts) {
         click(window->ANALYSES);
         if (row.baseScale)
             click(window->F_V_M_Image);
-        readComparedBin(9);
+        readBin(9, kPoissonPanel);
         ASSERT_EQ(window->EFF_POI.caption().rfind(" Effectif de [ 9 ]", 0), 0u);
         for (const Control* readout : {&window->EFF_POI, &window->SOMME_POIS, &window->EFF_GAUSS, &window->SOMME_GAUSS})
             EXPECT_EQ(std::pair(readout->onScreen(), barUnder(*readout)), std::pair(true, -1)) << readout->name();
@@ -81,7 +73,7 @@ TEST_F(PlotClearanceTest, TheSeriesReadoutStandsBesideTheZoomButtons) {
         clickTimes(window->F_H_M_Image1, row.fewer);
         clickTimes(window->F_H_P_Image, row.more);
         for (int bin = 0; bin <= window->display.HORIZON_I; ++bin) {
-            readSeriesBin(bin);
+            readBin(bin);
             ASSERT_TRUE(window->EFF_EXP.onScreen());
             for (const Control* zoom : {&window->F_H_M_Image1, &window->F_H_P_Image})
                 ASSERT_FALSE(zoom->onScreen() && meet(zoom->windowRect(), window->EFF_EXP.windowRect()))
@@ -162,7 +154,7 @@ TEST_F(PlotClearanceTest, NoReadoutStaysWithoutItsLitBar) {
         countNines();
         if (row.analysis)
             click(window->ANALYSES);
-        row.analysis ? readComparedBin(9) : readSeriesBin(9);
+        readBin(9, row.analysis ? kPoissonPanel : -1);
         const Control& readout = row.analysis ? window->EFF_COMPT : window->EFF_EXP;
         ASSERT_TRUE(readout.onScreen());
         click((*window).*row.button);
@@ -186,7 +178,7 @@ TEST_F(PlotClearanceTest, TheChiSquareLinesComeBackWhenAnArrowHidesTheReadouts) 
         poissonAtTen();
         click(window->ANALYSES);
         ASSERT_TRUE(window->KHI2_G.onScreen());
-        readComparedBin(9);
+        readBin(9, kPoissonPanel);
         ASSERT_FALSE(window->KHI2_G.onScreen());
         click((*window).*row.button);
         EXPECT_EQ(std::tuple(window->EFF_GAUSS.onScreen(), window->KHI2_G.onScreen(), window->SEUIL_G.onScreen()),

@@ -12,15 +12,6 @@ const platform::Color kBlue = platform::paletteColor(kPlotColor);
 
 class ReadoutTest : public WindowFixture {
 protected:
-    // A height inside the series view's read-out band.
-    int seriesBandY() const {
-        const double top = window->EQM2_N.top() + 1.1 * window->EQM2_N.height();
-        const double bottom = window->EFF_EXP.top() - window->EFF_EXP.height() / 4.0;
-        return static_cast<int>((top + bottom) / 2);
-    }
-    int xOfBin(int bin) const { return static_cast<int>(window->seriesPlot().centreOf(bin)); }
-    void moveOverBin(int bin, int offset = 0) { window->pointerMoved(xOfBin(bin) + offset, seriesBandY()); }
-
     // The colours of the bars drawn since the mark; a highlight never enters
     // the stored image, nor does a bar drawn again over one.
     std::vector<platform::Color> barsSince(std::size_t mark) const {
@@ -45,7 +36,7 @@ TEST_F(ReadoutTest, TheSeriesViewReadsTheBinUnderThePointer) {
     };
     for (const auto& row : rows) {
         const std::size_t mark = display.recorded.ops.size();
-        moveOverBin(row.bin);
+        readBin(row.bin);
         EXPECT_EQ(std::tuple(seen(window->EFF_EXP), window->display.CURSEUR_I, barsSince(mark)),
                   std::tuple(row.text, row.bin, row.bars)) << row.name;
     }
@@ -55,9 +46,9 @@ TEST_F(ReadoutTest, TheSeriesViewReadsTheBinUnderThePointer) {
 // is restored; back in the band the same bin lights again at once.
 TEST_F(ReadoutTest, TheBandAndTheBinLimitWhatIsRedrawn) {
     countNines();
-    moveOverBin(9);
+    readBin(9);
     const std::size_t mark = display.recorded.ops.size();
-    moveOverBin(9, window->display.DECAL1_I / 4);
+    readBin(9, -1, window->display.DECAL1_I / 4);
     EXPECT_EQ(display.recorded.ops.size(), mark);
 
     window->pointerMoved(xOfBin(9), window->EQM2_N.top());
@@ -83,23 +74,15 @@ TEST_F(ReadoutTest, HalfWayBetweenBinsTheEvenOneIsRead) {
 TEST_F(ReadoutTest, SilentWhileAListIsOpen) {
     countNines();
     hover(window->LANCER1);  // the list of run lengths opens
-    moveOverBin(9);
+    readBin(9);
     EXPECT_EQ(window->EFF_EXP.caption(), "");
 }
 
 class ComparedReadoutTest : public ReadoutTest {
 protected:
-    int analysisBandY() const {
-        const double top = window->SOMME_POIS.top() + 1.1 * window->SOMME_POIS.height();
-        const double bottom = window->EFF_EXP.top() + window->EFF_EXP.height();
-        return static_cast<int>((top + bottom) / 2);
-    }
     Names visibleReadouts() const {
         const KolvenWindow& w = *window;
         return visibleOf({&w.EFF_POI, &w.SOMME_POIS, &w.EFF_GAUSS, &w.SOMME_GAUSS, &w.EFF_COMPT, &w.SOMME_COMPT});
-    }
-    int centreOf(int panel, int bin) const {
-        return static_cast<int>(window->columnPlot(window->comparisonColumns()[panel]).centreOf(bin));
     }
 };
 
@@ -111,16 +94,16 @@ TEST_F(ComparedReadoutTest, EveryPanelReadsTheSameBinFromTheFirstOne) {
     for (int panel : {kPoissonPanel, kSeriesPanel, kGaussPanel}) {
         SCOPED_TRACE(panel);
         window->display.CURSEUR_I = static_cast<std::int16_t>(window->display.HORIZON_I + 1);
-        window->pointerMoved(centreOf(panel, 0), analysisBandY());
+        readBin(0, panel);
         EXPECT_EQ((std::pair<int, std::string>(window->display.CURSEUR_I, window->EFF_COMPT.caption())),
                   std::pair(0, std::string(" Effectif de [ 0 ] = 0 ")));
-        window->pointerMoved(centreOf(panel, 9), analysisBandY());
+        readBin(9, panel);
         EXPECT_EQ(window->EFF_COMPT.caption() + window->SOMME_COMPT.caption(),
                   " Effectif de [ 9 ] = 100  Somme de 0 à 9 = 100 ");
         EXPECT_EQ(visibleReadouts().size(), 6u);
     }
     // Above the band, clear of the labels, the read-outs go.
-    window->pointerMoved(centreOf(kPoissonPanel, window->display.HORIZON_I), window->SOMME_POIS.top() + 1);
+    window->pointerMoved(xOfBin(window->display.HORIZON_I, kPoissonPanel), window->SOMME_POIS.top() + 1);
     EXPECT_EQ(visibleReadouts(), Names{});
 }
 
@@ -130,9 +113,9 @@ TEST_F(ComparedReadoutTest, ATheoreticalOriginReadsFourLabels) {
     start();
     chooseLaw(&KolvenWindow::POISS);
     click(window->ANALYSES);
-    window->pointerMoved(centreOf(kSeriesPanel, window->display.ORIGINE_I + 9), analysisBandY());
+    readBin(window->display.ORIGINE_I + 9, kSeriesPanel);
     EXPECT_EQ(window->display.CURSEUR_I, window->display.HORIZON_I + 1);
-    window->pointerMoved(centreOf(kGaussPanel, 9), analysisBandY());
+    readBin(9, kGaussPanel);
     EXPECT_EQ(window->display.CURSEUR_I, 9);
     EXPECT_EQ(visibleReadouts(), (Names{"EFF_POI", "SOMME_POIS", "EFF_GAUSS", "SOMME_GAUSS"}));
 }

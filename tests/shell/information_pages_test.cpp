@@ -57,10 +57,7 @@ protected:
         start();
     }
 
-    void open(int entry) {
-        hover(window->INFORMATIONS);
-        pick(window->INFOS, entry);
-    }
+    void open(int entry) { pick({&window->INFORMATIONS}, window->INFOS, entry); }
 
     Control& line(int n) { return window->pageLine(n); }
 

@@ -74,6 +74,12 @@ protected:
         for (int i = 0; i < times; ++i)
             click(c);
     }
+    // Through a menu: over each of `path`, then a click on an entry of the list.
+    void pick(std::initializer_list<const Control*> path, const platform::Control& list, int entry) {
+        for (const Control* c : path)
+            hover(*c);
+        pick(list, entry);
+    }
     void pick(const platform::Control& list, int entry) {
         const int y = list.windowRect().top + platform::kListFrame / 2 + entry * list.itemHeight();
         clickAt(centreX(list), y + list.itemHeight() / 2);
@@ -99,14 +105,29 @@ protected:
     static Names unusableOf(const G& g) {
         return namesOf(g, [](const Control& c) { return !c.visible() || !c.enabled(); });
     }
+    // The pointer over a bin, of the series plot or of a panel of the
+    // comparison (kPoissonPanel …), in the read-out band, `offset` along it.
+    int seriesBandY() const {
+        const double top = window->EQM2_N.top() + 1.1 * window->EQM2_N.height();
+        return static_cast<int>((top + window->EFF_EXP.top() - window->EFF_EXP.height() / 4.0) / 2);
+    }
+    int analysisBandY() const {
+        const double top = window->SOMME_POIS.top() + 1.1 * window->SOMME_POIS.height();
+        return static_cast<int>((top + window->EFF_EXP.top() + window->EFF_EXP.height()) / 2);
+    }
+    int xOfBin(int bin, int panel = -1) const {
+        const PlotGeometry plot = panel < 0 ? window->seriesPlot() : window->columnPlot(window->comparisonColumns()[panel]);
+        return static_cast<int>(plot.centreOf(bin));
+    }
+    void readBin(int bin, int panel = -1, int offset = 0) {
+        window->pointerMoved(xOfBin(bin, panel) + offset, panel < 0 ? seriesBandY() : analysisBandY());
+    }
     // A caption as the user reads it: nothing while the control is hidden.
     static std::string seen(const platform::Control& c) { return c.visible() ? c.caption() : ""; }
 
     // Chooses simulated counts through the origin menu, as a person does.
     void chooseSimulation(int association = 0) {
-        hover(window->ORIGINE);
-        hover(window->Label38);
-        pick(window->ASSOCIATIONS_List, association);
+        pick({&window->ORIGINE, &window->Label38}, window->ASSOCIATIONS_List, association);
     }
 
     // Chooses a theoretical law through the origin menu, at a mean in tenths.
@@ -126,10 +147,7 @@ protected:
     }
 
     // Starts a run from the list of run lengths (entry 0: one count).
-    void run(int entry) {
-        hover(window->LANCER1);
-        pick(window->LANCER_N, entry);
-    }
+    void run(int entry) { pick({&window->LANCER1}, window->LANCER_N, entry); }
 
     // A hundred counts of 9.
     void countNines() {
