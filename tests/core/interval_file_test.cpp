@@ -13,6 +13,9 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
+#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -20,15 +23,84 @@
 #include "core/simulated_count.h"
 #include "platform/number_stream.h"
 #include "platform/posix_files.h"
-#include "support/counting_files.h"
 #include "support/fake_platform.h"
-#include "support/file_value_by_value.h"
 #include "support/temp_folder.h"
 
 namespace kolven::testing {
 namespace {
 
 using platform::PosixFileSystem;
+
+// Real files, counting how often the program opens one for its numbers and
+// how many numbers it reads.
+class CountingFiles final : public platform::PosixFileSystem {
+public:
+    using PosixFileSystem::PosixFileSystem;
+    std::unique_ptr<platform::NumberReader> openNumbers(const std::string& path) override {
+        ++opened;
+        auto reader = PosixFileSystem::openNumbers(path);
+        return reader ? std::make_unique<Counted>(std::move(reader), reads) : nullptr;
+    }
+    int opened = 0, reads = 0;
+
+private:
+    class Counted final : public platform::NumberReader {
+    public:
+        Counted(std::unique_ptr<platform::NumberReader> reader, int& reads)
+            : m_reader(std::move(reader)), m_reads(reads) {}
+        std::optional<double> next() override {
+            ++m_reads;
+            return m_reader->next();
+        }
+
+    private:
+        std::unique_ptr<platform::NumberReader> m_reader;
+        int& m_reads;
+    };
+};
+
+// The interval file read one value at a time straight from the file, as the
+// count once read it: at the end, or at a field that is not an interval, the
+// file is opened again and read from its first value.
+class FileValueByValue final : public IntervalSource {
+public:
+    FileValueByValue(platform::FileSystem& files, std::string path) : m_files(files), m_path(std::move(path)) {}
+    IntervalSpan values() override {
+        auto value = m_reader ? m_reader->next() : std::nullopt;
+        if (!value || *value < 0) {
+            m_reader = m_files.openNumbers(m_path);
+            value = m_reader ? m_reader->next() : std::nullopt;
+            if (!value)
+                throw std::runtime_error("no interval in " + m_path);
+        }
+        m_value = static_cast<float>(*value);
+        return {nullptr, &m_value, 1};
+    }
+    void consume(std::size_t) override {}
+
+private:
+    platform::FileSystem& m_files;
+    std::string m_path;
+    std::unique_ptr<platform::NumberReader> m_reader;
+    float m_value = 0;
+};
+
+// Walks both streams count by count: the counts and every variable the
+// walk leaves behind must agree.
+inline void expectSameCounts(IntervalSource& held, IntervalSource& reference, float TEMPS_S, const char* origin,
+                             int counts) {
+    float heldA = 0, heldB = 0, refA = 0, refB = 0;
+    std::string heldCode = origin, refCode = origin;
+    for (int i = 0; i < counts; ++i) {
+        const int expected = simulatedCount(reference, TEMPS_S, {refA, refB, refCode});
+        const int got = simulatedCount(held, TEMPS_S, {heldA, heldB, heldCode});
+        if (got != expected || heldA != refA || heldB != refB || heldCode != refCode) {
+            ADD_FAILURE() << "count " << i + 1 << ": " << got << " against " << expected << ", A_S " << heldA
+                          << " against " << refA << ", B_S " << heldB << " against " << refB;
+            return;
+        }
+    }
+}
 
 // Real files in a folder of the test's own. The clock does not move unless a
 // test says so: then only the number of values read can end a count.
@@ -191,9 +263,9 @@ TEST_F(IntervalFileTest, HeldValuesCountAsTheFileReadValueByValue) {
     const std::string path = write(text);
     IntervalFile held(files, path, clock);
     ASSERT_TRUE(held.waitUntilHeld(60));
-    test::FileValueByValue reference(files, path);
-    test::expectSameCounts(held, reference, 9.0f, "EXPERIENCE", 1500);
-    test::expectSameCounts(held, reference, 36.0f, "ASSOCIATIONS3", 300);
+    FileValueByValue reference(files, path);
+    expectSameCounts(held, reference, 9.0f, "EXPERIENCE", 1500);
+    expectSameCounts(held, reference, 36.0f, "ASSOCIATIONS3", 300);
 }
 
 // Bytes made as they are asked for, without a disk: a value, then just under

@@ -1,4 +1,3 @@
-#include "support/covering.h"
 #include "support/window_fixture.h"
 
 namespace kolven::testing {

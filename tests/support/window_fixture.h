@@ -33,6 +33,27 @@ inline std::string intervalText(const std::vector<double>& values) {
 
 using Names = std::vector<std::string>;
 
+// The controls shown over an area of the window: every control on screen
+// whose rectangle meets the area, among those stacked above `below` (all of
+// them when `below` is null). Labels, lists and pictures are opaque.
+inline Names shownOver(const KolvenWindow& window, const platform::Rect& area,
+                                          const platform::Control* below = nullptr) {
+    Names names;
+    bool above = below == nullptr;
+    for (const platform::Control* c : window.controls()) {
+        if (c == below) {
+            above = true;
+            continue;
+        }
+        if (!above || !c->onScreen())
+            continue;
+        const platform::Rect r = c->windowRect();
+        if (r.left < area.right() && area.left < r.right() && r.top < area.bottom() && area.top < r.bottom())
+            names.push_back(c->name());
+    }
+    return names;
+}
+
 // Intervals all equal to 250: at a whole mean t every count is t.
 inline const std::vector<double> kRegular(50, 250.0);
 constexpr int kHundred = 6;  // entry of LANCER_N for a hundred counts
