@@ -58,8 +58,7 @@ TEST_F(SeriesPlotTest, NumbersStandUnderTheirGraduations) {
             x.push_back(op.x1);
             EXPECT_EQ(op.y1, 9300 + 200);
         }
-        EXPECT_EQ(texts, row.texts);
-        EXPECT_EQ(x, row.x);
+        EXPECT_EQ(std::pair(texts, x), std::pair(row.texts, row.x));
         EXPECT_EQ(display.recorded.ofKind(Kind::Point).size(), row.texts.size()) << "a dot places each label";
     }
 }

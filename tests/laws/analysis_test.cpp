@@ -43,8 +43,7 @@ TEST_F(AnalysisTest, OpensTheComparisonOfACountedSeries) {
                          &window->Nmoyen, &window->EQM2_N, &window->SIGMA2, &window->NOMB_COMPT, &window->TEMPS,
                          &window->EFF_EXP, &window->EFFACERS}),
               Names{"EFFACERS"});
-    EXPECT_FALSE(window->EFFACERS.enabled());
-    EXPECT_EQ(visibleColumns().size(), 9u);
+    EXPECT_EQ(std::pair(window->EFFACERS.enabled(), visibleColumns().size()), std::pair(false, std::size_t{9}));
 
     // The series' column reads its own measures; the laws' variance is the mean.
     const std::string variance = " =" + window->series.NMOYEN_T;
@@ -182,8 +181,7 @@ TEST_F(ChiSquareWindowTest, LinesUnderEachLawComeAndGoWithTheAnalysis) {
 
     click(window->Label36);
     EXPECT_EQ(linesShown(), Names{});
-    EXPECT_TRUE(std::isnan(window->chiSquarePoisson.KHI2_D));
-    EXPECT_EQ(window->chiSquarePoisson.DDL_I, 0);
+    EXPECT_TRUE(std::isnan(window->chiSquarePoisson.KHI2_D) && window->chiSquarePoisson.DDL_I == 0);
 
     // A new analysis tests the series as it is now: 50 counts at mean 4,
     // Poisson χ² = 0.1188 (p = 0.9983), Gauss χ² = 0.5570 (p = 0.9677).

@@ -35,8 +35,7 @@ TEST(ChiSquareTest, LawProbabilitiesAtMeanTwo) {
     EXPECT_FALSE(lawProbabilities(Law::Gauss, 0.0));
     // At the top of the range Poisson is formed without overflowing.
     const auto high = lawProbabilities(Law::Poisson, 240.0);
-    ASSERT_TRUE(high);
-    EXPECT_TRUE(std::isfinite((*high)[240]) && (*high)[240] > 0.0);
+    EXPECT_TRUE(high && std::isfinite((*high)[240]) && (*high)[240] > 0.0);
 }
 
 TEST(ChiSquareTest, ClassesGatherUpwardAndALastSmallOneJoinsTheOneBefore) {

@@ -54,7 +54,7 @@ TEST(ReplacedFile, PathHoldsExactlyTheLastText) {
         PosixFileSystem files(root.path(), root.path());
         EXPECT_EQ(files.exportFile().path(), path);
         for (const std::string& text : row.texts) {
-            EXPECT_EQ(files.exportFile().write(text), WriteOutcome::Written);
+            ASSERT_EQ(files.exportFile().write(text), WriteOutcome::Written);
             EXPECT_EQ(readFile(path), text);
         }
         EXPECT_EQ(entriesIn(exportFolderUnder(root.path())), 1) << "no temporary file is left beside it";

@@ -136,8 +136,7 @@ TEST_F(InformationPagesTest, ExponentsFollowTheMeasuredTextAndAreRaised) {
             << exponent;
     }
     // Nothing of the line above reaches down to the formula.
-    EXPECT_LE(line(3).rect().bottom(), line(4).top());
-    EXPECT_LE(line(8).rect().bottom(), line(9).top());
+    EXPECT_TRUE(line(3).rect().bottom() <= line(4).top() && line(8).rect().bottom() <= line(9).top());
 }
 
 TEST_F(InformationPagesTest, StatisticsPageIsOnePictureOverTheWholeScreen) {
