@@ -24,10 +24,7 @@
 
 namespace kolven::testing {
 
-struct DriveRun {
-    int exitCode = -1;
-    std::vector<QByteArray> lines;
-};
+struct DriveRun { int exitCode = -1; std::vector<QByteArray> lines; };
 
 // The working folder and the export root are folders of this run's own
 // unless the arguments name them.

@@ -16,13 +16,8 @@ class RecordingSurface final : public platform::Surface {
 public:
     using Color = platform::Color;
     enum class Kind { Line, Block, Point, Text };
-    struct Op {
-        Kind kind;
-        int x1, y1, x2, y2;
-        Color color;
-        std::string text = {};
-        bool persistent = true;  // false: drawn on the screen only
-    };
+    // `persistent` false: drawn on the screen only.
+    struct Op { Kind kind; int x1, y1, x2, y2; Color color; std::string text = {}; bool persistent = true; };
 
     void clear() override { ops.clear(); }
     void line(int x1, int y1, int x2, int y2, Color c) override { addBar({Kind::Line, x1, y1, x2, y2, c}); }
