@@ -47,6 +47,7 @@ TEST(ChiSquareTest, ClassesGatherUpwardAndALastSmallOneJoinsTheOneBefore) {
          {{0, 2}, {1, 3}, {2, 5}, {3, 1}, {4, 4}, {5, 6}, {6, 2}},
          {{0, 1, 3, 5}, {2, 2, 0, 5}, {3, 4, 0, 5}, {5, 240, 2, 8}}},
         {"a class reaching 5 on the last bin stays alone", {{0, 10}, {240, 5}}, {{0, 0, 0, 10}, {1, 240, 5, 5}}},
+        {"4.5 is too little for a class", {{0, 4.5}, {1, 0.5}, {2, 5}}, {{0, 1, 3, 5}, {2, 240, 2, 5}}},
         {"too little in all for two classes: one class", {{0, 1}, {1, 1}, {2, 2}}, {{0, 240, 5, 4}}},
     };
     for (const Row& row : rows) {
