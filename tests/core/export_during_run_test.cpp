@@ -18,13 +18,13 @@ namespace {
 constexpr int kFive = 2, kTenThousand = 12;  // entries of LANCER_N
 
 // Intervals of a steady source, so that the counts vary.
-std::string poissonIntervals(int n) {
+std::vector<double> poissonIntervals(int n) {
     std::mt19937_64 engine(7);
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     std::vector<double> values;
     for (int i = 0; i < n; ++i)
         values.push_back(std::round(-250 * std::log(1 - uniform(engine)) * 8) / 8 + 0.125);
-    return intervalText(values);
+    return values;
 }
 
 // The file's text for the histogram of the first `n` counts, built
@@ -59,9 +59,7 @@ protected:
     // Runs the entry; calls `atYield` with the counts classed so far at each
     // yield.
     void runRecording(int entry, const std::function<void()>& atYield = {}) {
-        writeIntervals(poissonIntervals(3000));
-        start();
-        chooseSimulation();
+        startSimulation(poissonIntervals(3000));
         display.onYield = [&](int) {
             counts.push_back(window->series.NC_I);
             if (atYield)

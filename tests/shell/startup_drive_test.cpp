@@ -61,12 +61,8 @@ TEST(DriveScript, BadLinesPrintAnErrorEachAndTheScriptGoesOn) {
     // A line the parser refuses (each kind is in the parser's own tests),
     // and two it takes that name no control or no list.
     const char* const badLines[] = {"move 10", "hover NO_SUCH_CONTROL", "pick FIN 0"};
-    QString script = "# a comment\n\n";
-    for (const char* line : badLines)
-        script += QString(line) + "\n";
-    const DriveRun run = drive(script + "dump\n");
-    EXPECT_EQ(run.exitCode, 1);
-    ASSERT_EQ(run.lines.size(), std::size(badLines) + 1);
+    const DriveRun run = drive("# a comment\n\nmove 10\nhover NO_SUCH_CONTROL\npick FIN 0\ndump\n");
+    ASSERT_EQ(std::pair(run.exitCode, run.lines.size()), std::pair(1, std::size(badLines) + 1));
     for (std::size_t i = 0; i < std::size(badLines); ++i)
         EXPECT_TRUE(object(run.lines[i])["error"].isString()) << badLines[i] << ": " << run.lines[i].toStdString();
     EXPECT_TRUE(object(run.lines.back())["controls"].isObject());

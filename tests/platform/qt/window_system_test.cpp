@@ -10,6 +10,7 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "platform/qt/drawings.h"
 #include "platform/qt/fonts.h"
@@ -47,10 +48,9 @@ TEST_F(QtPlatform, BlockCoversEveryPixelHoldingOneOfItsTwips) {
     // Columns 151 … 299 lie in pixels 10 … 19; rows 600 down to 150 in 10 … 40.
     surface.fillBlock(151, 299, 600, 150, rgb(0, 0, 255));
     EXPECT_EQ(surface.takeDirty(), QRect(10, 10, 10, 31));
-    for (const auto& [x, y] : {std::pair{10, 10}, {19, 40}})
-        EXPECT_EQ(shown(x, y), kBlue) << x << ", " << y;
-    for (const auto& [x, y] : {std::pair{9, 20}, {20, 20}, {15, 41}, {15, 9}})
-        EXPECT_EQ(shown(x, y), kBack) << x << ", " << y;
+    for (const auto& [x, y, colour] : {std::tuple{10, 10, kBlue}, {19, 40, kBlue}, {9, 20, kBack}, {20, 20, kBack},
+                                       {15, 41, kBack}, {15, 9, kBack}})
+        EXPECT_EQ(shown(x, y), colour) << x << ", " << y;
 }
 
 TEST_F(QtPlatform, BarDrawnAgainAfterSomethingCrossedItIsDrawnWhole) {
