@@ -15,8 +15,7 @@
 
 namespace {
 
-using kolven::platform::NumberStream;
-using kolven::testing::Pieces;
+using kolven::platform::NumberStream, kolven::testing::Pieces;
 
 constexpr double kNone = -999;  // in a row's numbers: a field that is not a number
 

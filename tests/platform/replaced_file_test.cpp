@@ -24,12 +24,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using kolven::platform::exportFolderUnder;
-using kolven::platform::exportPathUnder;
-using kolven::platform::PosixFileSystem;
-using kolven::platform::WriteOutcome;
-using kolven::test::readFile;
-using kolven::test::TempFolder;
+using kolven::platform::exportFolderUnder, kolven::platform::exportPathUnder;
+using kolven::platform::PosixFileSystem, kolven::platform::WriteOutcome;
+using kolven::test::readFile, kolven::test::TempFolder;
 
 long entriesIn(const std::string& folder) {
     return std::distance(fs::directory_iterator(folder), fs::directory_iterator());

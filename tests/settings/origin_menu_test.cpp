@@ -3,11 +3,8 @@
 namespace kolven::testing {
 namespace {
 
-using platform::Color;
-using platform::rgb;
-
-constexpr Color kBlue = rgb(0, 0, 255), kLightGrey = rgb(224, 224, 224);
-constexpr Color kBlack = rgb(0, 0, 0), kGrey = rgb(192, 192, 192);
+constexpr platform::Color kBlue = platform::rgb(0, 0, 255), kLightGrey = platform::rgb(224, 224, 224);
+constexpr platform::Color kBlack = platform::rgb(0, 0, 0), kGrey = platform::rgb(192, 192, 192);
 
 class OriginMenuTest : public WindowFixture {
 protected:

@@ -7,9 +7,7 @@
 namespace kolven::testing {
 namespace {
 
-using platform::Alignment;
-using platform::Color;
-using platform::rgb;
+using platform::Alignment, platform::Color, platform::rgb;
 
 const Color kRed = rgb(255, 0, 0), kBlue = rgb(0, 0, 255), kBlack = rgb(0, 0, 0);
 
