@@ -1,4 +1,3 @@
-#include "core/number_text.h"
 #include "display/series_plot.h"
 #include "support/window_fixture.h"
 
@@ -7,8 +6,7 @@ namespace {
 
 using Kind = RecordingSurface::Kind;
 
-const platform::Color kMagenta = platform::paletteColor(kHighlightColor);
-const platform::Color kBlue = platform::paletteColor(kPlotColor);
+const platform::Color kMagenta = platform::paletteColor(kHighlightColor), kBlue = platform::paletteColor(kPlotColor);
 
 class ReadoutTest : public WindowFixture {
 protected:
