@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "display/comparison_plot.h"
@@ -15,30 +16,13 @@ using Kind = RecordingSurface::Kind;
 
 // The design screen: 15360 twips wide, CONTENUS 255 high with its lower edge
 // at 4255, the axis at 9300.
-ComparisonInputs designInputs(std::int16_t horizon)
-{
-    ComparisonInputs in;
-    in.windowWidth = 15360;
-    in.contentsTop = 4000;
-    in.contentsHeight = 255;
-    in.HORIZON_I = horizon;
-    in.POSAXE_I = 9300;
-    in.ECHELLEH0_L = 5000;
-    in.normalisedScaleShown = true;
-    in.MAX_L = 40;
-    return in;
+ComparisonInputs designInputs(int horizon) {
+    return {.windowWidth = 15360, .contentsTop = 4000, .contentsHeight = 255, .HORIZON_I = std::int16_t(horizon),
+            .POSAXE_I = 9300, .ECHELLEH0_L = 5000, .normalisedScaleShown = true, .MAX_L = 40};
 }
 
-TEST(ComparisonGeometryTest, PanelsAcrossTheWindow)
-{
-    const struct {
-        const char* name;
-        int width;
-        std::int16_t horizon, previousWidth;
-        std::int16_t D1A, A, DECAL1A;
-        std::int32_t D2A, D3A;
-        std::int16_t LARGCURS;
-    } rows[] = {
+TEST(ComparisonGeometryTest, PanelsAcrossTheWindow) {
+    const struct { const char* name; int width, horizon, previousWidth, D1A, A, DECAL1A, D2A, D3A, LARGCURS; } rows[] = {
         // 1.5 × 255 = 382.5 → 382; (15360 − 1528) / 3 = 4610.67 → 4611;
         // 4611 / 20 = 230.55 → 231; 7680 − 2310; 15360 − 4620 − 382.5 =
         // 10357.5 → 10358; 231 / 3 = 77.
@@ -51,52 +35,37 @@ TEST(ComparisonGeometryTest, PanelsAcrossTheWindow)
         {"80 bins on 1920 pixels", 28800, 80, 0, 570, 8840, 110, 10000, 19430, 37},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         ComparisonInputs in = designInputs(row.horizon);
         in.windowWidth = row.width;
         in.contentsHeight = row.width == 15360 ? 255 : 380;
-        in.DECAL1A_I = row.previousWidth;
+        in.DECAL1A_I = static_cast<std::int16_t>(row.previousWidth);
         const ComparisonGeometry g = comparisonGeometry(in, 1000);
-        EXPECT_EQ(g.left[kPoissonPanel], row.D1A);
-        EXPECT_EQ(g.A_I, row.A);
-        EXPECT_EQ(g.DECAL1A_I, row.DECAL1A);
-        EXPECT_EQ(g.left[kSeriesPanel], row.D2A);
-        EXPECT_EQ(g.left[kGaussPanel], row.D3A);
-        EXPECT_EQ(g.LARGCURS_I, row.LARGCURS);
+        EXPECT_EQ((std::vector<int>{g.left[kPoissonPanel], g.A_I, g.DECAL1A_I, g.left[kSeriesPanel], g.left[kGaussPanel],
+                                    g.LARGCURS_I}),
+                  (std::vector<int>{row.D1A, row.A, row.DECAL1A, row.D2A, row.D3A, row.LARGCURS})) << row.name;
     }
 }
 
 // One scale for the three panels, plot height 5000 twips; the usual
 // normalised and base scales are in the drawing's test below.
-TEST(ComparisonGeometryTest, VerticalScale)
-{
-    const struct {
-        const char* name;
-        bool normalised;
-        std::int32_t MAX_L, largest;
-        float scale;
-    } rows[] = {
+TEST(ComparisonGeometryTest, VerticalScale) {
+    const struct { const char* name; bool normalised; std::int32_t MAX_L, largest; float scale; } rows[] = {
         {"a small series fills the height with MAX_L counts", true, 20, 20, 5000.0f / 20},
         {"at the base scale too", false, 12, 12, 5000.0f / 12},
         {"all empty: the base scale", true, 0, 0, 5000.0f / 30},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         ComparisonInputs in = designInputs(20);
         in.normalisedScaleShown = row.normalised;
         in.MAX_L = row.MAX_L;
-        EXPECT_FLOAT_EQ(comparisonGeometry(in, row.largest).ECHELLEG_S, row.scale);
+        EXPECT_FLOAT_EQ(comparisonGeometry(in, row.largest).ECHELLEG_S, row.scale) << row.name;
     }
 }
 
-struct Drawing {
-    RecordingSurface surface;
-    ComparisonDrawn drawn;
-};
+struct Drawing { RecordingSurface surface; ComparisonDrawn drawn; };
 
 void draw(Drawing& d, const ComparisonInputs& in, const Histogram& poisson, const Histogram& series,
-          const Histogram& gauss, bool centre = true)
-{
+          const Histogram& gauss, bool centre = true) {
     d.surface.ops.push_back({Kind::Line, 0, 0, 1, 1, {}});  // a previous drawing, to be erased
     std::vector<ComparedHistogram> shown{{kPoissonPanel, &poisson}};
     if (centre)
@@ -106,8 +75,7 @@ void draw(Drawing& d, const ComparisonInputs& in, const Histogram& poisson, cons
 }
 
 // Which panel an x lies in, from the left edges of the example geometry.
-int panelOf(int x, const ComparisonGeometry& g)
-{
+int panelOf(int x, const ComparisonGeometry& g) {
     return x < g.left[kSeriesPanel] ? 0 : x < g.left[kGaussPanel] ? 1 : 2;
 }
 
@@ -115,14 +83,8 @@ int panelOf(int x, const ComparisonGeometry& g)
 // bar per position and panel. A counted series at the base scale has a count
 // far past the plot height, held at the lower edge of CONTENUS; a
 // theoretical one, normalised, leaves out the centre panel and its count.
-TEST(ComparisonPlotTest, PanelsMarksAndBars)
-{
-    const struct {
-        const char* name;
-        bool centre, normalised;
-        float scale;
-        int poissonTop;
-    } rows[] = {
+TEST(ComparisonPlotTest, PanelsMarksAndBars) {
+    const struct { const char* name; bool centre, normalised; float scale; int poissonTop; } rows[] = {
         {"counted series at the base scale", true, false, 5000.0f / 30, 5967},  // 9300 − 20 × 166.67
         {"theoretical series, normalised", false, true, 4995.0f / 50, 7302},    // 9300 − 20 × 99.9
     };
@@ -144,33 +106,30 @@ TEST(ComparisonPlotTest, PanelsMarksAndBars)
 
         const auto lines = d.surface.ofKind(Kind::Line);
         ASSERT_EQ(lines.size(), static_cast<size_t>(panels * (1 + 21 + 5 + 3))) << "the earlier drawing is erased";
-        EXPECT_EQ(lines[0].x1, 382);
-        EXPECT_EQ(lines[0].x2, 382 + 21 * 231);
-        EXPECT_EQ(lines[static_cast<size_t>(panels - 1)].x1, 10358);
+        EXPECT_EQ(std::tuple(lines[0].x1, lines[0].x2, lines[static_cast<size_t>(panels - 1)].x1),
+                  std::tuple(382, 382 + 21 * 231, 10358));
         // The first mark of each pass, in the left panel: 100, 200, 300 long,
         // at the centre of position 0 (382 + 115.5, ties to even).
         const int firstOfPass[] = {panels, panels + panels * 21, panels + panels * 26};
         for (int pass = 0; pass < 3; ++pass) {
             const auto& mark = lines[static_cast<size_t>(firstOfPass[pass])];
-            EXPECT_EQ(mark.x1, 498);
-            EXPECT_EQ(mark.y2 - mark.y1, 100 * (pass + 1));
+            EXPECT_EQ(std::pair(mark.x1, mark.y2 - mark.y1), std::pair(498, 100 * (pass + 1)));
         }
 
-        std::vector<int> perPanel(3, 0);
-        std::vector<int> tops(3, 9300);
+        std::vector<int> perPanel(3, 0), tops(3, 9300);
         for (const auto& bar : d.surface.ofKind(Kind::Block)) {
-            const int k = panelOf(bar.x1, g);
-            ++perPanel[static_cast<size_t>(k)];
-            tops[static_cast<size_t>(k)] = std::min(tops[static_cast<size_t>(k)], bar.y1);
+            const auto k = static_cast<size_t>(panelOf(bar.x1, g));
+            ++perPanel[k];
+            tops[k] = std::min(tops[k], bar.y1);
             EXPECT_EQ(bar.y2, 9300);
         }
         EXPECT_EQ(perPanel, (std::vector<int>{21, row.centre ? 21 : 0, 21})) << "zero counts are drawn too";
         const int gaussTop = row.normalised ? 9300 - 4995 : 4255;
         EXPECT_EQ(tops, (std::vector<int>{row.poissonTop, row.centre ? 4255 : 9300, gaussTop}));
 
-        const auto poissonBar = d.surface.ofKind(Kind::Block)[0];  // bin 10, left panel
-        EXPECT_EQ(poissonBar.x1, 420);  // 497.5 − 77 = 420.5 → 420
-        EXPECT_EQ(poissonBar.x2, 574);  // 497.5 + 77 = 574.5 → 574
+        // Bin 10, left panel: 497.5 ∓ 77 = 420.5 → 420 and 574.5 → 574.
+        const auto poissonBar = d.surface.ofKind(Kind::Block)[0];
+        EXPECT_EQ(std::pair(poissonBar.x1, poissonBar.x2), std::pair(420, 574));
 
         // A label stands at most its shift and ORIGINE_I left of its mark.
         std::vector<std::string> left;
@@ -178,16 +137,15 @@ TEST(ComparisonPlotTest, PanelsMarksAndBars)
             if (panelOf(label.x1 + 300 + in.ORIGINE_I, g) == 0)
                 left.push_back(label.text);
         EXPECT_EQ(left, (std::vector<std::string>{" 10", " 20", " 30"}));
-        EXPECT_EQ(d.surface.ofKind(Kind::Text).size(), static_cast<size_t>(3 * panels));
-        EXPECT_EQ(d.drawn.CURSEUR_I, 21);
+        EXPECT_EQ((std::pair<int, int>(d.surface.ofKind(Kind::Text).size(), d.drawn.CURSEUR_I)),
+                  std::pair(3 * panels, 21));
     }
 }
 
 // Across 160 bins a label every 20, at x0 − shift + DECAL1A_I / 2 +
 // DECAL1A_I × i − ORIGINE_I, the shift in design twips (250 for two digits,
 // 300 for three), whatever the screen factor.
-TEST(ComparisonPlotTest, LabelsAcross160Bins)
-{
+TEST(ComparisonPlotTest, LabelsAcross160Bins) {
     ComparisonInputs in = designInputs(160);
     in.ORIGINE_I = 30;
     in.ECHVERTI_S = 1.5f;

@@ -15,31 +15,22 @@
 
 namespace {
 
-using kolven::platform::ByteSource;
-using kolven::platform::NumberStream;
-
-using kolven::testing::Pieces;
+using kolven::platform::NumberStream, kolven::testing::Pieces;
 
 constexpr double kNone = -999;  // in a row's numbers: a field that is not a number
 
 // Every read up to the end; a field that is not a number reads as kNone and
 // reading goes on after it.
-std::vector<double> readAll(NumberStream& stream, std::size_t fields)
-{
+std::vector<double> readAll(NumberStream& stream, std::size_t fields) {
     std::vector<double> read;
     for (std::size_t i = 0; i < fields; ++i)
         read.push_back(stream.next().value_or(kNone));
     return read;
 }
 
-TEST(NumberStream, SameNumbersWhereverThePiecesAreCut)
-{
+TEST(NumberStream, SameNumbersWhereverThePiecesAreCut) {
     const std::string longDigits(65, '1');
-    const struct {
-        const char* name;
-        std::string bytes;
-        std::vector<double> numbers;  // then the end
-    } rows[] = {
+    const struct { const char* name; std::string bytes; std::vector<double> numbers /* then the end */; } rows[] = {
         {"plain decimals and separators", "250 12.5,\t3\r\n0.125", {250, 12.5, 3, 0.125}},
         {"a byte order mark first", "\xEF\xBB\xBF" "7 8", {7, 8}},
         {"an exponent, a sign, points at either end", "2.5e2 +3 .5 5. -1", {250, 3, 0.5, 5, -1}},
@@ -57,9 +48,8 @@ TEST(NumberStream, SameNumbersWhereverThePiecesAreCut)
         NumberStream inMemory(row.bytes);
         EXPECT_EQ(readAll(inMemory, expected.size()), expected);
         for (std::size_t piece : {1, 2, 3, 5, 64, 4096}) {
-            SCOPED_TRACE(piece);
             NumberStream inPieces(std::make_unique<Pieces>(row.bytes, piece), piece);
-            EXPECT_EQ(readAll(inPieces, expected.size()), expected);
+            EXPECT_EQ(readAll(inPieces, expected.size()), expected) << "in pieces of " << piece;
         }
     }
 }
@@ -68,8 +58,7 @@ TEST(NumberStream, SameNumbersWhereverThePiecesAreCut)
 
 // A run of blanks longer than any file of numbers holds, coming from the
 // disk, stops the read there rather than holding the window while it lasts.
-TEST(NumberStream, AnEndlessRunOfBlanksIsAReadError)
-{
+TEST(NumberStream, AnEndlessRunOfBlanksIsAReadError) {
     for (const std::size_t gap : {NumberStream::kLongestGap - 1, NumberStream::kLongestGap + (1 << 16) + 1}) {
         SCOPED_TRACE(gap);
         NumberStream stream(std::make_unique<Pieces>("5" + std::string(gap, ' ') + "7", 1 << 16));

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/posix_files.h"
@@ -23,26 +24,17 @@
 namespace {
 
 namespace fs = std::filesystem;
-using kolven::platform::exportFolderUnder;
-using kolven::platform::exportPathUnder;
-using kolven::platform::PosixFileSystem;
-using kolven::platform::SaveOutcome;
-using kolven::platform::WriteOutcome;
-using kolven::test::readFile;
-using kolven::test::TempFolder;
+using kolven::platform::exportFolderUnder, kolven::platform::exportPathUnder;
+using kolven::platform::PosixFileSystem, kolven::platform::SaveOutcome, kolven::platform::WriteOutcome;
+using kolven::test::readFile, kolven::test::TempFolder;
 
-std::size_t entriesIn(const std::string& folder)
-{
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+long entriesIn(const std::string& folder) {
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
 }
 
-TEST(ReplacedFile, PathHoldsExactlyTheLastText)
-{
-    const struct {
-        const char* name;
-        const char* before;  // the file as an earlier run left it; null: no folder
-        std::vector<std::string> texts;
-    } rows[] = {
+TEST(ReplacedFile, PathHoldsExactlyTheLastText) {
+    // `before`: the file as an earlier run left it; null: no folder.
+    const struct { const char *name, *before; std::vector<std::string> texts; } rows[] = {
         {"a first writing makes the folder and the file", nullptr, {"0 1\r\n"}},
         {"texts that shrink and grow in turn", nullptr, {"0123456789", "abc", "abcdefg", "ab", "0123456789abcdef"}},
         {"an empty text empties the file", nullptr, {"abc", ""}},
@@ -59,22 +51,18 @@ TEST(ReplacedFile, PathHoldsExactlyTheLastText)
         PosixFileSystem files(root.path(), root.path());
         EXPECT_EQ(files.exportFile().path(), path);
         for (const std::string& text : row.texts) {
-            EXPECT_EQ(files.exportFile().write(text), WriteOutcome::Written);
+            ASSERT_EQ(files.exportFile().write(text), WriteOutcome::Written);
             EXPECT_EQ(readFile(path), text);
         }
-        EXPECT_EQ(entriesIn(exportFolderUnder(root.path())), 1u) << "no temporary file is left beside it";
+        EXPECT_EQ(entriesIn(exportFolderUnder(root.path())), 1) << "no temporary file is left beside it";
     }
 }
 
-TEST(ReplacedFile, ComesBackAfterTheFileOrFolderWentAway)
-{
+TEST(ReplacedFile, ComesBackAfterTheFileOrFolderWentAway) {
     TempFolder root;
     const std::string path = exportPathUnder(root.path());
     PosixFileSystem files(root.path(), root.path());
-    const struct {
-        const char* name;
-        std::function<void()> change;
-    } rows[] = {
+    const struct { const char* name; std::function<void()> change; } rows[] = {
         {"file removed", [&] { fs::remove(path); }},
         {"folder removed with the file", [&] { fs::remove_all(exportFolderUnder(root.path())); }},
         {"file replaced by a longer one", [&] { fs::rename(root.write("other", "a longer text from elsewhere"), path); }},
@@ -90,8 +78,7 @@ TEST(ReplacedFile, ComesBackAfterTheFileOrFolderWentAway)
     }
 }
 
-TEST(ReplacedFile, FolderThatCannotBeMadeFailsThenRecovers)
-{
+TEST(ReplacedFile, FolderThatCannotBeMadeFailsThenRecovers) {
     TempFolder top;
     // The root is a regular file, so its KOLVEN16W folder cannot be made,
     // whoever runs the test.
@@ -107,8 +94,7 @@ TEST(ReplacedFile, FolderThatCannotBeMadeFailsThenRecovers)
 
 // A reader that has read part of the file when a writing comes reads the
 // rest of the same text: the writing made a new file.
-TEST(ReplacedFile, AReaderHalfWayThroughReadsOneTextWhole)
-{
+TEST(ReplacedFile, AReaderHalfWayThroughReadsOneTextWhole) {
     TempFolder root;
     PosixFileSystem files(root.path(), root.path());
     const std::string first(2384, 'a'), second(2384, 'b');
@@ -123,13 +109,11 @@ TEST(ReplacedFile, AReaderHalfWayThroughReadsOneTextWhole)
         got += n;
     ::close(reader);
     read.resize(static_cast<std::size_t>(got));
-    EXPECT_EQ(read, first);
-    EXPECT_EQ(readFile(files.exportFile().path()), second);
+    EXPECT_EQ(std::pair(read, readFile(files.exportFile().path())), std::pair(first, second));
 }
 
 // Puts path's times (not those of what a link points to) minutes back.
-void ageBy(const std::string& path, int minutes)
-{
+void ageBy(const std::string& path, int minutes) {
     const timespec then {std::time(nullptr) - 60 * minutes, 0};
     const timespec times[2] = {then, then};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
@@ -138,16 +122,10 @@ void ageBy(const std::string& path, int minutes)
 // A program killed between writing a temporary and renaming it leaves the
 // temporary behind; the next program's first writing clears it away, but
 // nothing that could be another's, or a writing still going on.
-TEST(ReplacedFile, TheFirstWritingRemovesTemporariesLeftByACrash)
-{
+TEST(ReplacedFile, TheFirstWritingRemovesTemporariesLeftByACrash) {
     enum Kind { File, Link, HardLink, Folder, OtherUsersFile };
-    const struct {
-        const char* name;
-        const char* entry;  // in KOLVEN16W
-        Kind kind;
-        int minutesOld;
-        bool removed;
-    } rows[] = {
+    // `entry`: its name in KOLVEN16W.
+    const struct { const char *name, *entry; Kind kind; int minutesOld; bool removed; } rows[] = {
         {"a temporary two minutes old", ".KOLVEN16W.TXT.0123456789abcdef", File, 2, true},
         {"a temporary being written now", ".KOLVEN16W.TXT.00000000000000aa", File, 0, false},
         {"a link of that name", ".KOLVEN16W.TXT.0123456789abcdef", Link, 2, false},
@@ -168,45 +146,33 @@ TEST(ReplacedFile, TheFirstWritingRemovesTemporariesLeftByACrash)
         fs::create_directory(folder);
         const std::string entry = folder + '/' + row.entry;
         const std::string target = elsewhere.write("a file", "a file of the user's");
-        switch (row.kind) {
-        case File:
-        case OtherUsersFile:
+        if (row.kind == File || row.kind == OtherUsersFile)
             root.write(std::string("KOLVEN16W/") + row.entry, "half a histogram");
-            if (row.kind == OtherUsersFile) {
-                ASSERT_EQ(::chown(entry.c_str(), 65534, 65534), 0);
-            }
-            break;
-        case Link:
+        if (row.kind == OtherUsersFile)
+            ASSERT_EQ(::chown(entry.c_str(), 65534, 65534), 0);
+        if (row.kind == Link) {
             ageBy(target, row.minutesOld);
             fs::create_symlink(target, entry);
-            break;
-        case HardLink:
-            fs::create_hard_link(target, entry);
-            break;
-        case Folder:
-            fs::create_directory(entry);
-            break;
         }
+        if (row.kind == HardLink)
+            fs::create_hard_link(target, entry);
+        if (row.kind == Folder)
+            fs::create_directory(entry);
         ageBy(entry, row.minutesOld);
 
         PosixFileSystem files(root.path(), root.path());
         ASSERT_EQ(files.exportFile().write("0 1\r\n"), WriteOutcome::Written);
-        EXPECT_EQ(!fs::exists(fs::symlink_status(entry)), row.removed);
-        EXPECT_EQ(readFile(target), "a file of the user's");
-        EXPECT_EQ(entriesIn(folder), row.removed ? 1u : 2u) << "the export file, and what was kept";
+        // The export file, and what was kept; the file a link names untouched.
+        EXPECT_EQ(std::tuple(!fs::exists(fs::symlink_status(entry)), entriesIn(folder), readFile(target)),
+                  std::tuple(row.removed, row.removed ? 1 : 2, std::string("a file of the user's")));
     }
 }
 
 // A link in the folder of a shared root, put there by another user, must
 // not turn a writing against the file it points to.
-TEST(ReplacedFile, NothingIsWrittenThroughALink)
-{
-    const struct {
-        const char* name;
-        const char* link;  // under the root, pointing to the victim
-        bool victimIsFolder;
-        WriteOutcome outcome;
-    } rows[] = {
+TEST(ReplacedFile, NothingIsWrittenThroughALink) {
+    // `link`: under the root, pointing to the victim.
+    const struct { const char *name, *link; bool victimIsFolder; WriteOutcome outcome; } rows[] = {
         {"the folder is a link", "KOLVEN16W", true, WriteOutcome::FolderIsLink},
         {"the file is a link", "KOLVEN16W/KOLVEN16W.TXT", false, WriteOutcome::FileIsLink},
         // The name a temporary file beside it would have had, were it
@@ -225,14 +191,13 @@ TEST(ReplacedFile, NothingIsWrittenThroughALink)
         // A long text, then a short one: every way of writing is tried.
         for (const char* text : {"a longer text than the victim holds", "short"})
             EXPECT_EQ(files.exportFile().write(text), row.outcome);
-        EXPECT_EQ(readFile(victim), victimText);
-        EXPECT_EQ(entriesIn(elsewhere.path()), 1u);
-        EXPECT_TRUE(fs::is_symlink(root.file(row.link))) << "the link is left as it was";
+        // The victim untouched, nothing put beside it, the link left as it was.
+        EXPECT_EQ(std::tuple(readFile(victim), entriesIn(elsewhere.path()), fs::is_symlink(root.file(row.link))),
+                  std::tuple(victimText, 1, true));
     }
 }
 
-TEST(ReplacedFile, AFolderOfAnotherUserIsRefused)
-{
+TEST(ReplacedFile, AFolderOfAnotherUserIsRefused) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "only root can give a folder to another user";
     TempFolder root;
@@ -241,24 +206,20 @@ TEST(ReplacedFile, AFolderOfAnotherUserIsRefused)
     ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
     PosixFileSystem files(root.path(), root.path());
     EXPECT_EQ(files.exportFile().write("0 1\r\n"), WriteOutcome::FolderNotOwned);
-    EXPECT_EQ(entriesIn(folder), 0u);
+    EXPECT_EQ(entriesIn(folder), 0);
 }
 
 // A file the user chose is written the same way, in the folder they chose,
 // and what keeps it from being written is told apart for the notice.
-TEST(ReplacedFile, AChosenFileIsSavedWholeOrSaysWhyNot)
-{
-    const struct {
-        const char* name;
-        const char* path;    // under a folder of the test's own
-        const char* before;  // a file, or with a leading '>' a link to one elsewhere
-        SaveOutcome outcome;
-    } rows[] = {
+TEST(ReplacedFile, AChosenFileIsSavedWholeOrSaysWhyNot) {
+    // `before`: a file, or with a leading '>' a link to one elsewhere.
+    const struct { const char *name, *path, *before; SaveOutcome outcome; } rows[] = {
         {"a new file", "plot.png", nullptr, SaveOutcome::Saved},
         {"a longer file of the same name is replaced", "plot.png", "an older and longer picture", SaveOutcome::Saved},
         {"a folder that does not exist", "gone/plot.png", nullptr, SaveOutcome::FolderMissing},
         {"a link at the name", "plot.png", ">", SaveOutcome::IsLink},
     };
+    const std::string picture("\x89PNG\0bytes", 10);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempFolder folder, elsewhere;
@@ -268,11 +229,10 @@ TEST(ReplacedFile, AChosenFileIsSavedWholeOrSaysWhyNot)
         else if (row.before)
             folder.write(row.path, row.before);
         PosixFileSystem files(folder.path(), folder.path());
-        EXPECT_EQ(files.saveFile(folder.file(row.path), std::string("\x89PNG\0bytes", 10)), row.outcome);
-        if (row.outcome == SaveOutcome::Saved) {
-            EXPECT_EQ(readFile(folder.file(row.path)), std::string("\x89PNG\0bytes", 10));
-            EXPECT_EQ(entriesIn(folder.path()), 1u) << "no temporary file is left beside it";
-        }
+        EXPECT_EQ(files.saveFile(folder.file(row.path), picture), row.outcome);
+        if (row.outcome == SaveOutcome::Saved)
+            EXPECT_EQ(std::pair(readFile(folder.file(row.path)), entriesIn(folder.path())), std::pair(picture, 1L))
+                << "the whole file, and no temporary left beside it";
         EXPECT_EQ(readFile(victim), "kept");
     }
 }

@@ -12,8 +12,7 @@ namespace kolven::testing {
 class Pieces final : public platform::ByteSource {
 public:
     Pieces(std::string bytes, std::size_t size) : m_bytes(std::move(bytes)), m_size(size) {}
-    std::size_t read(char* into, std::size_t most) override
-    {
+    std::size_t read(char* into, std::size_t most) override {
         const std::size_t n = std::min({most, m_size, m_bytes.size() - m_pos});
         std::copy_n(m_bytes.data() + m_pos, n, into);
         m_pos += n;

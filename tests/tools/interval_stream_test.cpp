@@ -23,14 +23,10 @@ constexpr std::size_t kMinimumValues = 12'000'000;
 // of standard errors.
 constexpr double kStandardErrors = 4.5;
 
-std::string intervalFilePath()
-{
-    return std::string(KOLVEN_BIN_DIR) + '/' + kolven::kIntervalFileName;
-}
+std::string intervalFilePath() { return std::string(KOLVEN_BIN_DIR) + '/' + kolven::kIntervalFileName; }
 
 // The whole file, parsed once for every test; empty when it cannot be read.
-const std::vector<double>& intervals()
-{
+const std::vector<double>& intervals() {
     static const std::vector<double> values = [] {
         std::vector<double> read;
         read.reserve(kMinimumValues);
@@ -49,8 +45,7 @@ const std::vector<double>& intervals()
 class StreamInOrder final : public kolven::IntervalSource {
 public:
     explicit StreamInOrder(const std::vector<double>& values) : m_values(values.begin(), values.end()) {}
-    kolven::IntervalSpan values() override
-    {
+    kolven::IntervalSpan values() override {
         if (m_position == m_values.size()) {
             m_ranPastEnd = true;
             m_position = 0;
@@ -70,12 +65,10 @@ private:
 // precision, so no detection can move across a window's edge with the type
 // the file is read into. No interval is 0: two detections at one instant are
 // not something a counter records.
-TEST(IntervalStream, EveryIntervalIsAPositiveEighthExactInSinglePrecision)
-{
+TEST(IntervalStream, EveryIntervalIsAPositiveEighthExactInSinglePrecision) {
     const auto& values = intervals();
     ASSERT_FALSE(values.empty()) << intervalFilePath();
-    std::size_t bad = 0;
-    std::size_t firstBad = 0;
+    std::size_t bad = 0, firstBad = 0;
     for (std::size_t i = 0; i < values.size(); ++i) {
         const double v = values[i];
         const bool ok = v > 0 && v * 8 == std::floor(v * 8) && static_cast<double>(static_cast<float>(v)) == v;
@@ -91,14 +84,8 @@ TEST(IntervalStream, EveryIntervalIsAPositiveEighthExactInSinglePrecision)
 // of the mean of n such counts is sqrt(m / n); that of their variance is
 // sqrt((2m^2 + m) / n), from the fourth central moment m + 3m^2 of the law.
 // Each row takes as many counts as fit in the file without wrapping.
-TEST(IntervalStream, SimulatedCountsHaveMeanAndVarianceOfTheWindow)
-{
-    struct Row {
-        const char* name;
-        float TEMPS_S;
-        int counts;
-    };
-    const Row rows[] = {
+TEST(IntervalStream, SimulatedCountsHaveMeanAndVarianceOfTheWindow) {
+    const struct { const char* name; float TEMPS_S; int counts; } rows[] = {
         {"a tenth: nine windows in ten are empty", 0.1f, 1'000'000},
         {"one unit", 1.0f, 500'000},
         {"nine, the mean at start-up", 9.0f, 200'000},
@@ -109,14 +96,12 @@ TEST(IntervalStream, SimulatedCountsHaveMeanAndVarianceOfTheWindow)
     ASSERT_GE(values.size(), kMinimumValues)
         << intervalFilePath() << " missing or short: build the target kolven_interval_file";
 
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         StreamInOrder stream(values);
-        float A_S = 0;
-        float B_S = 0;
+        float A_S = 0, B_S = 0;
         std::string DONNEES_T = "EXPERIENCE";
-        double sum = 0;
-        double sumOfSquares = 0;
+        double sum = 0, sumOfSquares = 0;
         for (int i = 0; i < row.counts; ++i) {
             const double count = kolven::simulatedCount(stream, row.TEMPS_S, {A_S, B_S, DONNEES_T});
             sum += count;
@@ -124,9 +109,7 @@ TEST(IntervalStream, SimulatedCountsHaveMeanAndVarianceOfTheWindow)
         }
         ASSERT_FALSE(stream.ranPastEnd()) << "too many counts for the file";
 
-        const double n = row.counts;
-        const double m = row.TEMPS_S;
-        const double mean = sum / n;
+        const double n = row.counts, m = row.TEMPS_S, mean = sum / n;
         const double variance = (sumOfSquares - n * mean * mean) / (n - 1);
         EXPECT_NEAR(mean, m, kStandardErrors * std::sqrt(m / n)) << "mean";
         EXPECT_NEAR(variance, m, kStandardErrors * std::sqrt((2 * m * m + m) / n)) << "variance";

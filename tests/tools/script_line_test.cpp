@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <variant>
 
 #include "script_line.h"
@@ -13,17 +14,9 @@ namespace {
 
 // A line and the command it gives; `atCount` (0 for none) says that the
 // command comes deferred, carried by at-count with that count.
-struct Accepted {
-    const char* line;
-    Verb verb;
-    std::string name;
-    int a;
-    int b;
-    int atCount;
-};
+struct Accepted { const char* line; Verb verb; std::string name; int a, b, atCount; };
 
-TEST(ScriptLine, CommandsAndTheirArguments)
-{
+TEST(ScriptLine, CommandsAndTheirArguments) {
     const Accepted rows[] = {
         {"pick LANCER_N 9", Verb::Pick, "LANCER_N", 9, 0, 0},
         {"move 900 -15", Verb::Move, "", 900, -15, 0},
@@ -46,27 +39,20 @@ TEST(ScriptLine, CommandsAndTheirArguments)
         ASSERT_TRUE(parsed && std::holds_alternative<Command>(*parsed));
         const Command* c = &std::get<Command>(*parsed);
         if (row.atCount) {
-            EXPECT_EQ(c->verb, Verb::AtCount);
-            EXPECT_EQ(c->a, row.atCount);
-            ASSERT_TRUE(c->deferred);
+            ASSERT_EQ(std::tuple(c->verb, c->a, c->deferred != nullptr), std::tuple(Verb::AtCount, row.atCount, true));
             c = &*c->deferred;
         }
-        EXPECT_EQ(c->verb, row.verb);
-        EXPECT_EQ(c->name, row.name);
-        EXPECT_EQ(c->a, row.a);
-        EXPECT_EQ(c->b, row.b);
-        EXPECT_FALSE(c->deferred);
+        EXPECT_EQ(std::tuple(c->verb, c->name, c->a, c->b, c->deferred != nullptr),
+                  std::tuple(row.verb, row.name, row.a, row.b, false));
     }
 }
 
-TEST(ScriptLine, BlankLinesAndCommentsAreNoCommand)
-{
+TEST(ScriptLine, BlankLinesAndCommentsAreNoCommand) {
     for (const char* line : {"", "   ", "\r", "# a note", "  #click FIN"})
         EXPECT_FALSE(parseLine(line)) << '"' << line << '"';
 }
 
-TEST(ScriptLine, MalformedLinesAreRefused)
-{
+TEST(ScriptLine, MalformedLinesAreRefused) {
     const char* const rows[] = {
         "fly FIN",                       // no such command
         "quit now",                      // an argument too many
@@ -83,8 +69,7 @@ TEST(ScriptLine, MalformedLinesAreRefused)
     };
     for (const char* line : rows) {
         const auto parsed = parseLine(line);
-        ASSERT_TRUE(parsed) << line;
-        EXPECT_TRUE(std::holds_alternative<ParseError>(*parsed)) << line;
+        EXPECT_TRUE(parsed && std::holds_alternative<ParseError>(*parsed)) << line;
     }
 }
 
