@@ -9,10 +9,4 @@ AudioFiles& systemAudioFiles()
     return files;
 }
 
-SoundInput& noSoundInput()
-{
-    static NoSoundInput input;
-    return input;
-}
-
 }  // namespace kolven::platform

@@ -163,6 +163,16 @@ inline to_chars_result to_chars(char* first, char* last, float value, chars_form
 {
     return kolven::web_charconv::toChars(first, last, value, format == chars_format::fixed);
 }
+// With a precision the library's printf gives the same digits: it rounds the
+// exact binary value, as to_chars does.
+inline to_chars_result to_chars(char* first, char* last, double value, chars_format format, int precision)
+{
+    const char* spec = format == chars_format::fixed ? "%.*f" : format == chars_format::scientific ? "%.*e" : "%.*g";
+    const int written = std::snprintf(first, static_cast<std::size_t>(last - first), spec, precision, value);
+    if (written < 0 || written >= last - first)
+        return {last, errc::value_too_large};
+    return {first + written, errc()};
+}
 inline from_chars_result from_chars(const char* first, const char* last, double& value)
 {
     return kolven::web_charconv::fromChars(first, last, value);
