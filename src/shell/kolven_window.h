@@ -185,6 +185,11 @@ public:
     void FIN_Click();
     // window_popup_menus
     void closeAllMenus();
+    // The lists of the command labels after " Lancer ": the pages, the
+    // exports and the detector, which open over the last column.
+    std::array<Control*, 3> commandMenus() { return {&INFOS, &EXPORTER_List, &DETECTEUR_List}; }
+    void hideCommandMenus();
+    void openCommandMenu(Control& list);
     void restoreCoveredItems();
     void EFFACE_CHOIX();
     void Form_Click();
@@ -425,6 +430,13 @@ private:
     std::string m_detectorNotice;
     std::unique_ptr<ClickDetector> m_listening;
     std::vector<std::pair<bool, bool>> m_commandsBeforeListening;  // shown, enabled
+    // Every command that could start a run, change the view or open a menu,
+    // " Retour " and " Exporter " included: none may act on the stream while
+    // it is being recorded.
+    std::array<Control*, 9> commandsHiddenWhileListening()
+    {
+        return {&LANCER1, &EFFACERS, &DUREES1, &ORIGINE, &ANALYSES, &Label36, &INFORMATIONS, &EXPORTER, &DETECTEUR};
+    }
 };
 
 // The design font, and the window's scale from the screen.

@@ -88,17 +88,9 @@ void KolvenWindow::wireDetector()
     ECOUTE_ARRET.onClick = [this] { ECOUTE_ARRET_Click(); };
 }
 
-// The list opens over the last column of the analysis, as the information
-// menu does.
 void KolvenWindow::DETECTEUR_PointerOver()
 {
-    for (Control* c : columnUnderMenus().statistics())
-        c->hide();
-    LANCER_N.hide();
-    refreshChiSquareLines();
-    showSigma2WithDeviation();
-    closeAllMenus();
-    DETECTEUR_List.show();
+    openCommandMenu(DETECTEUR_List);
 }
 
 void KolvenWindow::DETECTEUR_List_Click()
@@ -244,7 +236,7 @@ void KolvenWindow::startListening()
     withdrawNotice(Notice::Detector);
     m_listening = std::make_unique<ClickDetector>(format.sampleRate, format.channels);
     m_commandsBeforeListening.clear();
-    for (Control* c : {&LANCER1, &EFFACERS, &DUREES1, &ORIGINE, &ANALYSES, &INFORMATIONS, &DETECTEUR}) {
+    for (Control* c : commandsHiddenWhileListening()) {
         m_commandsBeforeListening.emplace_back(c->visible(), c->enabled());
         c->hide();
         c->setEnabled(false);
@@ -298,7 +290,7 @@ void KolvenWindow::ECOUTE_ARRET_Click()
                        &ECOUTE_ARRET})
         c->hide();
     std::size_t i = 0;
-    for (Control* c : {&LANCER1, &EFFACERS, &DUREES1, &ORIGINE, &ANALYSES, &INFORMATIONS, &DETECTEUR}) {
+    for (Control* c : commandsHiddenWhileListening()) {
         c->setVisible(m_commandsBeforeListening[i].first);
         c->setEnabled(m_commandsBeforeListening[i].second);
         ++i;

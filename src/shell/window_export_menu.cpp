@@ -44,17 +44,9 @@ const std::vector<const char*>& KolvenWindow::exportEntries()
     return entries;
 }
 
-// The list opens over the last column of the analysis, as the information
-// menu does.
 void KolvenWindow::EXPORTER_PointerOver()
 {
-    for (Control* c : columnUnderMenus().statistics())
-        c->hide();
-    LANCER_N.hide();
-    refreshChiSquareLines();
-    showSigma2WithDeviation();
-    closeAllMenus();
-    EXPORTER_List.show();
+    openCommandMenu(EXPORTER_List);
 }
 
 // The menu closes first: what it covered is part of the picture.

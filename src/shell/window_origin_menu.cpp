@@ -36,8 +36,9 @@ void KolvenWindow::ORIGINE_PointerOver()
     if (EQM2_N.visible())
         SIGMA2.hide();
     for (Control* c : {&LANCER_N, &VALEUR_A_Label, &VALEUR_A_List, &Label33, &Label34, &Label35, &AUGMENT1,
-                       &AUGMENT2, &DIMINUE1, &DIMINUE2, &INFOS, &EXPORTER_List})
+                       &AUGMENT2, &DIMINUE1, &DIMINUE2})
         c->hide();
+    hideCommandMenus();
     for (Control* c : {&Label37, &THEORIQUE_Label, &Label38})
         c->show();
     const Group group = highlightedGroup();

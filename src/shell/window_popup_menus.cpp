@@ -6,8 +6,27 @@ void KolvenWindow::closeAllMenus()
 {
     for (Control* c : {&LANCER_N, &VALEUR_A_Label, &VALEUR_A_List, &Label33, &Label34, &Label35, &Label37, &Label38,
                        &AUGMENT1, &AUGMENT2, &DIMINUE1, &DIMINUE2, &THEORIQUE_Label, &POISS, &GAUSSIEN,
-                       &ASSOCIATIONS_List, &INFOS, &EXPORTER_List, &DETECTEUR_List})
+                       &ASSOCIATIONS_List})
         c->hide();
+    hideCommandMenus();
+}
+
+void KolvenWindow::hideCommandMenus()
+{
+    for (Control* c : commandMenus())
+        c->hide();
+}
+
+// A command label's list opens over the last column of the analysis.
+void KolvenWindow::openCommandMenu(Control& list)
+{
+    for (Control* c : columnUnderMenus().statistics())
+        c->hide();
+    LANCER_N.hide();
+    refreshChiSquareLines();
+    showSigma2WithDeviation();
+    closeAllMenus();
+    list.show();
 }
 
 // The menus open over the last column of the analysis and the σ² symbol of
@@ -57,20 +76,15 @@ void KolvenWindow::EFFACERS_PointerOver()
 
 void KolvenWindow::FIN_PointerOver()
 {
-    for (Control* c : {&LANCER_N, &AUGMENT1, &AUGMENT2, &DIMINUE1, &DIMINUE2, &POISS, &GAUSSIEN, &INFOS, &EXPORTER_List})
+    for (Control* c : {&LANCER_N, &AUGMENT1, &AUGMENT2, &DIMINUE1, &DIMINUE2, &POISS, &GAUSSIEN})
         c->hide();
+    hideCommandMenus();
 }
 
 void KolvenWindow::INFORMATIONS_PointerOver()
 {
-    for (Control* c : columnUnderMenus().statistics())
-        c->hide();
-    LANCER_N.hide();
-    refreshChiSquareLines();
-    showSigma2WithDeviation();
-    closeAllMenus();
+    openCommandMenu(INFOS);
     Label35.show();
-    INFOS.show();
 }
 
 void KolvenWindow::Label36_PointerOver()
@@ -79,8 +93,7 @@ void KolvenWindow::Label36_PointerOver()
         c->show();
     refreshChiSquareLines();
     Label35.hide();
-    INFOS.hide();
-    EXPORTER_List.hide();
+    hideCommandMenus();
 }
 
 void KolvenWindow::wireMenuClosers()

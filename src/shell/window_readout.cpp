@@ -49,7 +49,10 @@ void KolvenWindow::Form_PointerOver(int x, int y)
 {
     if (series.MARCHE_I == 1 || runInProgress() || series.SN_L == 0)
         return;
-    for (const Control* list : {&LANCER_N, &Label37, &VALEUR_A_Label, &INFOS, &EXPORTER_List})
+    for (const Control* list : {&LANCER_N, &Label37, &VALEUR_A_Label})
+        if (list->visible())
+            return;
+    for (const Control* list : commandMenus())
         if (list->visible())
             return;
     if (ORIGINE.visible())

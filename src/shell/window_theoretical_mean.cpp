@@ -37,8 +37,9 @@ void KolvenWindow::DUREES1_PointerOver()
     if (highlightedGroup() != Group::None)
         for (Control* c : {&AUGMENT1, &AUGMENT2, &VALEUR_A_Label, &VALEUR_A_List, &DIMINUE1, &DIMINUE2})
             c->show();
-    for (Control* c : {&THEORIQUE_Label, &POISS, &GAUSSIEN, &ASSOCIATIONS_List, &INFOS, &EXPORTER_List})
+    for (Control* c : {&THEORIQUE_Label, &POISS, &GAUSSIEN, &ASSOCIATIONS_List})
         c->hide();
+    hideCommandMenus();
 }
 
 void KolvenWindow::AUGMENT2_Click()

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 
 #include <set>
 #include <string>
@@ -15,6 +14,7 @@
 #include "shell/kolven_window.h"
 #include "shell/page_texts.h"
 #include "support/fake_platform.h"
+#include "support/qt_application.h"
 
 namespace kolven::platform::qt {
 namespace {
@@ -51,11 +51,7 @@ public:
 
 TEST(AdvanceTable, MeasuresEveryCaptionAsQtDoes)
 {
-    static int argc = 1;
-    static char name[] = "kolven_platform_qt_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
+    kolven::test::useApplication();
 
     const AdvanceTableMeasurer table;
     const std::pair<int, int> screens[] = {{1024, 768}, {1366, 768}, {1280, 800}, {800, 600}, {1920, 1080}};

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QPainter>
 
 #include <cmath>
 
 #include "platform/qt/fonts.h"
 #include "platform/qt/label_images.h"
+#include "support/qt_application.h"
 
 namespace kolven::platform::qt {
 namespace {
@@ -25,12 +25,7 @@ void drawCaption(QPainter& p, const QRect& r, const LabelImages::Look& look)
 // glyphs at the same fractions of a pixel.
 TEST(LabelImages, CopyIsTheLabelDrawnInPlace)
 {
-    static int argc = 1;
-    static char name[] = "kolven_platform_qt_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!QCoreApplication::instance())
-        static QApplication app(argc, argv);
+    kolven::test::useApplication();
 
     struct Row { const char* name; int dpi; qreal ratio; QImage::Format format; };
     const Row rows[] = {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -17,6 +16,7 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/image_surface.h"
 #include "platform/qt/qt_sound_input.h"
+#include "support/qt_application.h"
 
 namespace kolven::platform::qt {
 namespace {
@@ -27,11 +27,7 @@ const QRgb kBlue = qRgb(0, 0, 255);
 class QtPlatform : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "kolven_platform_qt_tests";
-        static char* argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QApplication app(argc, argv);
+        kolven::test::useApplication();
     }
 
     QRgb shown(int x, int y) { return surface.image().pixel(x, y) | 0xff000000u; }
