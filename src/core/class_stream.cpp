@@ -100,7 +100,8 @@ std::optional<ClassStreamFacts> classStreamFactsFromTail(std::string_view tail)
         return std::nullopt;
     const auto rate = valueAfter(tail.substr(lastLine + 1), kRateKey);
     const auto pulses = valueAfter(tail.substr(0, lastLine), kPulsesKey);
-    if (!rate || !pulses || !(*rate > 0) || !std::isfinite(*rate) || *pulses < 2 || *pulses != std::floor(*pulses))
+    if (!rate || !pulses || !(*rate > 0) || !std::isfinite(*rate) || *pulses < 2 ||
+        *pulses > static_cast<double>(kMostPulses) || *pulses != std::floor(*pulses))
         return std::nullopt;
     return ClassStreamFacts{static_cast<std::int64_t>(*pulses), *rate};
 }

@@ -12,6 +12,9 @@ namespace kolven::platform {
 
 namespace {
 
+constexpr int kHighestRate = 768000;
+constexpr int kMostChannels = 64;
+
 class SndfileReader final : public AudioReader {
 public:
     SndfileReader(SNDFILE* file, const SF_INFO& info) : m_file(file), m_info(info) {}
@@ -62,7 +65,9 @@ AudioOpening SndfileAudioFiles::open(const std::string& path)
     SNDFILE* file = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);  // closes fd, even when it fails
     if (!file)
         return {AudioFault::NotAudio, nullptr};
-    if (info.samplerate <= 0 || info.channels <= 0) {
+    // A header may claim any rate or width; beyond what sound cards record
+    // it is not a recording, and the detector would size its buffers on it.
+    if (info.samplerate <= 0 || info.samplerate > kHighestRate || info.channels <= 0 || info.channels > kMostChannels) {
         sf_close(file);
         return {AudioFault::NotAudio, nullptr};
     }
