@@ -159,14 +159,28 @@ void Canvas::paintEvent(QPaintEvent* event)
     QPainter p(this);
     const QImage& image = m_surface.image();
     const QImage* overlay = m_surface.overlay();
+    const auto& blocks = m_surface.screenBlocks();
     const qreal ratio = image.devicePixelRatio();
+    const auto source = [ratio](const QRect& r) {
+        return QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
+    };
     const QRegion& region = event->region();
     for (const QRect& r : region) {
         p.setClipRect(r);
-        const QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
-        p.drawImage(r, image, source);
+        // A screen-only block is a plain fill: the stored image is not
+        // copied under it, nor is the overlay blended where it is empty.
+        QRegion stored(r);
+        for (const ImageSurface::Block& b : blocks)
+            if (b.rect.intersects(r))
+                stored -= b.rect;
+        for (const QRect& part : stored)
+            p.drawImage(part, image, source(part));
         if (overlay)
-            p.drawImage(r, *overlay, source);
+            for (const QRect& part : m_surface.overlayArea() & r)
+                p.drawImage(part, *overlay, source(part));
+        for (const ImageSurface::Block& b : blocks)
+            if (b.rect.intersects(r))
+                p.fillRect(b.rect & r, b.color);
     }
     if (!m_target)
         return;

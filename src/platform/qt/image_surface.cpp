@@ -48,16 +48,40 @@ QRegion ImageSurface::takeDirty()
     return dirty;
 }
 
-void ImageSurface::clearOverlay(const QRect& rect)
+// Persistent drawing over screen-only drawing takes it away there: the
+// blocks give way to their parts outside `rect`, in their order, and the
+// overlay image is cleared.
+void ImageSurface::clearScreenOnly(const QRect& rect)
 {
+    for (std::size_t i = 0; i < m_screenBlocks.size();) {
+        const Block block = m_screenBlocks[i];
+        if (!block.rect.intersects(rect)) {
+            ++i;
+            continue;
+        }
+        m_overlayDirty += block.rect & rect;
+        m_screenBlocks.erase(m_screenBlocks.begin() + static_cast<std::ptrdiff_t>(i));
+        for (const QRect& rest : QRegion(block.rect) - rect)
+            m_screenBlocks.insert(m_screenBlocks.begin() + static_cast<std::ptrdiff_t>(i++), {rest, block.color});
+    }
     if (!m_overlayUsed || !m_overlayArea.intersects(rect))
         return;
     if (!m_overlayPainter.isActive())
         m_overlayPainter.begin(&m_overlay);
     m_overlayPainter.setCompositionMode(QPainter::CompositionMode_Clear);
     m_overlayPainter.fillRect(rect, Qt::transparent);
+    m_overlayDirty += m_overlayArea & rect;
     m_overlayArea -= rect;
     m_overlayUsed = !m_overlayArea.isEmpty();
+}
+
+// A block drawn again over itself, as a bar put out and lit again, replaces
+// the blocks it covers, so that the list holds at most one block per bar.
+void ImageSurface::addScreenBlock(const QRect& block, Color color)
+{
+    std::erase_if(m_screenBlocks, [&](const Block& b) { return block.contains(b.rect); });
+    m_screenBlocks.push_back({block, toQColor(color)});
+    m_overlayDirty += block;
 }
 
 QPainter& ImageSurface::painterFor(const QRect& drawn)
@@ -65,7 +89,7 @@ QPainter& ImageSurface::painterFor(const QRect& drawn)
     std::erase_if(m_filled, [&](const Filled& f) { return f.rect.intersects(drawn); });
     if (m_persistent) {
         m_dirty |= drawn;
-        clearOverlay(drawn);
+        clearScreenOnly(drawn);
         if (!m_imagePainter.isActive())
             m_imagePainter.begin(&m_image);
         return m_imagePainter;
@@ -93,6 +117,7 @@ void ImageSurface::clear()
     image();
     m_filled.clear();
     m_image.fill(m_background);
+    m_screenBlocks.clear();
     if (m_overlayUsed) {
         overlay();
         m_overlay.fill(Qt::transparent);
@@ -130,18 +155,11 @@ void ImageSurface::fill(const QRect& block, Color color)
 {
     if (!m_persistent) {
         // A highlighted bar, lit and put out at every pointer move into
-        // another bin: an opaque block, so its pixels are simply written.
-        prepareOverlay();
-        m_overlayUsed = true;
-        m_overlayArea += block;
-        m_overlayDirty += block;
-        writePixels(m_overlay, block, color);
+        // another bin.
+        addScreenBlock(block, color);
         return;
     }
-    if (m_overlayUsed && m_overlayArea.intersects(block)) {
-        painterFor(block).fillRect(block, toQColor(color));
-        return;
-    }
+    clearScreenOnly(block);
     // A run draws the bar of the counted bin again at every count, nearly
     // always over itself: only the part that grew is written, straight into
     // the image's rows.
@@ -162,25 +180,22 @@ void ImageSurface::fill(const QRect& block, Color color)
         m_filled.push_back({block, color});
     }
     m_dirty |= fresh;
-    writePixels(m_image, fresh, color);
+    writePixels(fresh, color);
 }
 
-// Both images hold 32-bit pixels, and an opaque colour is the same word in
-// either format, premultiplied or not.
-void ImageSurface::writePixels(QImage& target, const QRect& block, Color color)
+void ImageSurface::writePixels(const QRect& block, Color color)
 {
-    QPainter& painter = &target == &m_image ? m_imagePainter : m_overlayPainter;
-    if (painter.isActive())
-        painter.end();
-    const qreal ratio = target.devicePixelRatio();
+    if (m_imagePainter.isActive())
+        m_imagePainter.end();
+    const qreal ratio = m_image.devicePixelRatio();
     const QRect device = QRect(QPoint(qFloor(block.left() * ratio), qFloor(block.top() * ratio)),
                                QPoint(qCeil((block.right() + 1) * ratio) - 1, qCeil((block.bottom() + 1) * ratio) - 1)) &
-                         target.rect();
+                         m_image.rect();
     if (device.isEmpty())
         return;
     const quint32 pixel = 0xff000000u | (quint32(color.r) << 16) | (quint32(color.g) << 8) | color.b;
-    const qsizetype stride = target.bytesPerLine() / qsizetype(sizeof(quint32));
-    quint32* row = reinterpret_cast<quint32*>(target.bits()) + device.top() * stride + device.left();
+    const qsizetype stride = m_image.bytesPerLine() / qsizetype(sizeof(quint32));
+    quint32* row = reinterpret_cast<quint32*>(m_image.bits()) + device.top() * stride + device.left();
     for (int y = 0; y < device.height(); ++y, row += stride)
         std::fill_n(row, device.width(), pixel);
 }

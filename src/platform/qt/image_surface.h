@@ -24,10 +24,12 @@ inline QRect toPixels(const Rect& r)
 }
 
 // The window's stored drawing, kept at the device pixel ratio. Screen-only
-// drawing goes into a transparent overlay over it; persistent drawing clears
-// the overlay where it lands, as repainting that part of the window from the
-// stored image would. Every operation widens a dirty rectangle, which the
-// window takes at display rate: nothing here repaints.
+// drawing lies over it: blocks (the highlighted bars) as a list of
+// rectangles and colours, anything else in a transparent overlay image.
+// Persistent drawing takes screen-only drawing away where it lands, as
+// repainting that part of the window from the stored image would. Every
+// operation widens a dirty rectangle, which the window takes at display
+// rate: nothing here repaints.
 class ImageSurface final : public Surface {
 public:
     ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor background, const TextMetrics& metrics);
@@ -44,19 +46,31 @@ public:
     // highlight lights bars far from one another (one in each panel of a
     // comparison) and the rectangle round them would hold most of the plot.
     QRegion takeDirty();
-    // The stored image and the screen-only overlay (null while nothing is
-    // drawn screen-only), ready to be read: this ends the painters kept open
-    // between operations, since a plot frame is hundreds of lines and
-    // beginning a painter for each would cost more than the line.
+    // The stored image and the screen-only overlay (null while nothing but
+    // blocks is drawn screen-only), ready to be read: this ends the painters
+    // kept open between operations, since a plot frame is hundreds of lines
+    // and beginning a painter for each would cost more than the line.
     const QImage& image();
     const QImage* overlay();
+    // Where the overlay image may hold drawing.
+    const QRegion& overlayArea() const { return m_overlayArea; }
+
+    // A screen-only block: painted as a plain fill over the stored image,
+    // later blocks over earlier ones. Lighting a bar then writes no pixel.
+    struct Block {
+        QRect rect;
+        QColor color;
+    };
+    const std::vector<Block>& screenBlocks() const { return m_screenBlocks; }
+    bool hasScreenOnlyDrawing() const { return m_overlayUsed || !m_screenBlocks.empty(); }
 
 private:
     QPainter& painterFor(const QRect& drawn);
     void fill(const QRect& block, Color color);
     void prepareOverlay();
-    void writePixels(QImage& target, const QRect& block, Color color);
-    void clearOverlay(const QRect& rect);
+    void writePixels(const QRect& block, Color color);
+    void clearScreenOnly(const QRect& rect);
+    void addScreenBlock(const QRect& block, Color color);
 
     const TextMetrics& m_metrics;
     QSize m_logicalSize;
@@ -73,6 +87,7 @@ private:
     QRegion m_overlayArea;
     QRect m_dirty;
     QRegion m_overlayDirty;
+    std::vector<Block> m_screenBlocks;
     // Blocks filled in one colour and not drawn over since.
     struct Filled {
         QRect rect;

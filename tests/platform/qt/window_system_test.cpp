@@ -92,7 +92,7 @@ TEST_F(QtPlatform, AHighlightLivesOnTheScreenUntilItsBarIsDrawnAgain) {
     surface.setPersistent(false);
     surface.fillBlock(150, 299, 150, 299, rgb(255, 0, 255));
     surface.setPersistent(true);
-    EXPECT_EQ(std::pair(shown(15, 15), surface.overlay() != nullptr), std::pair(kBack, true));
+    EXPECT_EQ(std::pair(shown(15, 15), surface.hasScreenOnlyDrawing()), std::pair(kBack, true));
     surface.takeDirty();
 
     surface.fillBlock(1200, 1349, 600, 1349, rgb(0, 0, 255));
@@ -100,10 +100,10 @@ TEST_F(QtPlatform, AHighlightLivesOnTheScreenUntilItsBarIsDrawnAgain) {
     surface.fillBlock(1200, 1349, 750, 1349, rgb(0, 0, 255));
     EXPECT_TRUE(surface.takeDirty().isEmpty()) << "lower: nothing new";
     surface.fillBlock(1200, 1349, 450, 1349, rgb(0, 0, 255));
-    EXPECT_EQ(std::pair(surface.takeDirty(), surface.overlay() != nullptr), std::pair(QRegion(80, 30, 10, 10), true))
+    EXPECT_EQ(std::pair(surface.takeDirty(), surface.hasScreenOnlyDrawing()), std::pair(QRegion(80, 30, 10, 10), true))
         << "only the part that grew";
     surface.fillBlock(150, 299, 150, 299, rgb(0, 0, 255));
-    EXPECT_EQ(std::pair(surface.overlay() != nullptr, shown(15, 15)), std::pair(false, kBlue));
+    EXPECT_EQ(std::pair(surface.hasScreenOnlyDrawing(), shown(15, 15)), std::pair(false, kBlue));
 }
 
 TEST_F(QtPlatform, TextWidthIsWhatQtFindsWhenItShapesTheText) {
