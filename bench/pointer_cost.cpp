@@ -1,5 +1,7 @@
 #include "pointer_cost.h"
 
+#include <QWidget>
+
 #include <cstdio>
 #include <functional>
 #include <stdexcept>
@@ -46,8 +48,9 @@ void checkBackground(const KolvenWindow& w, QPoint p)
         throw std::runtime_error("a control lies over the plot where the pointer moves");
 }
 
-// Alternates the pointer between `a` and `b`, once it rests on `a`.
-MoveCost moveCost(WindowProbe& probe, QPoint a, QPoint b, int moves)
+// Alternates the pointer between `a` and `b`, once it rests on `a`; after
+// each move, `afterMove` runs as part of the handler.
+MoveCost moveCost(WindowProbe& probe, QPoint a, QPoint b, int moves, const std::function<void()>& afterMove = {})
 {
     checkBackground(probe.window(), a);
     checkBackground(probe.window(), b);
@@ -58,6 +61,8 @@ MoveCost moveCost(WindowProbe& probe, QPoint a, QPoint b, int moves)
     for (int i = 0; i < moves; ++i) {
         const auto start = Clock::now();
         probe.moveTo(i % 2 ? a : b);
+        if (afterMove)
+            afterMove();
         const auto handled = Clock::now();
         handler.push_back(std::chrono::duration<double, std::micro>(handled - start).count());
         const Paint p = probe.awaitPaint(handled);
@@ -68,6 +73,13 @@ MoveCost moveCost(WindowProbe& probe, QPoint a, QPoint b, int moves)
         }
     }
     return {moves, median(handler), static_cast<double>(painted) / moves, median(paint), median(pixels)};
+}
+
+// The same pixel each time, as a sweep repaints where the last paint was:
+// the display server must have read it before it is painted again.
+MoveCost onePixelCost(WindowProbe& probe, QPoint a, QPoint b, int moves)
+{
+    return moveCost(probe, a, b, moves, [&] { probe.display().widget().update(QRect(a, QSize(1, 1))); });
 }
 
 RedrawCost redrawCost(WindowProbe& probe, int redraws, const std::function<void()>& draw)
@@ -101,6 +113,7 @@ ViewCost seriesViewCost(WindowProbe& probe, int bin, int moves, int redraws)
     ViewCost cost;
     cost.sameBin = moveCost(probe, {x, y}, {xSame, y}, moves);
     cost.nextBin = moveCost(probe, {x, y}, {xNext, y}, moves);
+    cost.onePixel = onePixelCost(probe, {x, y}, {xSame, y}, moves);
     cost.redraw = redrawCost(probe, redraws, [&] {
         w.TRACE_CADRE();
         w.TRACE_HISTO();
@@ -125,6 +138,7 @@ ViewCost analysisViewCost(WindowProbe& probe, int bin, int moves, int redraws)
     ViewCost cost;
     cost.sameBin = moveCost(probe, {x, y}, {xSame, y}, moves);
     cost.nextBin = moveCost(probe, {x, y}, {xNext, y}, moves);
+    cost.onePixel = onePixelCost(probe, {x, y}, {xSame, y}, moves);
     // Drawn last: each drawing takes the scale it finds for the series
     // plot's own, which "  Retour  " would bring back.
     cost.redraw = redrawCost(probe, redraws, [&] { w.TRACE_COMPARAISON(); });

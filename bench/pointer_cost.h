@@ -26,6 +26,10 @@ struct RedrawCost {
 struct ViewCost {
     MoveCost sameBin;
     MoveCost nextBin;
+    // A move within one bin, then one pixel under the pointer marked for
+    // repainting: what Qt and the display server cost for any move that
+    // paints, whatever the window draws.
+    MoveCost onePixel;
     RedrawCost redraw;
 };
 

@@ -73,6 +73,7 @@ void print(const char* view, const ViewCost& c, const char* redraw)
     std::printf(" %s\n", view);
     print("move within one bin", c.sameBin, c.redraw);
     print("move into the next bin", c.nextBin, c.redraw);
+    print("move, one pixel repainted", c.onePixel, c.redraw);
     std::printf("  %-26s drawing %6.1f µs, paint %6.1f µs, %7.0f px (median of %d)\n", redraw, c.redraw.drawUs,
                 c.redraw.paintUs, c.redraw.pixels, c.redraw.redraws);
 }

@@ -29,7 +29,11 @@ public:
     const std::string& name() const { return m_name; }
     ControlKind kind() const { return m_kind; }
     const Control* parent() const { return m_parent; }
+    // Every change of any control takes the next number of one count kept
+    // for all controls, so that the screen, finding the newest number the
+    // one it last caught up with, knows that nothing changed anywhere.
     std::uint64_t version() const { return m_version; }
+    static std::uint64_t latestVersion() { return s_latestVersion; }
 
     const std::string& caption() const { return m_caption; }
     void setCaption(std::string text);
@@ -96,7 +100,7 @@ public:
     std::function<void(int x, int y)> onPointerOver;  // window coordinates, twips
 
 private:
-    void changed() { ++m_version; }
+    void changed() { m_version = ++s_latestVersion; }
     void fitToText();
 
     std::string m_name;
@@ -104,6 +108,8 @@ private:
     const TextMeasurer* m_measurer = nullptr;
     const Control* m_parent = nullptr;
     std::uint64_t m_version = 0;
+    // Controls live on the window's thread only.
+    inline static std::uint64_t s_latestVersion = 0;
 
     std::string m_caption;
     bool m_visible = true;

@@ -56,24 +56,36 @@ void Canvas::catchUp()
         const auto& controls = m_target->controls();
         if (m_shown.size() != controls.size()) {
             m_shown.assign(controls.size(), Snapshot{});
+            m_caughtUpWith = 0;
             region = rect();
         }
-        for (std::size_t i = 0; i < controls.size(); ++i) {
-            const Control* c = controls[i];
-            Snapshot& shown = m_shown[i];
-            const Snapshot now{c, c->version(), c->windowRect(), c->onScreen()};
-            if (shown.control == now.control && shown.version == now.version && shown.rect == now.rect &&
-                shown.onScreen == now.onScreen)
-                continue;
-            if (shown.onScreen)
-                region += toPixels(shown.rect);
-            if (now.onScreen)
-                region += toPixels(now.rect);
-            shown = now;
+        if (Control::latestVersion() != m_caughtUpWith) {
+            for (std::size_t i = 0; i < controls.size(); ++i)
+                catchUp(*controls[i], m_shown[i], region);
+            m_caughtUpWith = Control::latestVersion();
         }
     }
     if (!region.isEmpty())
         update(region);
+}
+
+// A control moves and hides with the panels that hold it: the newest
+// version along its chain of parents tells whether its place may differ.
+void Canvas::catchUp(const Control& c, Snapshot& shown, QRegion& region)
+{
+    std::uint64_t chain = 0;
+    for (const Control* p = &c; p; p = p->parent())
+        chain = std::max(chain, p->version());
+    if (shown.control == &c && shown.chain == chain)
+        return;
+    const Snapshot now{&c, c.version(), chain, c.windowRect(), c.onScreen()};
+    const bool same = shown.control == now.control && shown.version == now.version && shown.rect == now.rect &&
+                      shown.onScreen == now.onScreen;
+    if (!same && shown.onScreen)
+        region += toPixels(shown.rect);
+    if (!same && now.onScreen)
+        region += toPixels(now.rect);
+    shown = now;
 }
 
 void Canvas::dispatched()
@@ -166,7 +178,10 @@ void Canvas::paintEvent(QPaintEvent* event)
     };
     const QRegion& region = event->region();
     for (const QRect& r : region) {
-        p.setClipRect(r);
+        // Each fill and copy below covers whole pixels of `r` at a ratio of
+        // 1; at any other, a copy scaled onto pixels may spill over its edge.
+        if (ratio != 1)
+            p.setClipRect(r);
         // A screen-only block is a plain fill: the stored image is not
         // copied under it, nor is the overlay blended where it is empty.
         QRegion stored(r);

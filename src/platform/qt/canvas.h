@@ -48,10 +48,12 @@ private:
     struct Snapshot {
         const Control* control = nullptr;
         std::uint64_t version = 0;
+        std::uint64_t chain = 0;  // the newest version of it and its parents
         Rect rect;
         bool onScreen = false;
     };
 
+    void catchUp(const Control& control, Snapshot& shown, QRegion& region);
     void dispatched();
     void paintControl(QPainter& painter, const Control& control, const QRect& rect);
     void paintLabel(QPainter& painter, const Control& control, const QRect& rect);
@@ -63,6 +65,7 @@ private:
     PictureBook m_pictures;
     LabelImages m_labels;
     std::vector<Snapshot> m_shown;
+    std::uint64_t m_caughtUpWith = 0;  // Control::latestVersion() at the last catch-up
 };
 
 }  // namespace kolven::platform::qt
