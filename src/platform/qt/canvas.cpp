@@ -10,16 +10,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "platform/qt/fonts.h"
 #include "platform/qt/label_drawing.h"
 #include "platform/qt/qt_values.h"
 #include "platform/qt/image_surface.h"
 #include "platform/qt/label_images.h"
+#include "platform/qt/opaque_fill.h"
 
 namespace kolven::platform::qt {
 
 namespace {
+
+struct ScreenRows {
+    uchar* bits;
+    qsizetype bytesPerLine;
+};
 
 const QColor kListFrameColour(128, 128, 128);
 const QColor kSelection(0, 0, 128);
@@ -28,6 +35,22 @@ const QColor kSelectedText(255, 255, 255);
 int toTwips(qreal pixels)
 {
     return static_cast<int>(std::floor(pixels)) * kTwipsPerPixel;
+}
+
+// The rows of the image the painter draws into, when it maps the widget's
+// pixels one for one onto an image of 32-bit words: the backing store, on
+// every platform the program knows, at a device pixel ratio of 1. The
+// raster engine writes straight into these bytes too, and has no drawing
+// of its own pending between two calls.
+std::optional<ScreenRows> screenRows(QPainter& p)
+{
+    QPaintDevice* device = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image || !p.deviceTransform().isIdentity())
+        return std::nullopt;
+    const auto* image = static_cast<const QImage*>(device);
+    if (!holdsOpaqueWords(*image) || image->devicePixelRatio() != 1)
+        return std::nullopt;
+    return ScreenRows{const_cast<uchar*>(image->constBits()), image->bytesPerLine()};
 }
 
 }  // namespace
@@ -176,6 +199,7 @@ void Canvas::paintEvent(QPaintEvent* event)
     const auto source = [ratio](const QRect& r) {
         return QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
     };
+    const std::optional<ScreenRows> screen = screenRows(p);
     const QRegion& region = event->region();
     for (const QRect& r : region) {
         // Each fill and copy below covers whole pixels of `r` at a ratio of
@@ -193,9 +217,14 @@ void Canvas::paintEvent(QPaintEvent* event)
         if (overlay)
             for (const QRect& part : m_surface.overlayArea() & r)
                 p.drawImage(part, *overlay, source(part));
-        for (const ImageSurface::Block& b : blocks)
-            if (b.rect.intersects(r))
+        for (const ImageSurface::Block& b : blocks) {
+            if (!b.rect.intersects(r))
+                continue;
+            if (screen)
+                fillOpaque(screen->bits, screen->bytesPerLine, b.rect & r, b.color.rgb());
+            else
                 p.fillRect(b.rect & r, b.color);
+        }
     }
     if (!m_target)
         return;

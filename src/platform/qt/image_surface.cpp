@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/qt/fonts.h"
+#include "platform/qt/opaque_fill.h"
 #include "platform/qt/qt_values.h"
 
 namespace kolven::platform::qt {
@@ -191,13 +192,8 @@ void ImageSurface::writePixels(const QRect& block, Color color)
     const QRect device = QRect(QPoint(qFloor(block.left() * ratio), qFloor(block.top() * ratio)),
                                QPoint(qCeil((block.right() + 1) * ratio) - 1, qCeil((block.bottom() + 1) * ratio) - 1)) &
                          m_image.rect();
-    if (device.isEmpty())
-        return;
-    const quint32 pixel = 0xff000000u | (quint32(color.r) << 16) | (quint32(color.g) << 8) | color.b;
-    const qsizetype stride = m_image.bytesPerLine() / qsizetype(sizeof(quint32));
-    quint32* row = reinterpret_cast<quint32*>(m_image.bits()) + device.top() * stride + device.left();
-    for (int y = 0; y < device.height(); ++y, row += stride)
-        std::fill_n(row, device.width(), pixel);
+    if (!device.isEmpty())
+        fillOpaque(m_image.bits(), m_image.bytesPerLine(), device, qRgb(color.r, color.g, color.b));
 }
 
 void ImageSurface::text(int x, int y, const std::string& text, Color color, const Font& font)
