@@ -18,13 +18,16 @@ public:
     virtual CalendarTime localTime() const;
 };
 
-// The machine's clocks; the time of day can be frozen at a fixed value.
+// The machine's clocks; the time of day can be frozen at a fixed value, and
+// the calendar with it, on 1 January 1970: a frozen clock gives the same
+// date and time on every run.
 class SystemClock final : public Clock {
 public:
     SystemClock() = default;
     explicit SystemClock(double fixedTimeOfDay) : m_fixed(true), m_fixedTime(fixedTimeOfDay) {}
     double secondsSinceMidnight() const override;
     double monotonicSeconds() const override;
+    CalendarTime localTime() const override;
 
 private:
     bool m_fixed = false;

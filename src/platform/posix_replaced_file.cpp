@@ -183,7 +183,14 @@ WriteOutcome PosixReplacedFile::write(std::string_view text)
     Descriptor file(createTemporary(folderFd, m_file, temporary));
     if (!file.valid())
         return fail(WriteOutcome::Failed, errno);
-    const bool written = writeAll(file.get(), text) && file.close();
+    // A file of the user's that they made private stays private: the new
+    // one takes its permissions before it takes its name. Another owner's
+    // permissions are not copied onto a file that will be the user's.
+    struct stat old {};
+    const bool keepMode = ::fstatat(folderFd, m_file.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 &&
+                          S_ISREG(old.st_mode) && old.st_uid == ::geteuid();
+    const bool written = (!keepMode || ::fchmod(file.get(), old.st_mode & 0777) == 0) &&
+                         writeAll(file.get(), text) && file.close();
     if (!written || ::renameat(folderFd, temporary.c_str(), folderFd, m_file.c_str()) != 0) {
         const int failure = errno;
         ::unlinkat(folderFd, temporary.c_str(), 0);

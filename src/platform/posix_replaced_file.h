@@ -10,7 +10,10 @@ namespace kolven::platform {
 // file beside it, under a name no one can foretell, which is then renamed
 // over the old one. A reader that opens the path at any moment finds either
 // the previous text or the new one, complete, and nothing else: never a mix,
-// an empty file or a tail left by someone else.
+// an empty file or a tail left by someone else. The new file takes the
+// permissions of the one it replaces, when that one is a regular file of the
+// user's; a new name gets 0644 less the umask. Being a new file, it leaves
+// the old text to any other name (hard link) the old one had.
 //
 // Nothing is written through a link: the folder is opened without following
 // one and both files are made inside it relative to it, so that a link put

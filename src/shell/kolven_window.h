@@ -190,6 +190,10 @@ public:
     std::array<Control*, 3> commandMenus() { return {&INFOS, &EXPORTER_List, &DETECTEUR_List}; }
     void hideCommandMenus();
     void openCommandMenu(Control& list);
+    // What a command list covered: back at once, or left to the page that
+    // the choice opens over the whole window.
+    enum class Covered { Restore, LeaveToPage };
+    int takeCommandMenuEntry(Control& list, Covered covered = Covered::Restore);
     void restoreCoveredItems();
     void EFFACE_CHOIX();
     void Form_Click();

@@ -95,12 +95,7 @@ void KolvenWindow::DETECTEUR_PointerOver()
 
 void KolvenWindow::DETECTEUR_List_Click()
 {
-    const int entry = DETECTEUR_List.index();
-    // No entry stays selected, so that the same one can be chosen again.
-    DETECTEUR_List.setIndex(-1);
-    closeAllMenus();
-    restoreCoveredItems();
-    switch (entry) {
+    switch (takeCommandMenuEntry(DETECTEUR_List)) {
     case kListen:
         startListening();
         break;

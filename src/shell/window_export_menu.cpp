@@ -52,10 +52,7 @@ void KolvenWindow::EXPORTER_PointerOver()
 // The menu closes first: what it covered is part of the picture.
 void KolvenWindow::EXPORTER_List_Click()
 {
-    const int entry = EXPORTER_List.index();
-    EXPORTER_List.setIndex(-1);
-    closeAllMenus();
-    restoreCoveredItems();
+    const int entry = takeCommandMenuEntry(EXPORTER_List);
     withdrawNotice(Notice::SaveRefused);
     switch (entry) {
     case PngPicture:

@@ -1,3 +1,6 @@
+#include <filesystem>
+#include <string>
+
 #include "shell/kolven_window.h"
 
 namespace kolven {
@@ -7,13 +10,14 @@ namespace {
 constexpr double kSmallestNoticeSize = 5;  // points
 
 std::string noticeText(KolvenWindow::Notice notice, const std::string& exportNotice,
-                       const std::string& intervalRefusal, const std::string& detectorNotice)
+                       const std::string& intervalRefusal, const std::string& detectorNotice,
+                       const std::string& streamFile)
 {
     switch (notice) {
     case KolvenWindow::Notice::IntervalFile:
         return "  " + intervalRefusal + " : comptage impossible  ";
     case KolvenWindow::Notice::CountNeverEnds:
-        return "  Les intervalles du fichier KOLVEN_11.KVL ne permettent pas de terminer un comptage : "
+        return "  Les intervalles du fichier " + streamFile + " ne permettent pas de terminer un comptage : "
                "comptage arrêté  ";
     case KolvenWindow::Notice::SeriesFull:
         return "  La série a atteint la limite des compteurs : effacez-la pour continuer  ";
@@ -34,10 +38,15 @@ std::string noticeText(KolvenWindow::Notice notice, const std::string& exportNot
 void KolvenWindow::showNotice(Notice notice)
 {
     m_notice = notice;
+    // The supplied file goes by its own name wherever it was found; the
+    // class's by the name of the file it is kept in.
+    const std::string streamFile = stream.FLUX_T == "CLASSE"
+                                       ? std::filesystem::path(streamPath()).filename().string()
+                                       : std::string(kIntervalFileName);
     AVIS.setCaption(notice == Notice::SaveRefused
                         ? m_saveNotice
                         : noticeText(notice, m_export.noticeText(services.files.exportFile().path()), m_intervalRefusal,
-                                     m_detectorNotice));
+                                     m_detectorNotice, streamFile));
     // A notice naming a long path is set smaller rather than cut at the
     // edges of the screen.
     AVIS.setFontSize(FIN.font().size);

@@ -168,19 +168,17 @@ const std::vector<KolvenWindow::InformationPage>& KolvenWindow::informationPages
 
 void KolvenWindow::INFOS_Click()
 {
+    // The page covers the window; closing it brings back what the menu covered.
+    const int entry = takeCommandMenuEntry(INFOS, Covered::LeaveToPage);
     const std::vector<InformationPage>& table = informationPages();
-    if (INFOS.index() < 0 || INFOS.index() >= static_cast<int>(table.size()))
+    if (entry < 0 || entry >= static_cast<int>(table.size()))
         return;
-    const InformationPage& page = table[static_cast<std::size_t>(INFOS.index())];
+    const InformationPage& page = table[static_cast<std::size_t>(entry)];
     INVISIBLE();
     if (page.layOut)
         (this->*page.layOut)();
     else
         textPage(*this, page.lines(), page.measuredLabel, page.measureTail);
-    INFOS.hide();
-    // No entry stays selected, so that the same page can be chosen again.
-    INFOS.setIndex(-1);
-    Label35.hide();
     FIN.hide();
     Picture2.show();
     BLANCS.show();

@@ -29,6 +29,18 @@ void KolvenWindow::openCommandMenu(Control& list)
     list.show();
 }
 
+// A command list's entry is taken once: none stays selected, so that the
+// same one can be chosen again.
+int KolvenWindow::takeCommandMenuEntry(Control& list, Covered covered)
+{
+    const int entry = list.index();
+    list.setIndex(-1);
+    closeAllMenus();
+    if (covered == Covered::Restore)
+        restoreCoveredItems();
+    return entry;
+}
+
 // The menus open over the last column of the analysis and the σ² symbol of
 // the series; closing them brings those back when their owner is on screen.
 void KolvenWindow::restoreCoveredItems()

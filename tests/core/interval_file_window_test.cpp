@@ -23,15 +23,33 @@ protected:
 };
 
 // The values skipped at the opening (as many as the time of day's seconds)
-// may already take too long.
+// may already take too long, on either stream; the notice names the file
+// the count walked.
 TEST_F(IntervalFileWindowTest, TheSkipAtTheOpeningGivesUpWithItsNotice) {
-    writeIntervals("1e-30 x");
-    start();
-    clock.step = 0.1;
-    clock.timeOfDay = 50;
-    chooseSimulation();
-    run(0);
-    expectGivenUp();
+    const struct { const char* name; bool classStream; const char* notice; } rows[] = {
+        {"supplied", false,
+         "  Les intervalles du fichier KOLVEN_11.KVL ne permettent pas de terminer un comptage : comptage arrêté  "},
+        {"class's", true,
+         "  Les intervalles du fichier KOLVEN_CLASSE.KVL ne permettent pas de terminer un comptage : comptage arrêté  "},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        clock.step = 0.001;
+        writeIntervals(row.classStream ? "250" : "1e-30 x");
+        start();
+        if (row.classStream) {
+            const auto written = files->classIntervalFile()->write("1e-30\nimpulsions 2\ncadence 1\n");
+            ASSERT_EQ(written, platform::WriteOutcome::Written);
+            start();  // the class's stream is found at start-up
+            pick({&window->DETECTEUR}, window->DETECTEUR_List, 3);
+        }
+        clock.step = 0.1;
+        clock.timeOfDay = 50;
+        chooseSimulation();
+        run(0);
+        expectGivenUp();
+        EXPECT_EQ(window->AVIS.caption(), row.notice);
+    }
 }
 
 // A reader whose first read returns only when the test lets it go, as a

@@ -210,14 +210,20 @@ TEST(ReplacedFile, AFolderOfAnotherUserIsRefused) {
 }
 
 // A file the user chose is written the same way, in the folder they chose,
-// and what keeps it from being written is told apart for the notice.
+// keeping the permissions of the file it replaces, and what keeps it from
+// being written is told apart for the notice.
 TEST(ReplacedFile, AChosenFileIsSavedWholeOrSaysWhyNot) {
-    // `before`: a file, or with a leading '>' a link to one elsewhere.
-    const struct { const char *name, *path, *before; SaveOutcome outcome; } rows[] = {
-        {"a new file", "plot.png", nullptr, SaveOutcome::Saved},
-        {"a longer file of the same name is replaced", "plot.png", "an older and longer picture", SaveOutcome::Saved},
-        {"a folder that does not exist", "gone/plot.png", nullptr, SaveOutcome::FolderMissing},
-        {"a link at the name", "plot.png", ">", SaveOutcome::IsLink},
+    const ::mode_t umask = ::umask(0);
+    ::umask(umask);
+    // `before`: a file, or with a leading '>' a link to one elsewhere; `mode`:
+    // that file's permissions, and the saved file's (0: 0644 less the umask).
+    const struct { const char *name, *path, *before; ::mode_t mode; SaveOutcome outcome; } rows[] = {
+        {"a new file", "plot.png", nullptr, 0, SaveOutcome::Saved},
+        {"a longer file of the same name is replaced", "plot.png", "an older and longer picture", 0, SaveOutcome::Saved},
+        {"a private file stays private", "plot.png", "older", 0600, SaveOutcome::Saved},
+        {"a file shared with its group stays shared", "plot.png", "older", 0664, SaveOutcome::Saved},
+        {"a folder that does not exist", "gone/plot.png", nullptr, 0, SaveOutcome::FolderMissing},
+        {"a link at the name", "plot.png", ">", 0, SaveOutcome::IsLink},
     };
     const std::string picture("\x89PNG\0bytes", 10);
     for (const auto& row : rows) {
@@ -228,11 +234,18 @@ TEST(ReplacedFile, AChosenFileIsSavedWholeOrSaysWhyNot) {
             fs::create_symlink(victim, folder.file(row.path));
         else if (row.before)
             folder.write(row.path, row.before);
+        if (row.mode) {
+            ASSERT_EQ(::chmod(folder.file(row.path).c_str(), row.mode), 0);
+        }
         PosixFileSystem files(folder.path(), folder.path());
         EXPECT_EQ(files.saveFile(folder.file(row.path), picture), row.outcome);
-        if (row.outcome == SaveOutcome::Saved)
-            EXPECT_EQ(std::pair(readFile(folder.file(row.path)), entriesIn(folder.path())), std::pair(picture, 1L))
-                << "the whole file, and no temporary left beside it";
+        struct stat saved {};
+        if (row.outcome == SaveOutcome::Saved) {
+            ASSERT_EQ(::stat(folder.file(row.path).c_str(), &saved), 0);
+            EXPECT_EQ(std::tuple(readFile(folder.file(row.path)), entriesIn(folder.path()), saved.st_mode & 07777),
+                      std::tuple(picture, 1L, row.mode ? row.mode : 0644 & ~umask))
+                << "the whole file, no temporary left beside it, and its permissions";
+        }
         EXPECT_EQ(readFile(victim), "kept");
     }
 }

@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "support/drive_runner.h"
@@ -82,9 +81,11 @@ TEST(ExportMenu, SeriesViewAsPicturesAndTable)
     EXPECT_EQ(list["entries"].toArray(), QJsonArray({" Image du graphique (PNG) ", " Image du graphique (SVG) ",
                                                      " Copier le tableau ", " Enregistrer le tableau (CSV) "}));
 
-    const QRegularExpression name("^kolven-histogramme-\\d{4}-\\d\\d-\\d\\d-\\d{4}\\.(png|svg|csv)$");
-    for (const int line : {3, 4, 6})
-        EXPECT_TRUE(name.match(object(run.lines[line])["name"].toString()).hasMatch()) << run.lines[line].data();
+    // The clock frozen at 0 stands at the first midnight of 1970.
+    for (const auto& [line, name] : {std::pair{3, "kolven-histogramme-1970-01-01-0000.png"},
+                                     {4, "kolven-histogramme-1970-01-01-0000.svg"},
+                                     {6, "kolven-histogramme-1970-01-01-0000.csv"}})
+        EXPECT_EQ(object(run.lines[line])["name"].toString().toStdString(), name);
     EXPECT_EQ(object(run.lines[3])["filter"].toString(), "Image PNG (*.png)");
 
     // An A4 page's width at 300 dots per inch, from a plot 1024 pixels wide.
@@ -155,9 +156,12 @@ TEST(ExportMenu, ASaveThatCannotBeMadeSaysWhyAndACancelSavesNothing)
     QTemporaryDir out;
     const DriveRun run = drive(QString("hover EXPORTER\nanswer-file %1/missing/table.csv\npick EXPORTER_List 3\ndump\n"
                                        "hover EXPORTER\nanswer-file\npick EXPORTER_List 3\ndump\n")
-                                   .arg(out.path()));
+                                   .arg(out.path()),
+                               {"--clock", "52379.9"});
     ASSERT_EQ(run.exitCode, 0);
     ASSERT_EQ(run.lines.size(), 4u);
+    EXPECT_EQ(object(run.lines[0])["name"].toString().toStdString(), "kolven-histogramme-1970-01-01-1432.csv")
+        << "14:32:59.9 on the frozen clock";
     const QJsonObject notice = controlOf(run.lines[1], "AVIS");
     EXPECT_TRUE(notice["visible"].toBool());
     EXPECT_EQ(notice["caption"].toString(), QString("  %1/missing/table.csv n'est pas enregistré : le dossier "

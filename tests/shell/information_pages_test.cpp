@@ -276,6 +276,27 @@ TEST_F(PopupMenusTest, EveryCloserClosesEachMenu) {
         }
 }
 
+// A choice in a command list closes every menu and leaves no entry selected;
+// the column the list covered comes back at once, but under a page only
+// when the page closes.
+TEST_F(PopupMenusTest, AChoiceInACommandListClosesItAndKeepsNoEntry) {
+    click(window->ANALYSES);
+    const auto gauss = {&window->NMOYENG, &window->EQM2_G, &window->SIGMA2G};
+    const struct { const char* name; Control KolvenWindow::*opener, KolvenWindow::*list; int entry; bool back; } rows[] = {
+        {"copying the table", &KolvenWindow::EXPORTER, &KolvenWindow::EXPORTER_List, 2, true},
+        {"the supplied stream", &KolvenWindow::DETECTEUR, &KolvenWindow::DETECTEUR_List, 2, true},
+        {"a page", &KolvenWindow::INFORMATIONS, &KolvenWindow::INFOS, 1, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        reach((*window).*row.opener);
+        ASSERT_EQ(visibleOf(gauss), Names{});
+        pick((*window).*row.list, row.entry);
+        EXPECT_EQ(std::tuple(openElements(), visibleOf(window->commandMenus()), ((*window).*row.list).index(),
+                             hiddenOf(gauss).empty()), std::tuple(Names{}, Names{}, -1, row.back));
+    }
+}
+
 TEST_F(PopupMenusTest, BackgroundClickDuringARunLeavesTheMenuOpen) {
     // The commands are hidden during a run, so the menu is opened by its
     // handler; it hides σ², which the click must not bring back.
