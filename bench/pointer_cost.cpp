@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <functional>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "bench_stats.h"
@@ -48,10 +49,13 @@ void checkBackground(const KolvenWindow& w, QPoint p)
         throw std::runtime_error("a control lies over the plot where the pointer moves");
 }
 
-// Alternates the pointer between `a` and `b`, once it rests on `a`; after
-// each move, `afterMove` runs as part of the handler.
-MoveCost moveCost(WindowProbe& probe, QPoint a, QPoint b, int moves, const std::function<void()>& afterMove = {})
+// Alternates the pointer between `a` and `b`, once it rests on `a`, each
+// move `pause` after the last paint; after each move, `afterMove` runs as
+// part of the handler.
+MoveCost moveCost(WindowProbe& probe, QPoint a, QPoint b, const MovePlan& plan,
+                  const std::function<void()>& afterMove = {})
 {
+    const int moves = plan.moves;
     checkBackground(probe.window(), a);
     checkBackground(probe.window(), b);
     probe.moveTo(a);
@@ -59,6 +63,7 @@ MoveCost moveCost(WindowProbe& probe, QPoint a, QPoint b, int moves, const std::
     std::vector<double> handler, paint, pixels;
     int painted = 0;
     for (int i = 0; i < moves; ++i) {
+        std::this_thread::sleep_for(plan.pause);
         const auto start = Clock::now();
         probe.moveTo(i % 2 ? a : b);
         if (afterMove)
@@ -77,9 +82,9 @@ MoveCost moveCost(WindowProbe& probe, QPoint a, QPoint b, int moves, const std::
 
 // The same pixel each time, as a sweep repaints where the last paint was:
 // the display server must have read it before it is painted again.
-MoveCost onePixelCost(WindowProbe& probe, QPoint a, QPoint b, int moves)
+MoveCost onePixelCost(WindowProbe& probe, QPoint a, QPoint b, const MovePlan& plan)
 {
-    return moveCost(probe, a, b, moves, [&] { probe.display().widget().update(QRect(a, QSize(1, 1))); });
+    return moveCost(probe, a, b, plan, [&] { probe.display().widget().update(QRect(a, QSize(1, 1))); });
 }
 
 RedrawCost redrawCost(WindowProbe& probe, int redraws, const std::function<void()>& draw)
@@ -101,7 +106,7 @@ RedrawCost redrawCost(WindowProbe& probe, int redraws, const std::function<void(
 
 }  // namespace
 
-ViewCost seriesViewCost(WindowProbe& probe, int bin, int moves, int redraws)
+ViewCost seriesViewCost(WindowProbe& probe, int bin, const MovePlan& moves, int redraws)
 {
     KolvenWindow& w = probe.window();
     const PlotGeometry plot = w.seriesPlot();
@@ -121,7 +126,7 @@ ViewCost seriesViewCost(WindowProbe& probe, int bin, int moves, int redraws)
     return cost;
 }
 
-ViewCost analysisViewCost(WindowProbe& probe, int bin, int moves, int redraws)
+ViewCost analysisViewCost(WindowProbe& probe, int bin, const MovePlan& moves, int redraws)
 {
     KolvenWindow& w = probe.window();
     // The series' own column when it has one, else the first law's.

@@ -5,7 +5,7 @@
 // a pointer move over either plot, with and without a change of bin, set
 // beside a full redraw of that plot measured in the same run.
 //
-//   kolven-bench-window [--clicks N] [--moves M] [--redraws R] [--size WxH] [--counts-entry E]
+//   kolven-bench-window [--clicks N] [--moves M] [--pause-us P] [--redraws R] [--size WxH] [--counts-entry E]
 //
 // The window is on the offscreen platform unless QT_QPA_PLATFORM says
 // otherwise; it has exactly the given size (1024×768 by default).
@@ -27,7 +27,7 @@ constexpr int kMillionEntry = 16;  // " 1000000 " in the list of run lengths
 
 struct Options {
     int clicks = 10;
-    int moves = 1000;
+    MovePlan moves;
     int redraws = 50;
     int width = 1024;
     int height = 768;
@@ -41,7 +41,9 @@ Options parse(int argc, char** argv)
         if (!std::strcmp(argv[i], "--clicks") && i + 1 < argc)
             o.clicks = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--moves") && i + 1 < argc)
-            o.moves = std::atoi(argv[++i]);
+            o.moves.moves = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--pause-us") && i + 1 < argc)
+            o.moves.pause = std::chrono::microseconds(std::atoi(argv[++i]));
         else if (!std::strcmp(argv[i], "--redraws") && i + 1 < argc)
             o.redraws = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--size") && i + 1 < argc)
