@@ -21,6 +21,39 @@ function stateDump(page) {
   return page.evaluate(() => Module.UTF8ToString(Module._kolven_state_dump()));
 }
 
+// The darkest channel of the canvas inside `box` less a margin of 2 pixels,
+// whose edges may hold the frame or the neighbouring entry's selection.
+function darkest(page, box) {
+  return page.evaluate(({ left, top, width, height }) => {
+    const canvas = document.getElementById('kolven');
+    const ratio = canvas.width / canvas.getBoundingClientRect().width;
+    const pixels = canvas.getContext('2d').getImageData(Math.round((left + 2) * ratio), Math.round((top + 2) * ratio),
+      Math.round((width - 4) * ratio), Math.round((height - 4) * ratio)).data;
+    let least = 255;
+    for (let i = 0; i < pixels.length; i += 4)
+      least = Math.min(least, pixels[i], pixels[i + 1], pixels[i + 2]);
+    return least;
+  }, box);
+}
+
+// The detector's list before any class stream: its last entry is written in
+// grey (#808080, lighter still where its edges blend with the list's
+// #e0e0e0), the others in the list's black.
+export async function greyedEntry(browser, url) {
+  const problems = [];
+  const { page } = await drivePage(browser, url, 'hover DETECTEUR\n');
+  const rows = [
+    { name: 'a usable entry is black', entry: 2, ok: (v) => v < 0x40 },
+    { name: 'the class stream entry is grey', entry: 3, ok: (v) => v >= 0x78 },
+  ];
+  for (const row of rows) {
+    const value = await darkest(page, await aim(page, 'DETECTEUR_List', row.entry));
+    if (!row.ok(value)) problems.push(`greyed entry: ${row.name}, its darkest channel is ${value}`);
+  }
+  await page.close();
+  return problems;
+}
+
 // Choosing by finger what a mouse chooses by clicks: the origin's label,
 // then the first association of its list. The page must end in the state
 // the same clicks of a mouse leave, and that state must be a change.
