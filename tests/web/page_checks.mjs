@@ -101,3 +101,22 @@ export async function touchChoice(browser, url, clock) {
   await page.close();
   return problems;
 }
+
+// The interval check's hook allocates what it is asked: a count of none,
+// a negative one or more than the interval file holds is refused, as is
+// one whose bytes would pass 32 bits and wrap to a few.
+export async function refusedCounts(page) {
+  const problems = [];
+  const rows = [
+    { name: 'no value', count: 0 },
+    { name: 'a negative count', count: -1 },
+    { name: 'one more than the file holds', count: 12000001 },
+    { name: 'bytes beyond 32 bits', count: 2 ** 30 + 1 },
+  ];
+  for (const row of rows) {
+    const pointer = await page.evaluate((n) => Module._kolven_interval_eighths(n), row.count)
+      .catch((error) => `an error: ${error.message.split('\n')[0]}`);
+    if (pointer !== 0) problems.push(`interval hook: ${row.name} gave ${pointer}`);
+  }
+  return problems;
+}

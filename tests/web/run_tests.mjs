@@ -14,7 +14,7 @@ import { tmpdir } from 'node:os';
 import { join, dirname } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { serveSite, launchChromium, drivePage } from './site_server.mjs';
-import { greyedEntry, touchChoice } from './page_checks.mjs';
+import { greyedEntry, touchChoice, refusedCounts } from './page_checks.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const build = process.argv[2] || join(here, '../../build');
@@ -133,6 +133,7 @@ try {
   if (total >= memoryLimit) fail(`memory: ${total} bytes`);
   else console.log(`ok   memory: wasm ${(memory / 1048576).toFixed(1)} MB + JS heap ${(metrics.JSHeapTotalSize / 1048576).toFixed(1)} MB`);
   const checks = [
+    ['interval hook refuses counts out of bounds', () => refusedCounts(page)],
     ['a disabled list entry is grey', () => greyedEntry(browser, url)],
     ['taps choose as clicks do', () => touchChoice(browser, url, clock)],
   ];
