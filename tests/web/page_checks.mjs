@@ -102,6 +102,33 @@ export async function touchChoice(browser, url, clock) {
   return problems;
 }
 
+// A service worker that keeps an error answer would serve it offline in
+// place of the file: only good answers are kept.
+export async function keptAnswers(browser, url) {
+  const problems = [];
+  const page = await browser.newPage();
+  await page.goto(url + 'index.html');
+  await page.waitForFunction(() => navigator.serviceWorker && navigator.serviceWorker.controller, { timeout: 30000 });
+  const rows = [
+    { name: 'a missing file', path: 'status/404', kept: false },
+    { name: 'a server error', path: 'status/500', kept: false },
+    { name: 'a good answer', path: 'index.html?kept', kept: true },
+  ];
+  const kept = await page.evaluate(async (paths) => {
+    for (const path of paths) await fetch(path);
+    // The worker keeps a copy after it answers; the last path is the good
+    // one, kept once the others have been dealt with.
+    for (let wait = 0; wait < 100 && !(await caches.match(paths[paths.length - 1])); ++wait)
+      await new Promise((resolve) => setTimeout(resolve, 50));
+    return Promise.all(paths.map(async (path) => !!(await caches.match(path))));
+  }, rows.map((r) => r.path));
+  rows.forEach((row, i) => {
+    if (kept[i] !== row.kept) problems.push(`service worker: ${row.name} was ${kept[i] ? '' : 'not '}kept`);
+  });
+  await page.close();
+  return problems;
+}
+
 // The interval check's hook allocates what it is asked: a count of none,
 // a negative one or more than the interval file holds is refused, as is
 // one whose bytes would pass 32 bits and wrap to a few.

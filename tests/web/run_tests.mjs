@@ -14,7 +14,7 @@ import { tmpdir } from 'node:os';
 import { join, dirname } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { serveSite, launchChromium, drivePage } from './site_server.mjs';
-import { greyedEntry, touchChoice, refusedCounts } from './page_checks.mjs';
+import { greyedEntry, touchChoice, keptAnswers, refusedCounts } from './page_checks.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const build = process.argv[2] || join(here, '../../build');
@@ -136,6 +136,7 @@ try {
     ['interval hook refuses counts out of bounds', () => refusedCounts(page)],
     ['a disabled list entry is grey', () => greyedEntry(browser, url)],
     ['taps choose as clicks do', () => touchChoice(browser, url, clock)],
+    ['the service worker keeps good answers only', () => keptAnswers(browser, url)],
   ];
   for (const [name, check] of checks) {
     const problems = await check();

@@ -14,6 +14,13 @@ const types = {
 export async function serveSite(root) {
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname)).replace(/^\/+/, '');
+    // status/CODE answers CODE, for the tests of what the service worker keeps.
+    const status = /^status\/(\d{3})$/.exec(path);
+    if (status) {
+      response.writeHead(Number(status[1]));
+      response.end();
+      return;
+    }
     try {
       const body = await readFile(join(root, path || 'index.html'));
       response.writeHead(200, { 'Content-Type': types[extname(path || '.html')] || 'application/octet-stream' });
