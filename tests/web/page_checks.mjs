@@ -147,3 +147,26 @@ export async function refusedCounts(page) {
   }
   return problems;
 }
+
+// Home screens that take no SVG want PNG icons of 192 and 512 pixels: the
+// manifest lists them, and each is a PNG of the size it claims.
+export async function manifestIcons(browser, url) {
+  const problems = [];
+  const page = await browser.newPage();
+  await page.goto(url + 'manifest.webmanifest');
+  const icons = await page.evaluate(async () => {
+    const manifest = await (await fetch('manifest.webmanifest')).json();
+    return Promise.all(manifest.icons.filter((i) => i.type === 'image/png').map(async (icon) => {
+      const response = await fetch(icon.src);
+      const image = response.ok ? await createImageBitmap(await response.blob()) : { width: 0, height: 0 };
+      return { sizes: icon.sizes, drawn: `${image.width}x${image.height}` };
+    }));
+  });
+  for (const size of ['192x192', '512x512']) {
+    const icon = icons.find((i) => i.sizes === size);
+    if (!icon) problems.push(`manifest: no PNG icon of ${size}`);
+    else if (icon.drawn !== size) problems.push(`manifest: the ${size} icon is ${icon.drawn}`);
+  }
+  await page.close();
+  return problems;
+}

@@ -14,7 +14,7 @@ import { tmpdir } from 'node:os';
 import { join, dirname } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { serveSite, launchChromium, drivePage } from './site_server.mjs';
-import { greyedEntry, touchChoice, keptAnswers, refusedCounts } from './page_checks.mjs';
+import { greyedEntry, touchChoice, keptAnswers, refusedCounts, manifestIcons } from './page_checks.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const build = process.argv[2] || join(here, '../../build');
@@ -137,6 +137,7 @@ try {
     ['a disabled list entry is grey', () => greyedEntry(browser, url)],
     ['taps choose as clicks do', () => touchChoice(browser, url, clock)],
     ['the service worker keeps good answers only', () => keptAnswers(browser, url)],
+    ['the manifest lists PNG icons', () => manifestIcons(browser, url)],
   ];
   for (const [name, check] of checks) {
     const problems = await check();

@@ -5,6 +5,7 @@
 const CACHE = 'kolven-v2';
 const FILES = [
   './', './index.html', './kolven.js', './kolven.wasm', './manifest.webmanifest', './kolven.svg',
+  './kolven-192.png', './kolven-512.png',
   './fonts/LiberationSans-Regular.ttf', './fonts/LiberationSans-Bold.ttf',
   './fonts/LiberationSerif-Regular.ttf', './fonts/LiberationSerif-Bold.ttf',
 ];
