@@ -68,6 +68,12 @@ export async function touchChoice(browser, url, clock) {
   await before.page.close();
 
   const { page } = await drivePage(browser, url, '', { clock, touch: true });
+  // What the browser makes of the taps: pointer events of a finger, not of
+  // a mouse it would emulate.
+  await page.evaluate(() => {
+    window.kolvenPresses = [];
+    window.addEventListener('pointerdown', (e) => window.kolvenPresses.push(e.pointerType), true);
+  });
   const taps = [['ORIGINE', -1], ['Label38', -1], ['ASSOCIATIONS_List', 0]];
   for (const [name, entry] of taps) {
     const target = await aim(page, name, entry);
@@ -87,6 +93,8 @@ export async function touchChoice(browser, url, clock) {
     // the list this one opened.
     await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 50))));
   }
+  const presses = await page.evaluate(() => window.kolvenPresses.join(' '));
+  if (presses !== 'touch touch touch') problems.push(`touch: the taps pressed as "${presses}"`);
   let byTouch = await stateDump(page);
   for (let wait = 0; wait < 40 && byTouch !== byMouse; ++wait) {
     await new Promise((resolve) => setTimeout(resolve, 50));
