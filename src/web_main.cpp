@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "page_driver.h"
+#include "page_queries.h"
 #include "platform/web/web_clock.h"
 #include "platform/web/web_files.h"
 #include "platform/web/web_window_system.h"
@@ -29,6 +30,7 @@ int main()
     if (const std::optional<std::string> script = WebWindowSystem::parameter("drive")) {
         driver.emplace(window, windowSystem, [&files] { return files.exportFile().text(); });
         kolven::drive::playScript(*driver, *script);
+        kolven::drive::answerPageQueries(window);
     }
     windowSystem.run();
     return 0;

@@ -2,8 +2,9 @@
 // tests/web/scripts runs in the page (headless Chromium, 1024 × 768) and in
 // kolven-drive --screen 1024x768 on the same clock; every line of output must
 // agree: dumps key for key, errors word for word, exports on their text.
-// Then the page's interval stream is set beside KOLVEN_11.KVL, and the
-// page's memory is weighed.
+// Then the page's interval stream is set beside KOLVEN_11.KVL, the page's
+// memory is weighed, and what no drive output shows is checked
+// (page_checks.mjs): painting, touch, the service worker, the manifest.
 //
 //   node tests/web/run_tests.mjs [BUILD_DIR] [SITE_DIR]
 
@@ -13,6 +14,7 @@ import { tmpdir } from 'node:os';
 import { join, dirname } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { serveSite, launchChromium, drivePage } from './site_server.mjs';
+import { greyedEntry, touchChoice, keptAnswers, refusedCounts, manifestIcons } from './page_checks.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const build = process.argv[2] || join(here, '../../build');
@@ -130,6 +132,18 @@ try {
   const total = memory + metrics.JSHeapTotalSize;
   if (total >= memoryLimit) fail(`memory: ${total} bytes`);
   else console.log(`ok   memory: wasm ${(memory / 1048576).toFixed(1)} MB + JS heap ${(metrics.JSHeapTotalSize / 1048576).toFixed(1)} MB`);
+  const checks = [
+    ['interval hook refuses counts out of bounds', () => refusedCounts(page)],
+    ['a disabled list entry is grey', () => greyedEntry(browser, url)],
+    ['taps choose as clicks do', () => touchChoice(browser, url, clock)],
+    ['the service worker keeps good answers only', () => keptAnswers(browser, url)],
+    ['the manifest lists PNG icons', () => manifestIcons(browser, url)],
+  ];
+  for (const [name, check] of checks) {
+    const problems = await check();
+    problems.forEach(fail);
+    console.log(`${problems.length ? 'FAIL' : 'ok  '} ${name}`);
+  }
   await page.close();
 } finally {
   await browser.close();

@@ -8,12 +8,19 @@ import puppeteer from 'puppeteer-core';
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
-  '.ttf': 'font/ttf', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
+  '.ttf': 'font/ttf', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json', '.png': 'image/png',
 };
 
 export async function serveSite(root) {
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname)).replace(/^\/+/, '');
+    // status/CODE answers CODE, for the tests of what the service worker keeps.
+    const status = /^status\/(\d{3})$/.exec(path);
+    if (status) {
+      response.writeHead(Number(status[1]));
+      response.end();
+      return;
+    }
     try {
       const body = await readFile(join(root, path || 'index.html'));
       response.writeHead(200, { 'Content-Type': types[extname(path || '.html')] || 'application/octet-stream' });

@@ -26,4 +26,13 @@ inline Pixel aimAt(const platform::Control& control)
     return {middlePixel(r.left, r.right()), middlePixel(r.top, r.bottom())};
 }
 
+// The pixel a pointer aims at to choose entry `entry` of a list: the
+// list's middle across, the entry's middle down.
+inline Pixel aimAtEntry(const platform::Control& list, int entry)
+{
+    const platform::Rect r = list.windowRect();
+    const int y = r.top + platform::kListFrame / 2 + (2 * entry + 1) * list.itemHeight() / 2;
+    return {aimAt(list).x, platform::toPixels(y)};
+}
+
 }  // namespace kolven::drive

@@ -163,9 +163,7 @@ bool ScriptPlayer::perform(const Command& c)
             error("not a list: " + c.name);
             return false;
         }
-        const platform::Rect r = list->windowRect();
-        const int y = r.top + platform::kListFrame / 2 + (2 * c.a + 1) * list->itemHeight() / 2;
-        clickAt({aimAt(*list).x, toPixels(y)});
+        clickAt(aimAtEntry(*list, c.a));
         return true;
     }
     case Verb::Move:

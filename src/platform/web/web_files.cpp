@@ -55,9 +55,16 @@ bool WebFileSystem::isFile(const std::string& path) const
 
 // The first `count` values of the page's interval stream, in eighths, for
 // the check that sets them beside the interval file; the caller frees them.
+// Null for a count of none, of more values than the interval file holds
+// (a larger one's bytes could wrap around the page's 32-bit sizes), or
+// that memory refuses.
 extern "C" EMSCRIPTEN_KEEPALIVE std::uint32_t* kolven_interval_eighths(int count)
 {
-    auto* values = static_cast<std::uint32_t*>(std::malloc(sizeof(std::uint32_t) * count));
+    if (count <= 0 || static_cast<std::uint64_t>(count) > kolven::intervals::kDefaultCount)
+        return nullptr;
+    auto* values = static_cast<std::uint32_t*>(std::malloc(sizeof(std::uint32_t) * static_cast<std::size_t>(count)));
+    if (!values)
+        return nullptr;
     kolven::intervals::IntervalGenerator generator;
     for (int i = 0; i < count; ++i)
         values[i] = generator.nextEighths();

@@ -78,7 +78,7 @@ void paintList(const Control& c, const PixelRect& r)
         const int top = inside.top + i * itemHeight;
         if (top >= inside.top + inside.height)
             break;
-        std::uint32_t colour = c.enabled() ? packed(c.fore()) : kDisabledText;
+        std::uint32_t colour = c.enabled() && c.entryEnabled(i) ? packed(c.fore()) : kDisabledText;
         if (i == c.index()) {
             kolven_fill(kPage, inside.left, top, inside.width, itemHeight, kSelection);
             colour = kSelectedText;
