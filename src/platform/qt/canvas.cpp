@@ -202,10 +202,7 @@ void Canvas::paintEvent(QPaintEvent* event)
     const std::optional<ScreenRows> screen = screenRows(p);
     const QRegion& region = event->region();
     for (const QRect& r : region) {
-        // Each fill and copy below covers whole pixels of `r` at a ratio of
-        // 1; at any other, a copy scaled onto pixels may spill over its edge.
-        if (ratio != 1)
-            p.setClipRect(r);
+        p.setClipRect(r);
         // A screen-only block is a plain fill: the stored image is not
         // copied under it, nor is the overlay blended where it is empty.
         QRegion stored(r);
