@@ -76,13 +76,19 @@ void ImageSurface::clearScreenOnly(const QRect& rect)
     m_overlayUsed = !m_overlayArea.isEmpty();
 }
 
-// A block drawn again over itself, as a bar put out and lit again, replaces
-// the blocks it covers, so that the list holds at most one block per bar.
+// A block drawn again over itself, as a bar lit again, replaces the blocks
+// it covers. A bar put out in the colour the stored image holds for it is
+// kept as nothing: after a sweep of the pointer the list holds the lit bars
+// alone, and a run that draws its bars under it finds next to nothing to
+// take away at each count.
 void ImageSurface::addScreenBlock(const QRect& block, Color color)
 {
     std::erase_if(m_screenBlocks, [&](const Block& b) { return block.contains(b.rect); });
-    m_screenBlocks.push_back({block, toQColor(color)});
     m_overlayDirty += block;
+    const bool stored = std::any_of(m_filled.begin(), m_filled.end(),
+                                    [&](const Filled& f) { return f.rect == block && f.color == color; });
+    if (!stored)
+        m_screenBlocks.push_back({block, toQColor(color)});
 }
 
 QPainter& ImageSurface::painterFor(const QRect& drawn)

@@ -106,6 +106,19 @@ TEST_F(QtPlatform, AHighlightLivesOnTheScreenUntilItsBarIsDrawnAgain) {
     EXPECT_EQ(std::pair(surface.hasScreenOnlyDrawing(), shown(15, 15)), std::pair(false, kBlue));
 }
 
+// A sweep of the pointer lights each bar and puts it out again in the
+// colour the stored image holds: that leaves nothing screen-only behind, and
+// the bar is still repainted to show the put-out colour.
+TEST_F(QtPlatform, ABarPutOutInItsStoredColourLeavesNothingOnTheScreenOnly) {
+    surface.fillBlock(150, 299, 150, 299, rgb(0, 0, 255));
+    surface.takeDirty();
+    surface.setPersistent(false);
+    surface.fillBlock(150, 299, 150, 299, rgb(255, 0, 255));
+    surface.fillBlock(150, 299, 150, 299, rgb(0, 0, 255));
+    surface.setPersistent(true);
+    EXPECT_EQ(std::pair(surface.hasScreenOnlyDrawing(), surface.takeDirty()), std::pair(false, QRegion(10, 10, 10, 10)));
+}
+
 TEST_F(QtPlatform, TextWidthIsWhatQtFindsWhenItShapesTheText) {
     std::mt19937 random(7);
     const QImage device = referenceImage(QSize(1, 1), QImage::Format_RGB32);
