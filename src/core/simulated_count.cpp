@@ -1,6 +1,7 @@
 #include "core/simulated_count.h"
 
 #include <algorithm>
+#include <array>
 
 namespace kolven {
 
@@ -32,12 +33,27 @@ std::int16_t narrow(int count)
     return static_cast<std::int16_t>(count < kLargestCount ? count : kLargestCount);
 }
 
+// Each value in the form the count adds it: the interval divided by 250 in
+// single precision. For eighths the quotient of every possible value is
+// worked out once, by the very same operations, so that the hot loop's
+// only long-latency step is the addition that each count's sum waits on.
 struct FromEighths {
-    // Exact: a whole number below 2^16 times a power of two.
-    float operator()(std::uint16_t eighths) const { return static_cast<float>(eighths) * 0.125f; }
+    float operator()(std::uint16_t eighths) const { return quotients[eighths]; }
+    const float* quotients = table().data();
+
+    static const std::array<float, 65536>& table()
+    {
+        static const std::array<float, 65536> quotients = [] {
+            std::array<float, 65536> q{};
+            for (std::size_t e = 0; e < q.size(); ++e)
+                q[e] = static_cast<float>(e) * 0.125f / 250.0f;  // the product is exact: e < 2^16
+            return q;
+        }();
+        return quotients;
+    }
 };
 struct AsStored {
-    float operator()(float value) const { return value; }
+    float operator()(float value) const { return value / 250.0f; }
 };
 
 struct Stretch {
@@ -45,10 +61,10 @@ struct Stretch {
     bool crossed;
 };
 
-// The hot loop: one division, one addition and one comparison per value, on
-// contiguous memory. The comparison goes the same way for every value but
-// the last, so the branch predicts; the division stays a division by 250,
-// in single precision, as every count has always made it.
+// The hot loop: one addition and one comparison per value, on contiguous
+// memory. The comparison goes the same way for every value but the last, so
+// the branch predicts; the interval divided by 250 in single precision, as
+// every count has always made it, comes from the decoder.
 template <bool kUpToLimit, class Decode, class T>
 Stretch addUntilCrossing(const T* values, std::size_t n, float& A_S, float& B_S, float limit)
 {
@@ -58,7 +74,7 @@ Stretch addUntilCrossing(const T* values, std::size_t n, float& A_S, float& B_S,
     std::size_t i = 0;
     bool crossed = false;
     while (i < n) {
-        a = decode(values[i++]) / 250.0f;
+        a = decode(values[i++]);
         b = b + a;
         if (kUpToLimit ? !(b <= limit) : !(b < limit)) {
             crossed = true;
