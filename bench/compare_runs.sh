@@ -4,7 +4,7 @@
 # see the same machine at the same moment. Prints, for each mean, the median
 # of REPEAT runs of each and their ratio.
 #
-#   bench/compare_runs.sh BEFORE_BENCH AFTER_BENCH [REPEAT]
+#   bench/compare_runs.sh BEFORE_BENCH AFTER_BENCH [REPEAT [BENCH OPTIONS…]]
 #
 # Each argument is a kolven-bench program that takes --means (a build of an
 # older tree needs this bench's source copied in first: an older bench runs
@@ -15,6 +15,7 @@ set -euo pipefail
 before=$1
 after=$2
 repeat=${3:-5}
+options=("${@:4}")
 means=(0.1 9 36 100 170)
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT
@@ -28,7 +29,7 @@ for ((r = 1; r <= repeat; ++r)); do
     for mean in "${means[@]}"; do
         for which in before after; do
             bench=${!which}
-            echo "$mean $which $("$bench" --window-only --repeat 1 --means "$mean" | seconds_of)" >>"$results"
+            echo "$mean $which $("$bench" --window-only --repeat 1 --means "$mean" "${options[@]}" | seconds_of)" >>"$results"
         done
     done
 done
