@@ -18,7 +18,7 @@ using Kind = RecordingSurface::Kind;
 // at 4255, the axis at 9300.
 ComparisonInputs designInputs(int horizon) {
     return {.windowWidth = 15360, .contentsTop = 4000, .contentsHeight = 255, .HORIZON_I = std::int16_t(horizon),
-            .POSAXE_I = 9300, .ECHELLEH0_L = 5000, .normalisedScaleShown = true, .MAX_L = 40};
+            .POSAXE_I = 9300, .ECHELLEH0_L = 5000, .normalisedScaleShown = true, .MAX_L = 40, .labelWidth = {}};
 }
 
 TEST(ComparisonGeometryTest, PanelsAcrossTheWindow) {

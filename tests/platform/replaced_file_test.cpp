@@ -148,8 +148,9 @@ TEST(ReplacedFile, TheFirstWritingRemovesTemporariesLeftByACrash) {
         const std::string target = elsewhere.write("a file", "a file of the user's");
         if (row.kind == File || row.kind == OtherUsersFile)
             root.write(std::string("KOLVEN16W/") + row.entry, "half a histogram");
-        if (row.kind == OtherUsersFile)
+        if (row.kind == OtherUsersFile) {
             ASSERT_EQ(::chown(entry.c_str(), 65534, 65534), 0);
+        }
         if (row.kind == Link) {
             ageBy(target, row.minutesOld);
             fs::create_symlink(target, entry);
