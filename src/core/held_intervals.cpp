@@ -150,6 +150,9 @@ void readIntervals(HeldIntervals& held, platform::FileSystem& files, const std::
     }
     if (!values.empty())
         held.add(std::move(values));
+    // Closed before the end is told, so that whoever waits for the end finds
+    // the file and its buffer already given back.
+    reader.reset();
     held.finish(total == 0 ? IntervalFileFault::NoNumber
                            : timeGoesBy ? IntervalFileFault::None : IntervalFileFault::NoTime);
 }
